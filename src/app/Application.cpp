@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Application.h"
+
+#include "Dialogs.h"
+#include "model/Errors.h"
+
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+// The layout names Windows fonts; these are the nearest of a Debian desktop.
+void substituteFonts() {
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Symbol"),
+                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+}
+
+// The standard buttons ("Да", "Нет", "Отмена") in the user's language.
+void loadQtTranslations(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+} // namespace
+
+VolnografApp::VolnografApp(int& argc, char** argv) : QApplication(argc, argv) {
+    substituteFonts();
+    loadQtTranslations(*this);
+}
+
+bool VolnografApp::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        reportError(std::current_exception());
+    }
+    return false;
+}
+
+void VolnografApp::reportError(const std::exception_ptr& error) {
+    QString text;
+    try {
+        std::rethrow_exception(error);
+    } catch (const AppError& e) {
+        text = e.text();
+    } catch (const std::exception& e) {
+        text = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        text = QStringLiteral("Unknown error");
+    }
+    dialogs().showError(text);
+}

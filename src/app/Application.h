@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The application object: the one place where the error that ends a command is shown.
+#pragma once
+
+#include <QApplication>
+#include <exception>
+
+class VolnografApp : public QApplication {
+public:
+    VolnografApp(int& argc, char** argv);
+
+    /** Runs the event, showing any error that ends the command in the error box. */
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    /** Shows the error box for an error that ended a command; the program goes on. */
+    static void reportError(const std::exception_ptr& error);
+};
+
+/** Runs one user command; an error ends the command and is shown in the error box. */
+template <typename F> void runCommand(F&& command) {
+    try {
+        command();
+    } catch (...) {
+        VolnografApp::reportError(std::current_exception());
+    }
+}

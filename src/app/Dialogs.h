@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every message box, question and standard dialog of the program goes through Dialogs,
+// so that tests can answer them without a person.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <memory>
+#include <optional>
+
+/** The title of plain messages and error boxes: the executable's name without extension. */
+QString applicationTitle();
+
+class Dialogs {
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Dialogs() = default;
+
+    /** Plain modal message: no icon, OK, the application's title as caption. */
+    virtual void showMessage(const QString& text) = 0;
+    /** The standard error box: stop icon, OK, the application's title as caption. */
+    virtual void showError(const QString& text) = 0;
+    /** A question with the information icon: Yes/No, or Yes/No/Cancel when withCancel. */
+    virtual Answer ask(const QString& caption, const QString& text, bool withCancel,
+                       Answer defaultButton) = 0;
+    virtual std::optional<QString> openFileName(const QString& filter, const QString& last) = 0;
+    virtual std::optional<QString> saveFileName(const QString& filter, const QString& last) = 0;
+    virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+    virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
+};
+
+/** The dialogs in use: Qt's own unless a test installed its double. */
+Dialogs& dialogs();
+
+/** Installs another implementation and returns the previous one. */
+std::unique_ptr<Dialogs> setDialogs(std::unique_ptr<Dialogs> replacement);
+
+/** The error text as the error box shows it: a full stop added when it lacks one. */
+QString errorBoxText(const QString& text);

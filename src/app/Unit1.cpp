@@ -1,0 +1,417 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "Unit1.h"
+
+#include "Application.h"
+#include "Dialogs.h"
+#include "Hint.h"
+#include "PlotImage.h"
+#include "StatusBar.h"
+#include "ToolBar.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+constexpr int kClientWidth = 1038;
+constexpr int kClientHeight = 540;
+constexpr int kPlotSide = 473;
+
+QFont windowsFont(const QString& family, int pixels, bool bold) {
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QFont formFont() { return windowsFont(QStringLiteral("MS Sans Serif"), 11, true); }
+QFont serifFont(int pixels) { return windowsFont(QStringLiteral("Times New Roman"), pixels, false); }
+QFont boldSansFont() { return windowsFont(QStringLiteral("MS Sans Serif"), 13, true); }
+
+template <typename W> W* named(W* widget, const char* name, const QString& hint = QString()) {
+    widget->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty())
+        setHint(widget, hint);
+    return widget;
+}
+
+// Labels size themselves to their text, as the window's labels do.
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y,
+              const QFont* font = nullptr, const QString& hint = QString()) {
+    auto* l = named(new QLabel(text, parent), name, hint);
+    if (font)
+        l->setFont(*font);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int w,
+                    const QString& hint = QString()) {
+    auto* e = named(new QLineEdit(parent), name, hint);
+    e->setGeometry(x, y, w, 21);
+    return e;
+}
+
+QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect r) {
+    auto* g = named(new QGroupBox(title, parent), name);
+    g->setGeometry(r);
+    return g;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRect r,
+                    const QString& hint) {
+    auto* c = named(new QCheckBox(text, parent), name, hint);
+    c->setGeometry(r);
+    return c;
+}
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Волнограф Вер. 1.2"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/app.xpm")));
+    setFont(formFont());
+    createControls();
+    createMenu();
+    connectCommands();
+    // Fixed size: the client area below the menu bar stays 1038 x 540.
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    FormCreate();
+}
+
+void TForm1::createControls() {
+    ClientArea = new QWidget(this);
+    ClientArea->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(ClientArea);
+
+    createToolBar();
+    createInputGroup();
+    createIntervalGroup();
+    createReadoutGroups();
+
+    Button1 = named(new QPushButton(QStringLiteral("Построить график"), ClientArea), "Button1",
+                    QStringLiteral("Построить график в правом окне"));
+    Button1->setGeometry(8, 480, 233, 33);
+    Button1->setCursor(Qt::PointingHandCursor);
+
+    Gauge1 = named(new QProgressBar(ClientArea), "Gauge1",
+                   QStringLiteral("Показывает ход построения"));
+    Gauge1->setGeometry(256, 480, 281, 33);
+    Gauge1->setRange(0, 100);
+    Gauge1->setValue(0);
+    Gauge1->setAlignment(Qt::AlignCenter);
+    Gauge1->setCursor(Qt::ForbiddenCursor);
+    Gauge1->setStyleSheet(QStringLiteral(
+        "QProgressBar { border: 1px solid #808080; background: white; color: black; }"
+        "QProgressBar::chunk { background-color: #00ff00; }"));
+
+    Image1 = named(new PlotImage(ClientArea, QSize(kPlotSide, kPlotSide)), "Image1",
+                   QStringLiteral("Окно построения графика"));
+    Image1->move(552, 40);
+
+    StatusBar1 = named(new StatusBar(ClientArea), "StatusBar1");
+    StatusBar1->setGeometry(0, 521, kClientWidth, 19);
+    StatusBar1->setCursor(Qt::WhatsThisCursor);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer1->start();
+
+    m_edits = {nullptr, Edit1,  Edit2,  Edit3,  Edit4,  Edit5,   Edit6,   Edit7,  Edit8,  Edit9,
+               Edit10,  Edit11, Edit12, Edit13, Edit14, Edit15, nullptr, nullptr, Edit18, Edit19};
+
+    const QWidget* order[] = {Button1, Edit1,  Edit2,  Edit3,     Edit4,     Edit5,
+                              Edit6,   Edit7,  Edit8,  Edit9,     Edit10,    CheckBox1,
+                              CheckBox3, Edit11, Edit12, Edit13, CheckBox2, Edit14,
+                              Edit15,  Edit18, Edit19};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
+}
+
+void TForm1::createToolBar() {
+    ToolBar1 = named(new ToolBar(ClientArea), "ToolBar1", QStringLiteral("Панель инструментов"));
+    ToolBar1->setGeometry(0, 0, kClientWidth, 29);
+    const auto add = [this](const char* name, const char* picture, const QString& hint) {
+        return ToolBar1->addButton(QString::fromLatin1(name),
+                                   QStringLiteral(":/icons/%1.xpm").arg(QLatin1String(picture)),
+                                   hint);
+    };
+    ToolButton1 = add("ToolButton1", "load", QStringLiteral("Загрузить  Исходные Данные|"));
+    ToolButton2 = add("ToolButton2", "save", QStringLiteral("Сохранить  Исходные Данные|"));
+    ToolButton3 = add("ToolButton3", "savegraph", QStringLiteral("Сохранить график|"));
+    ToolButton4 = add("ToolButton4", "settings", QStringLiteral("Настройки графика|"));
+    ToolButton5 = add("ToolButton5", "clear", QStringLiteral("Очистить экран|"));
+    ToolButton6 = add("ToolButton6", "calculator", QStringLiteral("Калькулятор|"));
+    ToolButton7 = add("ToolButton7", "help", QStringLiteral("Справка|"));
+    ToolButton7->setCursor(Qt::WhatsThisCursor);
+}
+
+void TForm1::createInputGroup() {
+    GroupBox1 = groupBox(ClientArea, "GroupBox1", QStringLiteral("Исходные Данные :"),
+                         QRect(8, 32, 529, 265));
+    QWidget* g = GroupBox1;
+    const QFont serif = serifFont(13);
+    const QFont gammaFont = serifFont(16);
+    const QFont x10 = boldSansFont();
+
+    const QString w0Caption = QStringLiteral("Собственная частота колебаний частицы  w   :");
+    Label2 = label(g, "Label2", w0Caption, 8, 32, &serif);
+    // The lowered 0 sits right after the w of the caption, whatever the font's widths.
+    const int wEnd = QFontMetrics(serif).horizontalAdvance(w0Caption.left(w0Caption.indexOf(
+                         QLatin1Char('w')) + 1));
+    Label3 = label(g, "Label3", QStringLiteral("0"), 8 + wEnd, 40, &serif);
+    Label5 = label(g, "Label5",
+                   QStringLiteral("Концентрация частиц                                      N  :"),
+                   8, 72, &serif);
+    Label22 = label(g, "Label22", QStringLiteral("Коэффициент затуханий"), 8, 112, &serif);
+    Label4 = label(g, "Label4", QStringLiteral("γ  :"), 240, 112, &gammaFont);
+    Label23 = label(g, "Label23", QStringLiteral("Заряд одной частицы "), 8, 152, &serif);
+    Label6 = label(g, "Label6", QStringLiteral("Q  :"), 240, 152, &serif);
+    Label7 = label(g, "Label7",
+                   QStringLiteral("Масса одной частицы                                    m  :"),
+                   8, 190, &serif);
+    Label8 = label(g, "Label8", QStringLiteral("x 10"), 384, 32, &x10);
+    Label11 = label(g, "Label11", QStringLiteral("x 10"), 384, 72, &x10);
+    Label9 = label(g, "Label9", QStringLiteral("x 10"), 384, 112, &x10);
+    Label12 = label(g, "Label12", QStringLiteral("x 10"), 384, 152, &x10);
+    Label10 = label(g, "Label10", QStringLiteral("x 10"), 384, 193, &x10);
+    Label17 = label(g, "Label17", QStringLiteral("Гц"), 480, 32, nullptr,
+                    QStringLiteral("Размерность собственной частоты колебаний"));
+    Label18 = label(g, "Label18", QStringLiteral("м"), 480, 64, nullptr,
+                    QStringLiteral("Размерность концентрации"));
+    Label24 = label(g, "Label24", QStringLiteral("-3"), 488, 56, nullptr,
+                    QStringLiteral("Размерность концентрации"));
+    Label25 = label(g, "Label25", QStringLiteral("Кл"), 480, 152, nullptr,
+                    QStringLiteral("Размерность заряда"));
+    Label26 = label(g, "Label26", QStringLiteral("Кг"), 480, 192, nullptr,
+                    QStringLiteral("Размерность массы"));
+
+    Edit1 = lineEdit(g, "Edit1", 272, 32, 97, QStringLiteral("Собственная частота колебаний частицы "));
+    Edit2 = lineEdit(g, "Edit2", 272, 112, 97, QStringLiteral("Коэффициент затуханий"));
+    Edit3 = lineEdit(g, "Edit3", 272, 72, 97, QStringLiteral("Концентрация частиц"));
+    Edit4 = lineEdit(g, "Edit4", 272, 152, 97, QStringLiteral("Заряд одной частицы "));
+    Edit5 = lineEdit(g, "Edit5", 272, 188, 97, QStringLiteral("Масса одной частицы"));
+    Edit6 = lineEdit(g, "Edit6", 440, 16, 33);
+    Edit7 = lineEdit(g, "Edit7", 440, 96, 33);
+    Edit8 = lineEdit(g, "Edit8", 440, 180, 33);
+    Edit9 = lineEdit(g, "Edit9", 440, 56, 33);
+    Edit10 = lineEdit(g, "Edit10", 440, 136, 33);
+
+    GroupBox5 = groupBox(g, "GroupBox5", QStringLiteral("Особенности построения :"),
+                         QRect(8, 216, 513, 41));
+    CheckBox1 = checkBox(GroupBox5, "CheckBox1", QStringLiteral("Соединить точки"),
+                         QRect(16, 16, 129, 17),
+                         QStringLiteral("Соединить\\не соединять полученные точки на графике "));
+    CheckBox1->setChecked(true);
+    CheckBox3 = checkBox(
+        GroupBox5, "CheckBox3", QStringLiteral("Отметить пунктиром облать аномальной дисперсии"),
+        QRect(160, 16, 345, 17),
+        QStringLiteral("На графике строится пунктиром\\сплошной линией облать аномальной дисперсии"));
+}
+
+void TForm1::createIntervalGroup() {
+    GroupBox2 = groupBox(ClientArea, "GroupBox2",
+                         QStringLiteral("Интервал изменения частоты частиц падающей волны W:"),
+                         QRect(8, 304, 529, 65));
+    QWidget* g = GroupBox2;
+    const QFont bold = boldSansFont();
+    CheckBox2 = checkBox(g, "CheckBox2", QStringLiteral("Автоматически"), QRect(16, 24, 121, 17),
+                         QStringLiteral("Автоматический выбор интервала. Если галочка поставлена, "
+                                        "то компьютер сам определяет максимально комфортное "
+                                        "полное отображение графика функции"));
+    Label1 = label(g, "Label1", QStringLiteral("От "), 144, 24, &bold);
+    Edit11 = lineEdit(g, "Edit11", 184, 24, 57, QStringLiteral("Начало интервала по оси Х"));
+    Label13 = label(g, "Label13", QStringLiteral("до"), 248, 24, &bold);
+    Edit12 = lineEdit(g, "Edit12", 272, 24, 57, QStringLiteral("Конец интервала по оси Х"));
+    Label14 = label(g, "Label14", QStringLiteral("Шаг :"), 336, 24);
+    Edit13 = lineEdit(g, "Edit13", 384, 24, 41,
+                      QStringLiteral("Расстояние между ближайшими точками для построения "
+                                     "графика. Чем он меньше, тем точнее строится график."));
+}
+
+void TForm1::createReadoutGroups() {
+    GroupBox3 = groupBox(ClientArea, "GroupBox3",
+                         QStringLiteral("Координаты выбранной точки на графике :"),
+                         QRect(8, 376, 529, 49));
+    Label15 = label(GroupBox3, "Label15", QStringLiteral("W ="), 24, 16);
+    Edit14 = lineEdit(GroupBox3, "Edit14", 48, 16, 145,
+                      QStringLiteral("При наведении мышки на графике в окне отображается "
+                                     "координата по Х"));
+    Edit14->setText(QStringLiteral("0"));
+    Label16 = label(GroupBox3, "Label16", QStringLiteral("n(w) ="), 312, 16);
+    Edit15 = lineEdit(GroupBox3, "Edit15", 352, 16, 153,
+                      QStringLiteral("При наведении мышки на графике в окне отображается "
+                                     "координата по Y"));
+    Edit15->setText(QStringLiteral("0"));
+
+    GroupBox4 = groupBox(ClientArea, "GroupBox4",
+                         QStringLiteral("Интервал изменения функции n(w) на графике:"),
+                         QRect(8, 432, 529, 41));
+    Label19 = label(GroupBox4, "Label19", QStringLiteral("n(w) min :"), 24, 16);
+    Edit18 = lineEdit(GroupBox4, "Edit18", 104, 16, 161,
+                      QStringLiteral("В этом окне отображается минимальное значение по оси OY, "
+                                     "задействованное на графике"));
+    Label20 = label(GroupBox4, "Label20", QStringLiteral("n(w) max :"), 272, 16);
+    Edit19 = lineEdit(GroupBox4, "Edit19", 344, 16, 161,
+                      QStringLiteral("В этом окне отображается максимальное значение по оси OY, "
+                                     "задействованное на графике"));
+}
+
+void TForm1::createMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    const auto menu = [](QWidget* parent, const char* name, const QString& title) {
+        auto* m = new QMenu(title, parent);
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+    const auto item = [](QMenu* m, const char* name, const QString& text, const char* picture) {
+        QAction* a = m->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        if (picture)
+            a->setIcon(QIcon(QStringLiteral(":/icons/%1.xpm").arg(QLatin1String(picture))));
+        return a;
+    };
+    const auto separator = [](QMenu* m, const char* name) {
+        QAction* a = m->addSeparator();
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+
+    N1 = menu(bar, "N1", QStringLiteral("Файл"));
+    N6 = item(N1, "N6", QStringLiteral("Загрузить  Исходные Данные"), "load");
+    N5 = item(N1, "N5", QStringLiteral("Сохранить Исходные Данные "), "save");
+    N7 = item(N1, "N7", QStringLiteral("Соxранить График"), "savegraph");
+    N8 = item(N1, "N8", QStringLiteral("Новые Расчеты"), "newcalc");
+    N110 = separator(N1, "N110");
+    N26 = item(N1, "N26", QStringLiteral("Выход"), "exit");
+
+    N2 = menu(bar, "N2", QStringLiteral("Правка"));
+    N9 = item(N2, "N9", QStringLiteral("Вырезать"), "cut");
+    N10 = item(N2, "N10", QStringLiteral("Копировать"), "copy");
+    N11 = item(N2, "N11", QStringLiteral("Вставить"), "paste");
+    N111 = separator(N2, "N111");
+    N25 = item(N2, "N25", QStringLiteral("Отменить"), "undo");
+
+    N3 = menu(bar, "N3", QStringLiteral("Запуск"));
+    N13 = item(N3, "N13", QStringLiteral("Построить график"), "plot");
+    N112 = separator(N3, "N112");
+    N14 = item(N3, "N14", QStringLiteral("Очистить экран"), "clear");
+
+    N18 = menu(bar, "N18", QStringLiteral("Расчет"));
+    N19 = item(N18, "N19", QStringLiteral("Калькулятор"), "calculator");
+
+    N4 = menu(bar, "N4", QStringLiteral("Настройки"));
+    N20 = menu(N4, "N20", QStringLiteral("Окно"));
+    N20->setIcon(QIcon(QStringLiteral(":/icons/window.xpm")));
+    N4->addMenu(N20);
+    N17 = item(N20, "N17", QStringLiteral("Шрифт"), "font");
+    N15 = item(N20, "N15", QStringLiteral("Фон"), "background");
+    N210 = separator(N4, "N210");
+    N22 = menu(N4, "N22", QStringLiteral("Панель инструментов"));
+    N22->setIcon(QIcon(QStringLiteral(":/icons/toolbar.xpm")));
+    N4->addMenu(N22);
+    N31 = item(N22, "N31", QStringLiteral("Загрузить результат"), nullptr);
+    N32 = item(N22, "N32", QStringLiteral("Сохранить результат"), nullptr);
+    N33 = item(N22, "N33", QStringLiteral("Сохранить график"), nullptr);
+    N34 = item(N22, "N34", QStringLiteral("Настройки графика"), nullptr);
+    N35 = item(N22, "N35", QStringLiteral("Очистить экран"), nullptr);
+    N36 = item(N22, "N36", QStringLiteral("Калькулятор"), nullptr);
+    N37 = item(N22, "N37", QStringLiteral("Справка"), nullptr);
+    for (QAction* toggle : {N31, N32, N33, N34, N35, N36, N37}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    N21 = item(N4, "N21", QStringLiteral("График"), "graph");
+
+    N12 = menu(bar, "N12", QStringLiteral("Помощь"));
+    N23 = item(N12, "N23", QStringLiteral("Справка"), "help");
+    N24 = item(N12, "N24", QStringLiteral("О программе"), "about");
+
+    for (QMenu* m : {N1, N2, N3, N18, N4, N12})
+        bar->addMenu(m);
+}
+
+void TForm1::connectCommands() {
+    const auto command = [this](auto handler) {
+        return [this, handler] { runCommand([this, handler] { (this->*handler)(); }); };
+    };
+    connect(Button1, &QPushButton::clicked, this, command(&TForm1::Button1Click));
+    connect(N13, &QAction::triggered, this, command(&TForm1::N13Click));
+    connect(Timer1, &QTimer::timeout, this, command(&TForm1::Timer1Timer));
+}
+
+QLineEdit* TForm1::edit(int n) const { return m_edits.at(static_cast<std::size_t>(n)); }
+
+void TForm1::FormCreate() { Image1->image().fill(Qt::black); }
+
+void TForm1::Button1Click() { runPlotCommand(*this); }
+
+void TForm1::N13Click() { runPlotCommand(*this); }
+
+void TForm1::Timer1Timer() {
+    const bool manual = !CheckBox2->isChecked();
+    for (QLineEdit* e : {Edit11, Edit12, Edit13})
+        e->setEnabled(manual);
+    const std::array<QAction*, 7> toggles{N31, N32, N33, N34, N35, N36, N37};
+    const std::array<QToolButton*, 7> buttons{ToolButton1, ToolButton2, ToolButton3, ToolButton4,
+                                              ToolButton5, ToolButton6, ToolButton7};
+    for (std::size_t k = 0; k < toggles.size(); ++k)
+        ToolBar1->setButtonVisible(buttons[k], toggles[k]->isChecked());
+}
+
+QString TForm1::fieldText(int n) const { return edit(n)->text(); }
+
+void TForm1::setFieldText(int n, const QString& text) { edit(n)->setText(text); }
+
+bool TForm1::isChecked(int checkBox) const {
+    switch (checkBox) {
+    case 1:
+        return CheckBox1->isChecked();
+    case 2:
+        return CheckBox2->isChecked();
+    default:
+        return CheckBox3->isChecked();
+    }
+}
+
+QChar TForm1::decimalSeparator() const { return QLocale().decimalPoint().at(0); }
+
+void TForm1::showMessage(const QString& text) { dialogs().showMessage(text); }
+
+void TForm1::setProgress(int percent) {
+    // The plot does not yield to the event loop: repaint the gauge when its value changes.
+    if (Gauge1->value() == percent)
+        return;
+    Gauge1->setValue(percent);
+    Gauge1->repaint();
+}
+
+void TForm1::setStatusText(const QString& text) { StatusBar1->setSimpleText(text); }
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    // Centred on the screen when first shown, with integer halves.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->geometry();
+        const QSize outer = frameGeometry().size();
+        move((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2);
+    }
+}

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window: input fields, interval, plot, readouts, menu, toolbar and status bar.
+#pragma once
+
+#include "plot/PlotCommand.h"
+
+#include <QMainWindow>
+#include <array>
+
+class PlotImage;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class QToolButton;
+class StatusBar;
+class ToolBar;
+
+class TForm1 : public QMainWindow, public PlotView {
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // Controls, named as the window's layout names them.
+    QWidget* ClientArea = nullptr;
+    ToolBar* ToolBar1 = nullptr;
+    QToolButton *ToolButton1 = nullptr, *ToolButton2 = nullptr, *ToolButton3 = nullptr,
+                *ToolButton4 = nullptr, *ToolButton5 = nullptr, *ToolButton6 = nullptr,
+                *ToolButton7 = nullptr;
+    QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr, *GroupBox3 = nullptr,
+              *GroupBox4 = nullptr, *GroupBox5 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+           *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr,
+           *Label9 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr,
+           *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr,
+           *Label17 = nullptr, *Label18 = nullptr, *Label19 = nullptr, *Label20 = nullptr,
+           *Label22 = nullptr, *Label23 = nullptr, *Label24 = nullptr, *Label25 = nullptr,
+           *Label26 = nullptr;
+    QLineEdit *Edit1 = nullptr, *Edit2 = nullptr, *Edit3 = nullptr, *Edit4 = nullptr,
+              *Edit5 = nullptr, *Edit6 = nullptr, *Edit7 = nullptr, *Edit8 = nullptr,
+              *Edit9 = nullptr, *Edit10 = nullptr, *Edit11 = nullptr, *Edit12 = nullptr,
+              *Edit13 = nullptr, *Edit14 = nullptr, *Edit15 = nullptr, *Edit18 = nullptr,
+              *Edit19 = nullptr;
+    QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QProgressBar* Gauge1 = nullptr;
+    PlotImage* Image1 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // The menu.
+    QMenu *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N18 = nullptr, *N4 = nullptr,
+          *N12 = nullptr, *N20 = nullptr, *N22 = nullptr;
+    QAction *N5 = nullptr, *N6 = nullptr, *N7 = nullptr, *N8 = nullptr, *N9 = nullptr,
+            *N10 = nullptr, *N11 = nullptr, *N13 = nullptr, *N14 = nullptr, *N15 = nullptr,
+            *N17 = nullptr, *N19 = nullptr, *N21 = nullptr, *N23 = nullptr, *N24 = nullptr,
+            *N25 = nullptr, *N26 = nullptr, *N31 = nullptr, *N32 = nullptr, *N33 = nullptr,
+            *N34 = nullptr, *N35 = nullptr, *N36 = nullptr, *N37 = nullptr;
+    QAction *N110 = nullptr, *N111 = nullptr, *N112 = nullptr, *N210 = nullptr;
+
+    // Commands the user triggers.
+    void Button1Click();
+    void N13Click();
+
+    // Commands the program triggers.
+    void FormCreate();
+    void Timer1Timer();
+
+    // What the plot command reads and writes.
+    QString fieldText(int edit) const override;
+    void setFieldText(int edit, const QString& text) override;
+    bool isChecked(int checkBox) const override;
+    QChar decimalSeparator() const override;
+    void showMessage(const QString& text) override;
+    void setProgress(int percent) override;
+    void setStatusText(const QString& text) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void createInputGroup();
+    void createIntervalGroup();
+    void createReadoutGroups();
+    void createToolBar();
+    void createMenu();
+    void connectCommands();
+    QLineEdit* edit(int n) const;
+
+    std::array<QLineEdit*, 20> m_edits{};
+    bool m_placed = false;
+};
+
+/** The main window, created first and living until the program ends. */
+extern TForm1* Form1;

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The medium: identical damped charged oscillators, and its complex refractive index.
+#pragma once
+
+/** The six parameters of the medium, written only by the plot command. */
+struct TModelParams {
+    double Omega0 = 0;        ///< natural frequency w0 (used without the factor 2 pi)
+    double Gamma = 0;         ///< damping coefficient
+    double Charge = 0;        ///< charge of one particle, C
+    double Concentration = 0; ///< particles per cubic metre
+    double Mass = 0;          ///< mass of one particle, kg
+    double Epsilon0 = 0;      ///< electric constant
+};
+
+extern TModelParams ModelParams;
+
+/** Real part n(w) = 1 + Q^2 N B / (S P), B = w0^2 - w^2, S = B^2 + w^2 g^2, P = 2 eps0 m. */
+double RefractionRe(double w);
+
+/** Imaginary part n''(w) = Q^2 N w g / (S P). */
+double RefractionIm(double w);

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ScriptedDialogs.h"
+
+namespace {
+template <typename T> T next(std::deque<T>& queue, const T& fallback) {
+    if (queue.empty())
+        return fallback;
+    T value(std::move(queue.front()));
+    queue.pop_front();
+    return value;
+}
+} // namespace
+
+Dialogs::Answer ScriptedDialogs::ask(const QString& caption, const QString& text, bool,
+                                     Answer defaultButton) {
+    questions << caption + QLatin1Char('|') + text;
+    return next(answers, defaultButton);
+}
+
+std::optional<QString> ScriptedDialogs::openFileName(const QString&, const QString& last) {
+    fileInitials << last;
+    return nextFileName();
+}
+
+std::optional<QString> ScriptedDialogs::saveFileName(const QString&, const QString& last) {
+    fileInitials << last;
+    return nextFileName();
+}
+
+std::optional<QString> ScriptedDialogs::nextFileName() {
+    if (fileNames.isEmpty() || fileNames.constFirst().isEmpty()) {
+        if (!fileNames.isEmpty())
+            fileNames.removeFirst();
+        return std::nullopt;
+    }
+    return fileNames.takeFirst();
+}
+
+std::optional<QColor> ScriptedDialogs::chooseColor(const QColor& initial) {
+    colorInitials << initial;
+    return next(colors, std::optional<QColor>());
+}
+
+std::optional<QFont> ScriptedDialogs::chooseFont(const QFont& initial) {
+    fontInitials << initial;
+    return next(fonts, std::optional<QFont>());
+}
+
+DialogsScript::DialogsScript() {
+    auto script = std::make_unique<ScriptedDialogs>();
+    m_dialogs = script.get();
+    m_previous = setDialogs(std::move(script));
+}
+
+DialogsScript::~DialogsScript() { setDialogs(std::move(m_previous)); }

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Dialogs answered from a script, recording what the program showed.
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    QStringList messages; ///< plain messages, in order
+    QStringList errors;   ///< error box texts as shown (full stop added)
+    QStringList questions;
+    std::deque<Answer> answers;
+    QStringList fileNames; ///< chosen names in order; an empty one cancels
+    std::deque<std::optional<QColor>> colors;
+    std::deque<std::optional<QFont>> fonts;
+    QList<QColor> colorInitials;
+    QList<QFont> fontInitials;
+    QStringList fileInitials;
+
+    void showMessage(const QString& text) override { messages << text; }
+    void showError(const QString& text) override { errors << errorBoxText(text); }
+    Answer ask(const QString& caption, const QString& text, bool withCancel,
+               Answer defaultButton) override;
+    std::optional<QString> openFileName(const QString& filter, const QString& last) override;
+    std::optional<QString> saveFileName(const QString& filter, const QString& last) override;
+    std::optional<QColor> chooseColor(const QColor& initial) override;
+    std::optional<QFont> chooseFont(const QFont& initial) override;
+
+private:
+    std::optional<QString> nextFileName();
+};
+
+/** Installs a fresh ScriptedDialogs for the lifetime of a test. */
+class DialogsScript {
+public:
+    DialogsScript();
+    ~DialogsScript();
+    ScriptedDialogs* operator->() { return m_dialogs; }
+    ScriptedDialogs& operator*() { return *m_dialogs; }
+
+private:
+    ScriptedDialogs* m_dialogs;
+    std::unique_ptr<Dialogs> m_previous;
+};
