@@ -20,45 +20,63 @@ locale_t cLocale() {
 }
 } // namespace
 
-QString formatGeneral(long double value, QChar sep) {
+
+namespace {
+// The value rounded once to 15 significant digits: its sign, its digits without trailing
+// zeros, and exp10 with value = d.ddd x 10^exp10.
+struct Decimal {
+    bool negative = false;
+    QString digits;
+    int exp10 = 0;
+};
+
+Decimal toDecimal(long double value) {
     fp::checked(value);
-    if (value == 0)
-        return QStringLiteral("0");
-    // "-d.dddddddddddddde+XX": the value rounded once to 15 significant digits.
+    Decimal d;
+    if (value == 0) {
+        d.digits = QStringLiteral("0");
+        return d;
+    }
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*Le", kDigits - 1, value);
     const char* p = buf;
-    const bool negative = *p == '-';
-    if (negative)
+    d.negative = *p == '-';
+    if (d.negative)
         ++p;
-    QString digits;
     for (; *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9')
-            digits += QLatin1Char(*p);
-    const int exp10 = std::atoi(p + 1); // value = d.ddd x 10^exp10
-    while (digits.size() > 1 && digits.endsWith(QLatin1Char('0')))
-        digits.chop(1);
-
-    QString out = negative ? QStringLiteral("-") : QString();
-    if (exp10 >= -4 && exp10 <= 14) {
-        if (exp10 >= 0) {
-            const int intDigits = exp10 + 1;
-            if (digits.size() <= intDigits) {
-                out += digits + QString(intDigits - digits.size(), QLatin1Char('0'));
-            } else {
-                out += digits.left(intDigits) + sep + digits.mid(intDigits);
-            }
-        } else {
-            out += QLatin1Char('0') + QString(sep) + QString(-exp10 - 1, QLatin1Char('0')) + digits;
-        }
-        return out;
-    }
-    out += digits.left(1);
-    if (digits.size() > 1)
-        out += sep + digits.mid(1);
-    out += QLatin1Char('E') + QString::number(exp10);
-    return out;
+            d.digits += QLatin1Char(*p);
+    d.exp10 = std::atoi(p + 1);
+    while (d.digits.size() > 1 && d.digits.endsWith(QLatin1Char('0')))
+        d.digits.chop(1);
+    return d;
 }
+
+QString scientific(const Decimal& d, QChar sep) {
+    QString out = d.negative ? QStringLiteral("-") : QString();
+    out += d.digits.left(1);
+    if (d.digits.size() > 1)
+        out += sep + d.digits.mid(1);
+    return out + QLatin1Char('E') + QString::number(d.exp10);
+}
+} // namespace
+
+QString formatGeneral(long double value, QChar sep) {
+    const Decimal d = toDecimal(value);
+    if (value == 0)
+        return QStringLiteral("0");
+    if (d.exp10 < -4 || d.exp10 > 14)
+        return scientific(d, sep);
+    QString out = d.negative ? QStringLiteral("-") : QString();
+    if (d.exp10 < 0)
+        return out + QLatin1Char('0') + sep + QString(-d.exp10 - 1, QLatin1Char('0')) + d.digits;
+    const int intDigits = d.exp10 + 1;
+    if (d.digits.size() <= intDigits)
+        return out + d.digits + QString(intDigits - d.digits.size(), QLatin1Char('0'));
+    return out + d.digits.left(intDigits) + sep + d.digits.mid(intDigits);
+}
+
+QString formatScientific(long double value, QChar sep) { return scientific(toDecimal(value), sep); }
 
 long double parseReal(const QString& text, QChar sep) {
     const qsizetype n = text.size();

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Everything on the plot but the curves: background, axes, titles, w0 marker, rulers,
+// grids and scale values. Positions come from PlotState and the image size.
+#pragma once
+
+#include "settings/PlotSettings.h"
+
+#include <QChar>
+#include <QString>
+
+class Canvas;
+
+/** The main window's texts that the frame writes or parses. */
+struct FrameTexts {
+    QString mantissaW0; ///< Edit1, as typed
+    QString exponentW0; ///< Edit6, as typed
+    QString rangeMin;   ///< Edit18, as the plot command wrote it
+    QString rangeMax;   ///< Edit19
+    QChar decimalSeparator = QLatin1Char(',');
+};
+
+/** F1: brush and pen take the background colour and the whole image is filled. */
+void DrawPlotBackground(Canvas& canvas, const PlotSettings& settings);
+
+/** F2: axes, arrow head, axis titles and the dotted w0 marker; connected or point mode. */
+void DrawAxesLayer(Canvas& canvas, const PlotSettings& settings, bool connected,
+                   const FrameTexts& texts);
+
+/** F3: left ruler, left and middle ticks, outer and inner grid. */
+void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings);
+
+/** F4: w0 label, frequency and value scale values; rewrites ModelParams.Omega0 from the
+    w0 texts (the thousand rule). Throws ConversionError for a text that is no number. */
+void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const FrameTexts& texts);
