@@ -7,6 +7,9 @@
 #include "PlotImage.h"
 #include "StatusBar.h"
 #include "ToolBar.h"
+#include "plot/Canvas.h"
+#include "plot/CursorReadout.h"
+#include "settings/Unit3.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -92,6 +95,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
 }
 
+TForm1::~TForm1() = default;
+
 void TForm1::createControls() {
     ClientArea = new QWidget(this);
     ClientArea->setFixedSize(kClientWidth, kClientHeight);
@@ -121,6 +126,9 @@ void TForm1::createControls() {
     Image1 = named(new PlotImage(ClientArea, QSize(kPlotSide, kPlotSide)), "Image1",
                    QStringLiteral("Окно построения графика"));
     Image1->move(552, 40);
+    Image1->setMouseMoveHandler(
+        [this](int x, int y) { runCommand([this, x, y] { Image1MouseMove(x, y); }); });
+    m_canvas = std::make_unique<Canvas>(Image1->image());
 
     StatusBar1 = named(new StatusBar(ClientArea), "StatusBar1");
     StatusBar1->setGeometry(0, 521, kClientWidth, 19);
@@ -352,16 +360,44 @@ void TForm1::connectCommands() {
     };
     connect(Button1, &QPushButton::clicked, this, command(&TForm1::Button1Click));
     connect(N13, &QAction::triggered, this, command(&TForm1::N13Click));
+    connect(N21, &QAction::triggered, this, command(&TForm1::N21Click));
+    connect(ToolButton4, &QToolButton::clicked, this, command(&TForm1::ToolButton4Click));
     connect(Timer1, &QTimer::timeout, this, command(&TForm1::Timer1Timer));
 }
 
 QLineEdit* TForm1::edit(int n) const { return m_edits.at(static_cast<std::size_t>(n)); }
 
-void TForm1::FormCreate() { Image1->image().fill(Qt::black); }
+void TForm1::FormCreate() {
+    m_canvas->setBrushColor(qRgb(0, 0, 0));
+    m_canvas->setPenColor(qRgb(0, 0, 0));
+    m_canvas->rectangle(0, 0, Image1->width(), Image1->height());
+    Image1->update();
+}
 
-void TForm1::Button1Click() { runPlotCommand(*this); }
+void TForm1::plot() {
+    // Whatever the command drew before it ended is shown, also after an error.
+    struct ShowPicture {
+        PlotImage* image;
+        ~ShowPicture() { image->update(); }
+    } show{Image1};
+    runPlotCommand(*this, *m_canvas);
+}
 
-void TForm1::N13Click() { runPlotCommand(*this); }
+void TForm1::Button1Click() { plot(); }
+
+void TForm1::N13Click() { plot(); }
+
+void TForm1::N21Click() { Settings->exec(); }
+
+void TForm1::ToolButton4Click() { Settings->exec(); }
+
+void TForm1::Image1MouseMove(int x, int y) {
+    const CursorTexts texts =
+        cursorReadout(x, y, Image1->width(), Image1->height(), CheckBox2->isChecked(),
+                      Edit6->text(), decimalSeparator());
+    Edit14->setText(texts.frequency);
+    Edit15->setText(texts.value);
+}
 
 void TForm1::Timer1Timer() {
     const bool manual = !CheckBox2->isChecked();
@@ -402,6 +438,10 @@ void TForm1::setProgress(int percent) {
 }
 
 void TForm1::setStatusText(const QString& text) { StatusBar1->setSimpleText(text); }
+
+PlotSettings TForm1::plotSettings() const {
+    return Settings ? Settings->plotSettings() : PlotSettings{};
+}
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

@@ -6,7 +6,9 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
+class Canvas;
 class PlotImage;
 class QCheckBox;
 class QGroupBox;
@@ -23,6 +25,7 @@ class ToolBar;
 class TForm1 : public QMainWindow, public PlotView {
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
 
     // Controls, named as the window's layout names them.
     QWidget* ClientArea = nullptr;
@@ -64,6 +67,9 @@ public:
     // Commands the user triggers.
     void Button1Click();
     void N13Click();
+    void N21Click();
+    void ToolButton4Click();
+    void Image1MouseMove(int x, int y);
 
     // Commands the program triggers.
     void FormCreate();
@@ -77,6 +83,10 @@ public:
     void showMessage(const QString& text) override;
     void setProgress(int percent) override;
     void setStatusText(const QString& text) override;
+    PlotSettings plotSettings() const override;
+
+    /** The plot's drawing surface over Image1; its pen, brush and text colour persist. */
+    Canvas& canvas() { return *m_canvas; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -90,8 +100,10 @@ private:
     void createMenu();
     void connectCommands();
     QLineEdit* edit(int n) const;
+    void plot();
 
     std::array<QLineEdit*, 20> m_edits{};
+    std::unique_ptr<Canvas> m_canvas;
     bool m_placed = false;
 };
 

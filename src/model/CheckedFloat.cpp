@@ -54,9 +54,13 @@ double store(long double v) {
 }
 
 std::int64_t round(long double v) {
-    checked(v);
-    const long long r = std::llrintl(v);
+    if (std::isnan(v))
+        raise(FE_INVALID);
+    // Only the conversion is judged here: the product was checked where it was formed.
+    clearPending();
     fence(v);
+    long long r = std::llrintl(v);
+    fence(r);
     raisePending();
     return r;
 }

@@ -1,1 +1,223 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "plot/Canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cstddef>
+
+namespace {
+
+// Products of two 33-bit deltas and a step index need more than 64 bits.
+__extension__ typedef __int128 Wide;
+
+Wide floorDiv(Wide a, Wide b) {
+    Wide q = a / b;
+    if (a % b != 0 && ((a < 0) != (b < 0)))
+        --q;
+    return q;
+}
+
+Wide ceilDiv(Wide a, Wide b) {
+    Wide q = a / b;
+    if (a % b != 0 && ((a < 0) == (b < 0)))
+        ++q;
+    return q;
+}
+
+// RGB32 pixels must be opaque.
+QRgb opaque(QRgb color) {
+    return color | 0xff000000u;
+}
+
+constexpr int kDotOn = 3;     // pixels in the pen colour
+constexpr int kDotPeriod = 6; // then as many in the brush colour
+
+/** Walks count pixels of a line from p. The minor coordinate advances when the error term
+    err (kept in [0, twoD)) reaches twoD; inc is twice the minor delta's magnitude. */
+template <bool Dotted>
+void walk(QRgb* p, std::int64_t count, std::ptrdiff_t majorStep, std::ptrdiff_t minorStep,
+          std::int64_t err, std::int64_t inc, std::int64_t twoD, int phase, QRgb on, QRgb off) {
+    for (std::int64_t n = 1;; ++n) {
+        if constexpr (Dotted) {
+            *p = phase < kDotOn ? on : off;
+            if (++phase == kDotPeriod)
+                phase = 0;
+        } else {
+            *p = on;
+        }
+        if (n == count)
+            return; // before p could leave the image
+        p += majorStep;
+        err += inc;
+        if (err >= twoD) {
+            err -= twoD;
+            p += minorStep;
+        }
+    }
+}
+
+QFont surfaceFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    font.setWeight(QFont::Normal);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+} // namespace
+
+Canvas::Canvas(QImage& image) : m_image(image) {
+    Q_ASSERT(image.isNull() || image.format() == QImage::Format_RGB32);
+}
+
+void Canvas::moveTo(std::int32_t x, std::int32_t y) {
+    m_penX = x;
+    m_penY = y;
+}
+
+void Canvas::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    moveTo(x1, y1);
+    lineTo(x2, y2);
+}
+
+void Canvas::lineTo(std::int32_t x, std::int32_t y) {
+    const std::int64_t x0 = m_penX, y0 = m_penY;
+    m_penX = x;
+    m_penY = y;
+
+    const std::int64_t dx = std::int64_t{x} - x0, dy = std::int64_t{y} - y0;
+    const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    const std::int64_t w = width(), h = height();
+    if ((adx == 0 && ady == 0) || w <= 0 || h <= 0)
+        return;
+
+    // Step i of D paints major = major0 + i*sign, minor = minor0 + floor((2*i*dm + D) / (2*D)).
+    const bool xMajor = adx >= ady;
+    const std::int64_t d = xMajor ? adx : ady;
+    const std::int64_t dm = xMajor ? dy : dx;
+    const std::int64_t major0 = xMajor ? x0 : y0, minor0 = xMajor ? y0 : x0;
+    const std::int64_t majorLen = xMajor ? w : h, minorLen = xMajor ? h : w;
+    const int majorSign = (xMajor ? dx : dy) < 0 ? -1 : 1;
+    const std::ptrdiff_t stride = m_image.bytesPerLine() / std::ptrdiff_t{sizeof(QRgb)};
+    const std::ptrdiff_t majorUnit = xMajor ? 1 : stride, minorUnit = xMajor ? stride : 1;
+    const std::int64_t twoD = 2 * d;
+
+    std::int64_t first = 0, last = d - 1; // visible steps
+    std::int64_t minorStart = minor0;
+    std::int64_t err = d; // the remainder of 2*i*dm + D modulo 2*D, at step 0
+
+    const bool inside =
+        x0 >= 0 && x0 < w && y0 >= 0 && y0 < h && x >= 0 && x < w && y >= 0 && y < h;
+    if (!inside) {
+        // Steps whose major coordinate lies in the image.
+        if (majorSign > 0) {
+            first = std::max(first, -major0);
+            last = std::min(last, majorLen - 1 - major0);
+        } else {
+            first = std::max(first, major0 - (majorLen - 1));
+            last = std::min(last, major0);
+        }
+        if (first > last)
+            return;
+        // Steps whose minor offset f(i) lies in [lo, hi]: lo <= f(i) <=> 2*i*dm >= a and
+        // f(i) <= hi <=> 2*i*dm <= b.
+        const Wide lo = -minor0, hi = minorLen - 1 - minor0;
+        const Wide a = Wide{twoD} * lo - d;
+        const Wide b = Wide{twoD} * (hi + 1) - d - 1;
+        const Wide c = Wide{2} * dm;
+        Wide from = first, to = last;
+        if (c > 0) {
+            from = std::max(from, ceilDiv(a, c));
+            to = std::min(to, floorDiv(b, c));
+        } else if (c < 0) {
+            from = std::max(from, ceilDiv(b, c));
+            to = std::min(to, floorDiv(a, c));
+        } else if (lo > 0 || hi < 0) {
+            return;
+        }
+        if (from > to)
+            return;
+        first = static_cast<std::int64_t>(from);
+        last = static_cast<std::int64_t>(to);
+        // The error term exactly as the unclipped walk would have it at the first visible step.
+        const Wide numerator = c * first + d;
+        const Wide offset = floorDiv(numerator, twoD);
+        minorStart = minor0 + static_cast<std::int64_t>(offset);
+        err = static_cast<std::int64_t>(numerator - offset * twoD);
+    }
+
+    // A falling minor coordinate counts its error term from the other end of [0, 2*D), so
+    // the walk always carries upwards.
+    if (dm < 0)
+        err = twoD - 1 - err;
+    const std::int64_t majorStart = major0 + majorSign * first;
+    const std::int64_t px = xMajor ? majorStart : minorStart;
+    const std::int64_t py = xMajor ? minorStart : majorStart;
+    QRgb* p = reinterpret_cast<QRgb*>(m_image.bits()) + py * stride + px;
+    const std::ptrdiff_t majorStep = majorSign * majorUnit;
+    const std::ptrdiff_t minorStep = dm < 0 ? -minorUnit : minorUnit;
+    const std::int64_t inc = 2 * (dm < 0 ? -dm : dm);
+    const std::int64_t count = last - first + 1;
+    if (m_penStyle == PenStyle::Dotted)
+        walk<true>(p, count, majorStep, minorStep, err, inc, twoD,
+                   static_cast<int>(first % kDotPeriod), opaque(m_penColor), opaque(m_brushColor));
+    else
+        walk<false>(p, count, majorStep, minorStep, err, inc, twoD, 0, opaque(m_penColor), 0);
+}
+
+void Canvas::fill(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color) {
+    x1 = std::max<std::int64_t>(x1, 0);
+    y1 = std::max<std::int64_t>(y1, 0);
+    x2 = std::min<std::int64_t>(x2, width());
+    y2 = std::min<std::int64_t>(y2, height());
+    if (x1 >= x2 || y1 >= y2)
+        return;
+    const QRgb c = opaque(color);
+    for (std::int64_t y = y1; y < y2; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(y)));
+        std::fill(row + x1, row + x2, c);
+    }
+}
+
+void Canvas::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    const std::int64_t left = std::min(x1, x2), right = std::max(x1, x2);
+    const std::int64_t top = std::min(y1, y2), bottom = std::max(y1, y2);
+    if (left == right || top == bottom)
+        return;
+    fill(left, top, right, bottom, m_brushColor);
+    fill(left, top, right, top + 1, m_penColor);
+    fill(left, bottom - 1, right, bottom, m_penColor);
+    fill(left, top, left + 1, bottom, m_penColor);
+    fill(right - 1, top, right, bottom, m_penColor);
+}
+
+void Canvas::setPixel(std::int32_t x, std::int32_t y, QRgb color) {
+    if (x < 0 || y < 0 || x >= width() || y >= height())
+        return;
+    reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = opaque(color);
+}
+
+QSize Canvas::textExtent(const QString& text) const {
+    const QFontMetrics metrics(surfaceFont());
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+void Canvas::textOut(std::int32_t x, std::int32_t y, const QString& text) {
+    const QFont font = surfaceFont();
+    const QFontMetrics metrics(font);
+    const std::int64_t boxW = metrics.horizontalAdvance(text), boxH = metrics.height();
+    const std::int64_t right = std::int64_t{x} + boxW, bottom = std::int64_t{y} + boxH;
+    if (right <= 0 || bottom <= 0 || x >= width() || y >= height())
+        return; // entirely outside, and its coordinates might not fit QPainter's ints
+    fill(x, y, right, bottom, m_brushColor);
+
+    // A cell font keeps its glyphs inside the box; clipping keeps any overhang there too.
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setClipRect(QRect(x, y, static_cast<int>(boxW), static_cast<int>(boxH)));
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(opaque(m_textColor)));
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+}

@@ -47,7 +47,8 @@ public:
     QSize textExtent(const QString& text) const;
 
 private:
-    void plot(std::int64_t x, std::int64_t y, QRgb color);
+    /** Fills x1..x2-1, y1..y2-1, clipped to the image. */
+    void fill(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
 
     QImage& m_image;
     QRgb m_penColor = qRgb(0, 0, 0);
@@ -56,5 +57,4 @@ private:
     QRgb m_textColor = qRgb(0, 0, 0);
     std::int32_t m_penX = 0;
     std::int32_t m_penY = 0;
-    int m_dotPhase = 0; ///< position in the dot pattern, carried from line to line
 };

@@ -2,17 +2,10 @@
 // "Построить график": the whole plot command, from the input fields to the last label.
 #pragma once
 
-#include "model/InputParameters.h"
+#include "PlotView.h"
 
-/** What the plot command reads from and writes into the main window while it runs. */
-class PlotView : public InputFields {
-public:
-    virtual void setFieldText(int edit, const QString& text) = 0;
-    /** The main window's CheckBoxN: 1 connect points, 2 automatic interval, 3 dotted region. */
-    virtual bool isChecked(int checkBox) const = 0;
-    virtual void setProgress(int percent) = 0;
-    virtual void setStatusText(const QString& text) = 0;
-};
+class Canvas;
 
-/** Runs the plot command; conversion and floating-point errors end it where they arise. */
-void runPlotCommand(PlotView& view);
+/** Runs the plot command into canvas; conversion and floating-point errors end it where
+    they arise, leaving what was drawn and written so far. */
+void runPlotCommand(PlotView& view, Canvas& canvas);

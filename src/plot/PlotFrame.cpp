@@ -1,1 +1,257 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlotFrame.h"
+
+#include "model/CheckedFloat.h"
+#include "model/Model.h"
+#include "model/NumberText.h"
+#include "model/ScaledValue.h"
+#include "plot/Canvas.h"
+#include "plot/PlotState.h"
+
+#include <cstdint>
+#include <span>
+
+namespace {
+
+using Pen = Canvas::PenStyle;
+
+/** A pixel coordinate from a value formed in extended precision; pixels wrap at 32 bits. */
+std::int32_t pixel(long double v) { return fp::low32(fp::round(v)); }
+
+/** One side of the image for the fixed ruler: the side, a tenth and a half of it, rounded. */
+struct Side {
+    std::int32_t length;
+    std::int32_t tenth;
+    std::int32_t half;
+};
+
+Side sideOf(std::int32_t length) {
+    const long double s = length;
+    return {length, pixel(s / 10), pixel(s / 2)};
+}
+
+/** The middle row that the w0 marker text and the scale values hang from. */
+std::int32_t halfHeight() { return pixel(static_cast<long double>(PlotState.PlotHeight) / 2); }
+
+/** x of the natural frequency on the plot. */
+std::int32_t omega0X() {
+    return pixel((static_cast<long double>(ModelParams.Omega0) - PlotState.FreqFrom) *
+                 PlotState.FreqScale);
+}
+
+bool thousandRule() { return ModelParams.Omega0 >= 1000; }
+
+/** The power of ten the value axis is drawn in: the exponent of the maximum's text, or, for
+    a text without one, its last two characters. */
+QString valueAxisExponent(const QString& rangeMax) {
+    const qsizetype e = rangeMax.indexOf(QLatin1Char('E'), 0, Qt::CaseInsensitive);
+    return e >= 0 ? rangeMax.mid(e + 1) : rangeMax.right(2);
+}
+
+/** The first characters of a range text's mantissa, read as a number: the scale values are
+    the mantissa's steps, the title carries the power of ten. */
+long double mantissaPrefix(const QString& rangeText, qsizetype length, QChar separator) {
+    const qsizetype e = rangeText.indexOf(QLatin1Char('E'), 0, Qt::CaseInsensitive);
+    QString prefix = rangeText.left(e >= 0 ? std::min(e, length) : length);
+    if (prefix.endsWith(separator))
+        prefix.chop(1);
+    return parseReal(prefix, separator);
+}
+
+void drawArrowHead(Canvas& canvas) {
+    const std::int32_t tipX = PlotState.PlotWidth, tipY = PlotState.OriginY;
+    const std::int32_t backX = fp::wrapSub(tipX, 10);
+    canvas.line(tipX, tipY, backX, fp::wrapSub(tipY, 5));
+    canvas.line(tipX, tipY, backX, fp::wrapAdd(tipY, 5));
+}
+
+void drawAxes(Canvas& canvas, const PlotSettings& settings) {
+    canvas.setPenColor(settings.AxesColor);
+    canvas.setPenStyle(Pen::Solid);
+    canvas.line(PlotState.OriginX, PlotState.PlotHeight, PlotState.OriginX, 0);
+    canvas.line(0, PlotState.OriginY, PlotState.PlotWidth, PlotState.OriginY);
+}
+
+void drawValueAxisTitle(Canvas& canvas, const PlotSettings& settings, const FrameTexts& texts) {
+    if (!settings.TitleOY)
+        return;
+    canvas.textOut(20, 10,
+                   QStringLiteral("n(w),n\"(w) x10(") + valueAxisExponent(texts.rangeMax) +
+                       QLatin1Char(')'));
+}
+
+void drawOmega0Marker(Canvas& canvas, const PlotSettings& settings) {
+    if (!settings.MarkOmega0)
+        return;
+    const std::int32_t x = omega0X();
+    canvas.setPenStyle(Pen::Dotted);
+    canvas.line(x, 0, x, PlotState.PlotHeight);
+    canvas.setPenStyle(Pen::Solid);
+    canvas.setTextColor(settings.LabelFontColor);
+    canvas.textOut(fp::wrapAdd(x, 10), fp::wrapAdd(halfHeight(), 10), QStringLiteral("Wo"));
+}
+
+void drawFrequencyAxisTitle(Canvas& canvas, const PlotSettings& settings, bool connected,
+                            const FrameTexts& texts) {
+    if (!settings.TitleOX)
+        return;
+    const std::int32_t y = fp::wrapAdd(PlotState.OriginY, 10);
+    // Connected mode has room for the unit; in point mode the arrow head is drawn after it.
+    if (!thousandRule()) {
+        canvas.textOut(fp::wrapSub(PlotState.PlotWidth, connected ? 40 : 30), y,
+                       connected ? QStringLiteral("W,Гц") : QStringLiteral("W"));
+        return;
+    }
+    const QString title = QStringLiteral("Wx10(") + texts.exponentW0 +
+                          (connected ? QStringLiteral("),Гц") : QStringLiteral(")"));
+    canvas.textOut(fp::wrapSub(PlotState.PlotWidth, connected ? 55 : 45), y, title);
+}
+
+constexpr std::int32_t kOnePoint[] = {5};
+constexpr std::int32_t kThreePoints[] = {2, 8};
+constexpr std::int32_t kTenPoints[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+
+/** The tenths of the frequency interval that carry a scale value. */
+std::span<const std::int32_t> frequencyTenths(int labelPointCount) {
+    switch (labelPointCount) {
+    case 0:
+        return kOnePoint;
+    case 1:
+        return kThreePoints;
+    case 2:
+        return kTenPoints;
+    default:
+        return {};
+    }
+}
+
+void drawValueLabels(Canvas& canvas, int labelPointCount, const FrameTexts& texts) {
+    const QChar sep = texts.decimalSeparator;
+    const long double height = PlotState.PlotHeight;
+    const auto write = [&](std::int32_t y, long double value) {
+        canvas.textOut(10, y, formatGeneral(value, sep));
+    };
+    switch (labelPointCount) {
+    case 0:
+    case 1: {
+        const long double max4 = mantissaPrefix(texts.rangeMax, 4, sep);
+        fp::clearPending();
+        write(pixel(height * 0.4L), max4 * 0.4L);
+        if (labelPointCount == 0)
+            return;
+        const long double min5 = mantissaPrefix(texts.rangeMin, 5, sep);
+        fp::clearPending();
+        write(pixel(height * 0.6L), min5 * 0.4L);
+        return;
+    }
+    case 2: {
+        const long double max4 = mantissaPrefix(texts.rangeMax, 4, sep);
+        for (PlotState.TickIndex = 1; PlotState.TickIndex <= 5; ++PlotState.TickIndex) {
+            const long double j = PlotState.TickIndex;
+            fp::clearPending();
+            write(pixel(height * 0.1L * j), max4 * (1 - 0.2L * j));
+        }
+        const long double min4 = mantissaPrefix(texts.rangeMin, 4, sep);
+        for (PlotState.TickIndex = 1; PlotState.TickIndex <= 4; ++PlotState.TickIndex) {
+            const long double j = PlotState.TickIndex;
+            fp::clearPending();
+            write(pixel(height * 0.5L + height * 0.1L * j), min4 * 0.2L * j);
+        }
+        return;
+    }
+    default:
+        return;
+    }
+}
+
+} // namespace
+
+void DrawPlotBackground(Canvas& canvas, const PlotSettings& settings) {
+    canvas.setBrushColor(settings.BackgroundColor);
+    canvas.setPenColor(settings.BackgroundColor);
+    canvas.rectangle(0, 0, canvas.width(), canvas.height());
+}
+
+void DrawAxesLayer(Canvas& canvas, const PlotSettings& settings, bool connected,
+                   const FrameTexts& texts) {
+    drawAxes(canvas, settings);
+    if (connected)
+        drawArrowHead(canvas);
+    canvas.setTextColor(settings.LabelFontColor);
+    drawFrequencyAxisTitle(canvas, settings, connected, texts);
+    drawValueAxisTitle(canvas, settings, texts);
+    drawOmega0Marker(canvas, settings);
+    // In point mode no title or marker text may cover the arrow head.
+    if (!connected)
+        drawArrowHead(canvas);
+}
+
+void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings) {
+    // The ruler sits at fixed tenths of the image, whatever the plot's range.
+    const Side across = sideOf(canvas.width());
+    const Side down = sideOf(canvas.height());
+    std::int32_t& i = PlotState.TickIndex;
+
+    canvas.setPenColor(settings.AxesColor);
+    canvas.setPenStyle(Pen::Solid);
+    canvas.line(1, 0, 1, PlotState.PlotHeight);
+    canvas.line(1, 0, 10, 15);
+    // No left tick at mid-height, where the middle ticks run.
+    for (i = 1; i <= 9; ++i)
+        if (i != 5)
+            canvas.line(0, down.tenth * i, 5, down.tenth * i);
+    for (i = 1; i <= 9; ++i)
+        canvas.line(across.tenth * i, down.half - 5, across.tenth * i, down.half + 5);
+
+    const std::int32_t right = across.length - 10, bottom = down.length - 10;
+    if (settings.OuterGrid) {
+        canvas.setPenColor(settings.GridColor);
+        canvas.setPenStyle(Pen::Dotted);
+        canvas.line(10, 10, right, 10);
+        canvas.line(right, 10, right, bottom);
+        canvas.line(right, bottom, 10, bottom);
+        canvas.line(10, bottom, 10, 10);
+        canvas.setPenStyle(Pen::Solid);
+    }
+    if (settings.InnerGrid) {
+        canvas.setPenColor(settings.GridColor);
+        canvas.setPenStyle(Pen::Dotted);
+        for (i = 1; i <= 9; ++i)
+            if (i != 5)
+                canvas.line(10, down.tenth * i, right, down.tenth * i);
+        for (i = 1; i <= 9; ++i)
+            canvas.line(across.tenth * i, 10, across.tenth * i, bottom);
+        canvas.setPenStyle(Pen::Solid);
+    }
+}
+
+void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const FrameTexts& texts) {
+    const QChar sep = texts.decimalSeparator;
+    ModelParams.Omega0 = ScaledValue(texts.mantissaW0, texts.exponentW0, sep);
+    // The thousand rule: frequencies are shown in units of the w0 exponent.
+    long double k = 1;
+    if (thousandRule()) {
+        const long double mantissa = parseReal(texts.mantissaW0, sep);
+        fp::clearPending();
+        ModelParams.Omega0 = fp::store(mantissa * 1000);
+        k = 1000;
+    }
+
+    const std::int32_t y = fp::wrapAdd(halfHeight(), 25);
+    canvas.textOut(omega0X(), y, texts.mantissaW0);
+
+    const long double from = PlotState.FreqFrom, to = PlotState.FreqTo;
+    for (const std::int32_t tenth : frequencyTenths(settings.LabelPointCount)) {
+        PlotState.TickIndex = tenth;
+        const long double i = tenth;
+        fp::clearPending();
+        const long double frequency = ((to - from) * 0.1L * i + from) / k;
+        canvas.textOut(pixel(static_cast<long double>(PlotState.PlotWidth) * 0.1L * i), y,
+                       formatGeneral(frequency, sep));
+    }
+
+    // Before the first plot there is no range to label.
+    if (texts.rangeMin.isEmpty() || texts.rangeMax.isEmpty())
+        return;
+    drawValueLabels(canvas, settings.LabelPointCount, texts);
+}

@@ -2,11 +2,75 @@
 // The settings window: the style of the plot.
 #pragma once
 
+#include "PlotSettings.h"
+
+#include <QColor>
 #include <QDialog>
 
+class ColorPanel;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class StatusBar;
+
 class TSettings : public QDialog {
-public:
+  public:
     explicit TSettings(QWidget* parent = nullptr);
+
+    /** The plot's style as the controls hold it now; the plot reads it when it draws. */
+    PlotSettings plotSettings() const;
+
+    // Controls, named as the window's layout names them.
+    QFrame* Panel1 = nullptr;
+    QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr, *GroupBox3 = nullptr,
+              *GroupBox4 = nullptr, *GroupBox5 = nullptr, *GroupBox6 = nullptr,
+              *GroupBox7 = nullptr, *GroupBox8 = nullptr, *GroupBox9 = nullptr,
+              *GroupBox10 = nullptr, *GroupBox12 = nullptr, *GroupBox13 = nullptr,
+              *GroupBox14 = nullptr, *GroupBox15 = nullptr;
+    QLabel *Label17 = nullptr, *Label18 = nullptr;
+    ColorPanel *butShapeColor1 = nullptr, *butSHapeColor2 = nullptr, *butSHapeColor3 = nullptr,
+               *butSHapeColor4 = nullptr, *butSHapeColor5 = nullptr, *butSHapeColor6 = nullptr;
+    QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr,
+              *CheckBox4 = nullptr, *CheckBox5 = nullptr, *CheckBox6 = nullptr;
+    QComboBox* ComboBox4 = nullptr;
+    QPushButton* Button1 = nullptr;
+    StatusBar* StatusBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    // The colour dialogs' current colours: each opens with its own and keeps what is confirmed.
+    QColor ColorDialog1{255, 0, 0};
+    QColor ColorDialog2{0, 0, 255};
+    QColor ColorDialog3{255, 255, 255};
+    QColor ColorDialog4{255, 255, 255};
+    QColor ColorDialog5{0, 0, 0};
+
+    // Commands the user triggers.
+    void butShapeColor1Click();
+    void butSHapeColor2Click();
+    void butSHapeColor3Click();
+    void butSHapeColor4Click();
+    void butSHapeColor5Click();
+    void butSHapeColor6Click();
+    void Button1Click();
+
+    // Commands the program triggers.
+    void Timer1Timer();
+    /** Shows the program's current hint as the status bar's single text. */
+    void ApplicationEvents1Hint(const QString& hint);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void createControls();
+    void createChartGroup();
+    void createAxesGridBackgroundGroups();
+    void createFeaturesGroup();
+    void connectCommands();
 };
 
 extern TSettings* Settings;

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "QtPrinters.h"
+#include "RecordingPlotView.h"
+#include "model/Errors.h"
+#include "model/InputParameters.h"
+#include "model/Model.h"
+#include "plot/PlotRange.h"
+#include "plot/PlotState.h"
+#include "plot/Sweep.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class PlotRange : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PlotState = {};
+        ModelParams = {};
+    }
+
+    // Loads the medium as the plot command does, then computes the range.
+    bool compute() {
+        EXPECT_EQ(readInputParameters(view), InputOutcome::Loaded);
+        return computePlotRange(view, 473, 473);
+    }
+
+    void automaticW0(const char* mantissa, const char* exponent) {
+        view.typeExample();
+        view.automatic = true;
+        view.fields[1] = QString::fromUtf8(mantissa);
+        view.fields[6] = QString::fromUtf8(exponent);
+    }
+
+    RecordingPlotView view;
+};
+} // namespace
+
+TEST_F(PlotRange, AutomaticIntervals) {
+    const struct {
+        const char* mantissa;
+        const char* exponent;
+        double omega0, from, to, step;
+    } cases[] = {
+        {"5", "2", 500, 0, 1000, 0.1},           // below 1000: 0 to 2 w0
+        {"3", "15", 3000, 1500, 4500, 30},       // the thousand rule
+        {"1", "15", 1000, -500, 2500, 30},       // exactly 1000: a negative start
+        {"2000000", "-1", 2e9, 2e9 + 100, 2e9 - 100, -2}, // start above the end
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        automaticW0(c.mantissa, c.exponent);
+        view.fields[2] = QStringLiteral("5"); // g = 5E13 keeps every case drawable
+        ASSERT_TRUE(compute()) << c.mantissa << "E" << c.exponent;
+        EXPECT_DOUBLE_EQ(ModelParams.Omega0, c.omega0);
+        EXPECT_DOUBLE_EQ(PlotState.FreqFrom, c.from);
+        EXPECT_DOUBLE_EQ(PlotState.FreqTo, c.to);
+        EXPECT_DOUBLE_EQ(PlotState.FreqStep, c.step);
+    }
+}
+
+TEST_F(PlotRange, WorkedExampleScalesAndOrigins) {
+    automaticW0("5", "2");
+    view.fields[2] = QStringLiteral("5");
+    view.fields[7] = QStringLiteral("1");
+    ASSERT_TRUE(compute());
+    EXPECT_DOUBLE_EQ(PlotState.FreqScale, 0.473);
+    EXPECT_EQ(PlotState.OriginX, 0);
+    EXPECT_TRUE(PlotState.OriginY == 236 || PlotState.OriginY == 237) << PlotState.OriginY;
+    EXPECT_EQ(PlotState.PlotWidth, 473);
+    EXPECT_EQ(PlotState.PlotHeight, 473);
+    EXPECT_GE(PlotState.SweepFreq, PlotState.FreqTo) << "the sweep ends at the first sum not below";
+}
+
+TEST_F(PlotRange, RangeFieldsShowTheFirstRangeOnly) {
+    view.typeExample();
+    ASSERT_TRUE(compute());
+    // M is n''(w0) = 529,790..., written in scientific form for the frame.
+    EXPECT_EQ(view.fields[19], QStringLiteral("5,29790360298835E2"));
+    EXPECT_EQ(view.fields[18], QStringLiteral("-5,29790360298835E2"));
+    EXPECT_DOUBLE_EQ(PlotState.ValueMax, 529.790360298835);
+    EXPECT_DOUBLE_EQ(PlotState.ValueMin, -529.790360298835);
+
+    // Under the thousand rule the range is found again for w0 = 3000, far from the
+    // first one; the fields keep showing the first.
+    SetUp();
+    automaticW0("3", "15");
+    ASSERT_TRUE(compute());
+    EXPECT_EQ(view.fields[19], QStringLiteral("5,29790360298835E2"));
+    EXPECT_NE(PlotState.ValueMax, 529.790360298835);
+}
+
+TEST_F(PlotRange, ZeroDampingFailsBeforeTheRangeFields) {
+    view.typeExample();
+    view.fields[2] = QStringLiteral("0");
+    EXPECT_EQ(readInputParameters(view), InputOutcome::Loaded);
+    try {
+        computePlotRange(view, 473, 473);
+        ADD_FAILURE() << "no error";
+    } catch (const FloatError& e) {
+        EXPECT_EQ(e.text(), QStringLiteral("Invalid floating point operation"));
+    }
+    EXPECT_TRUE(view.fields[18].isEmpty());
+}
+
+TEST_F(PlotRange, ZeroWidthIntervalDividesByZero) {
+    automaticW0("3", "0"); // thousand rule with e = 0
+    view.fields[6] = QStringLiteral("0");
+    view.fields[1] = QStringLiteral("3000");
+    EXPECT_EQ(readInputParameters(view), InputOutcome::Loaded);
+    try {
+        computePlotRange(view, 473, 473);
+        ADD_FAILURE() << "no error";
+    } catch (const FloatError& e) {
+        EXPECT_EQ(e.text(), QStringLiteral("Floating point division by zero"));
+    }
+}
+
+TEST_F(PlotRange, SweepsThatWouldNeverEndAreRefused) {
+    const struct {
+        const char* from;
+        const char* to;
+        const char* step;
+    } cases[] = {{"0", "6E15", "0"}, {"0", "6E15", "-1E12"}, {"1E15", "2E15", "0,01"},
+                 {"0", "1E300", "1E280"}};
+    for (const auto& c : cases) {
+        SetUp();
+        view.messages.clear();
+        view.typeExample(c.from, c.to, c.step);
+        EXPECT_FALSE(compute()) << c.from << ".." << c.to << " by " << c.step;
+        EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
+    }
+}
+
+TEST(SweepEnds, OnlySweepsThatReachTheirEnd) {
+    const struct {
+        double from, to, step;
+        bool ends;
+    } cases[] = {
+        {0, 1000, 0.1, true},        {0, 1000, 0, false},       {0, 1000, -1, false},
+        {2e9 + 100, 2e9 - 100, -2, true}, // one sample
+        {5, 5, 0, true},             {1e15, 2e15, 0.125, false}, // half the spacing 0,25 at 2E15: ties
+        {1e15, 2e15, 0.13, true},    {1e15, 2e15, 0.25, true},  {-500, 2500, 30, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sweepEnds(c.from, c.to, c.step), c.ends) << c.from << " " << c.to << " " << c.step;
+}
+
+TEST_F(PlotRange, FarIntervalWrapsAroundToTheLeftEdge) {
+    // 1E15 Hz is 4,73E14 pixels away from the frequency 0: 32-bit pixels wrap around.
+    view.typeExample("1E15", "1,000000001E15", "1E3");
+    ASSERT_TRUE(compute());
+    const std::int32_t start = pixelX(PlotState.FreqFrom);
+    const std::int32_t end = pixelX(PlotState.FreqTo);
+    EXPECT_LE(std::abs(start), 1) << start;
+    EXPECT_LE(std::abs(end - 473), 1) << end;
+}
