@@ -7,6 +7,8 @@
 #include "Sweep.h"
 #include "model/Model.h"
 
+#include <cmath>
+
 namespace {
 const QString kImText = QStringLiteral(
     "Построение зависимости мнимой части показателя преломления от частоты...");
@@ -24,14 +26,20 @@ public:
             m_view.setStatusText(m_text);
             m_textShown = true;
         }
-        fp::clearPending();
         const long double done = static_cast<long double>(PlotState.SweepFreq) - PlotState.FreqFrom;
+        if (done < m_unchangedBelow)
+            return;
+        fp::clearPending();
         const long double span = static_cast<long double>(PlotState.FreqTo) - PlotState.FreqFrom;
         const int percent = static_cast<int>(fp::round(fp::checked(done * 100 / span)));
         if (percent != m_percent) {
             m_view.setProgress(percent);
             m_percent = percent;
         }
+        // Below this offset the percentage still rounds to the same value: the exact
+        // quotient is needed only near the next change (a thousandth of a percent early).
+        if (span > 0)
+            m_unchangedBelow = (percent + 0.5L - 0.001L) * span / 100;
     }
 
 private:
@@ -39,6 +47,7 @@ private:
     const QString& m_text;
     bool m_textShown = false;
     int m_percent = -1;
+    long double m_unchangedBelow = -HUGE_VALL;
 };
 
 void traceLine(PlotView& view, Canvas& canvas, double (*model)(double), QRgb color,
@@ -49,7 +58,8 @@ void traceLine(PlotView& view, Canvas& canvas, double (*model)(double), QRgb col
     sweep([&] {
         PlotState.SweepValue = model(PlotState.SweepFreq);
         canvas.setPenColor(color);
-        canvas.lineTo(pixelX(PlotState.SweepFreq), pixelY(PlotState.SweepValue));
+        const SamplePixel p = samplePixel(PlotState.SweepFreq, PlotState.SweepValue);
+        canvas.lineTo(p.x, p.y);
         progress.sample();
     });
 }
@@ -61,13 +71,12 @@ void traceReWithAnomaly(PlotView& view, Canvas& canvas, QRgb color) {
     sweep([&] {
         PlotState.SweepValue = RefractionRe(PlotState.SweepFreq);
         canvas.setPenColor(color);
-        fp::clearPending();
-        const double back =
-            fp::store(static_cast<long double>(PlotState.SweepFreq) - PlotState.FreqStep);
+        const double back = fp::sumStored(PlotState.SweepFreq, -PlotState.FreqStep);
         const double before = RefractionRe(back);
         canvas.setPenStyle(before < PlotState.SweepValue ? Canvas::PenStyle::Solid
                                                          : Canvas::PenStyle::Dotted);
-        canvas.lineTo(pixelX(PlotState.SweepFreq), pixelY(PlotState.SweepValue));
+        const SamplePixel p = samplePixel(PlotState.SweepFreq, PlotState.SweepValue);
+        canvas.lineTo(p.x, p.y);
         progress.sample();
     });
 }
@@ -77,7 +86,8 @@ void tracePoints(PlotView& view, Canvas& canvas, double (*model)(double), QRgb c
     Progress progress(view, text);
     sweep([&] {
         PlotState.SweepValue = model(PlotState.SweepFreq);
-        canvas.setPixel(pixelX(PlotState.SweepFreq), pixelY(PlotState.SweepValue), color);
+        const SamplePixel p = samplePixel(PlotState.SweepFreq, PlotState.SweepValue);
+        canvas.setPixel(p.x, p.y, color);
         progress.sample();
     });
 }

