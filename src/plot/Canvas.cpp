@@ -75,6 +75,13 @@ Canvas::Canvas(QImage& image) : m_image(image) {
 void Canvas::moveTo(std::int32_t x, std::int32_t y) {
     m_penX = x;
     m_penY = y;
+    m_dotPhase = 0;
+}
+
+void Canvas::setPenStyle(PenStyle style) {
+    if (style != m_penStyle)
+        m_dotPhase = 0;
+    m_penStyle = style;
 }
 
 void Canvas::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
@@ -90,6 +97,10 @@ void Canvas::lineTo(std::int32_t x, std::int32_t y) {
     const std::int64_t dx = std::int64_t{x} - x0, dy = std::int64_t{y} - y0;
     const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
     const std::int64_t w = width(), h = height();
+    // A dotted polyline keeps its rhythm from segment to segment, so a curve sampled more
+    // densely than the pixels still shows dots.
+    const int phase = m_dotPhase;
+    m_dotPhase = static_cast<int>((phase + std::max(adx, ady)) % kDotPeriod);
     if ((adx == 0 && ady == 0) || w <= 0 || h <= 0)
         return;
 
@@ -162,7 +173,8 @@ void Canvas::lineTo(std::int32_t x, std::int32_t y) {
     const std::int64_t count = last - first + 1;
     if (m_penStyle == PenStyle::Dotted)
         walk<true>(p, count, majorStep, minorStep, err, inc, twoD,
-                   static_cast<int>(first % kDotPeriod), opaque(m_penColor), opaque(m_brushColor));
+                   static_cast<int>((phase + first) % kDotPeriod), opaque(m_penColor),
+                   opaque(m_brushColor));
     else
         walk<false>(p, count, majorStep, minorStep, err, inc, twoD, 0, opaque(m_penColor), 0);
 }

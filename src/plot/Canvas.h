@@ -20,18 +20,20 @@ public:
 
     void setPenColor(QRgb color) { m_penColor = color; }
     QRgb penColor() const { return m_penColor; }
-    void setPenStyle(PenStyle style) { m_penStyle = style; }
+    /** A change of style starts the dot pattern afresh. */
+    void setPenStyle(PenStyle style);
     PenStyle penStyle() const { return m_penStyle; }
     void setBrushColor(QRgb color) { m_brushColor = color; }
     QRgb brushColor() const { return m_brushColor; }
     void setTextColor(QRgb color) { m_textColor = color; }
     QRgb textColor() const { return m_textColor; }
 
-    /** Moves the pen without drawing. */
+    /** Moves the pen without drawing; the next dotted line starts its pattern afresh. */
     void moveTo(std::int32_t x, std::int32_t y);
     /** A one-pixel line from the pen to (x, y) in the pen's colour and style; (x, y) itself
         is not painted and the pen stays there. Dotted lines paint their gaps in the brush
-        colour. Whatever falls outside the image is clipped. */
+        colour, continuing the pattern of the line before unless the pen was moved or its
+        style changed. Whatever falls outside the image is clipped. */
     void lineTo(std::int32_t x, std::int32_t y);
     /** moveTo(x1, y1) then lineTo(x2, y2). */
     void line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
@@ -57,4 +59,5 @@ private:
     QRgb m_textColor = qRgb(0, 0, 0);
     std::int32_t m_penX = 0;
     std::int32_t m_penY = 0;
+    int m_dotPhase = 0; ///< where the dot pattern stands after the last line
 };

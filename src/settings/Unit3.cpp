@@ -126,8 +126,9 @@ void fitCaption(QCheckBox* box) {
     const int right = std::min(text.right() + 1, box->parentWidget()->width() - 2 - box->x());
     const int room = right - text.left();
     QFont font = box->font();
-    if (font.stretch() == QFont::AnyStretch)
-        font.setStretch(QFont::Unstretched);
+    if (QFontMetrics(font).horizontalAdvance(box->text()) <= room)
+        return;
+    font.setStretch(QFont::Unstretched);
     while (QFontMetrics(font).horizontalAdvance(box->text()) > room && font.stretch() > 50)
         font.setStretch(font.stretch() - 1);
     box->setFont(font);
@@ -271,10 +272,11 @@ void TSettings::createFeaturesGroup() {
         {QStringLiteral("1 точку"), QStringLiteral("3 точки"), QStringLiteral("10 точек")});
     ComboBox4->setCurrentIndex(2);
     // A drop-down list keeps its own palette rather than its group's, and shows its item in
-    // the Text or ButtonText colour: give it the group's font colour.
+    // the Text or ButtonText colour: give it the group's font colour, greyed when disabled.
     QPalette listPalette = ComboBox4->palette();
-    listPalette.setColor(QPalette::Text, kMaroon);
-    listPalette.setColor(QPalette::ButtonText, kMaroon);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText})
+            listPalette.setColor(group, role, kMaroon);
     ComboBox4->setPalette(listPalette);
     ComboBox4->setCursor(Qt::PointingHandCursor);
 }

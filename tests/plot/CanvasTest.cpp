@@ -190,21 +190,21 @@ TEST(Canvas, LinesWithCoordinatesNearTheLimitsOf32Bits) {
     }
 }
 
-TEST(Canvas, DottedLinesAlternateThreePenAndThreeBrushPixelsFromEachLinesStart) {
+TEST(Canvas, DottedLinesAlternateThreePenAndThreeBrushPixels) {
     QImage image = blankImage(22, 6);
     Canvas canvas(image);
     setColours(canvas);
     canvas.setPenStyle(Canvas::PenStyle::Dotted);
     canvas.line(0, 0, 20, 0);
     canvas.line(21, 1, 1, 1); // leftwards: the pattern runs from x = 21
-    canvas.line(0, 3, 4, 3);  // a second segment restarts the pattern
+    canvas.line(0, 3, 4, 3);  // a polyline carries the pattern on
     canvas.lineTo(11, 3);
     canvas.line(-4, 5, 10, 5); // clipped: counted from x = -4
     const std::vector<std::string> expected = {
         "PPPbbbPPPbbbPPPbbbPP..", //
         "..PPbbbPPPbbbPPPbbbPPP", //
         "......................", //
-        "PPPbPPPbbbP...........", //
+        "PPPbbbPPPbb...........", //
         "......................", //
         "bbPPPbbbPP............", //
     };
@@ -355,13 +355,13 @@ TEST(Canvas, PenBrushAndTextColoursAndThePenPositionPersist) {
     EXPECT_EQ(canvas.textColor(), kText);
     EXPECT_EQ(canvas.penStyle(), Canvas::PenStyle::Dotted);
 
-    // A polyline goes on from where the last line ended, still dotted.
+    // A polyline goes on from where the last line ended, still dotted, in the same rhythm.
     image.fill(kUntouched);
     canvas.moveTo(1, 1);
     canvas.lineTo(1, 5);
     canvas.lineTo(7, 5);
     const std::vector<std::string> expected = {
-        "........", ".P......", ".P......", ".P......", ".b......", ".PPPbbb.",
+        "........", ".P......", ".P......", ".P......", ".b......", ".bbPPPb.",
     };
     EXPECT_EQ(picture(image), expected);
 }
