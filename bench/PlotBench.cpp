@@ -16,7 +16,7 @@ enum Mode { Connected = 0, Dotted = 1, Points = 2 };
 
 // The main window's side of the command with nothing shown.
 class BenchView final : public PlotView {
-public:
+  public:
     std::array<QString, 20> fields{};
     bool connect = true;
     bool dotted = false;
@@ -36,8 +36,8 @@ public:
 // The classroom medium over 0..6E15 Hz with n samples per sweep.
 void typeMedium(BenchView& view, std::int64_t samples) {
     const QString step = QString::number(6e15 / static_cast<double>(samples), 'g', 17);
-    const QString texts[] = {"3", "1", "1", "1.6", "9.1", "15", "13", "-31", "28", "-19",
-                             "0", "6E15", step};
+    const QString texts[] = {"3",   "1",  "1",   "1.6", "9.1",  "15", "13",
+                             "-31", "28", "-19", "0",   "6E15", step};
     for (int i = 0; i < 13; ++i)
         view.fields[static_cast<std::size_t>(i + 1)] = texts[i];
 }
@@ -59,9 +59,9 @@ void BM_Plot(benchmark::State& state) {
     view.dotted = mode == Dotted;
     for (auto _ : state)
         runPlotCommand(view, canvas);
-    state.counters["ns_per_sample"] = benchmark::Counter(
-        static_cast<double>(samples) * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_sample"] =
+        benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["maxrss_kb"] = static_cast<double>(maxResidentKb());
 }
 
@@ -83,9 +83,9 @@ void BM_Model(benchmark::State& state) {
             }
         }
     }
-    state.counters["ns_per_sample"] = benchmark::Counter(
-        static_cast<double>(samples) * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_sample"] =
+        benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void modesAndSizes(benchmark::internal::Benchmark* b) {

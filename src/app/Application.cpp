@@ -14,10 +14,11 @@ namespace {
 void substituteFonts() {
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Symbol"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Times New Roman"),
+        {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Symbol"), {QStringLiteral("Liberation Serif"),
+                                                          QStringLiteral("DejaVu Serif")});
 }
 
 // The standard buttons ("Да", "Нет", "Отмена") in the user's language.

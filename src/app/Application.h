@@ -6,7 +6,7 @@
 #include <exception>
 
 class VolnografApp : public QApplication {
-public:
+  public:
     VolnografApp(int& argc, char** argv);
 
     /** Runs the event, showing any error that ends the command in the error box. */

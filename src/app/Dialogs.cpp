@@ -17,7 +17,9 @@ std::unique_ptr<Dialogs>& current() {
 }
 } // namespace
 
-Dialogs& dialogs() { return *current(); }
+Dialogs& dialogs() {
+    return *current();
+}
 
 std::unique_ptr<Dialogs> setDialogs(std::unique_ptr<Dialogs> replacement) {
     std::swap(current(), replacement);

@@ -12,7 +12,9 @@ void setHint(QObject* control, const QString& hint) {
     control->setProperty(kHintProperty, hint);
 }
 
-QString hintOf(const QObject* control) { return control->property(kHintProperty).toString(); }
+QString hintOf(const QObject* control) {
+    return control->property(kHintProperty).toString();
+}
 
 QString longHint(const QString& hint) {
     const qsizetype bar = hint.indexOf(QLatin1Char('|'));

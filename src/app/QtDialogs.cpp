@@ -8,7 +8,9 @@
 #include <QMessageBox>
 
 namespace {
-QWidget* owner() { return QApplication::activeWindow(); }
+QWidget* owner() {
+    return QApplication::activeWindow();
+}
 
 void box(QMessageBox::Icon icon, const QString& text) {
     QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok, owner());
@@ -16,9 +18,13 @@ void box(QMessageBox::Icon icon, const QString& text) {
 }
 } // namespace
 
-void QtDialogs::showMessage(const QString& text) { box(QMessageBox::NoIcon, text); }
+void QtDialogs::showMessage(const QString& text) {
+    box(QMessageBox::NoIcon, text);
+}
 
-void QtDialogs::showError(const QString& text) { box(QMessageBox::Critical, errorBoxText(text)); }
+void QtDialogs::showError(const QString& text) {
+    box(QMessageBox::Critical, errorBoxText(text));
+}
 
 Dialogs::Answer QtDialogs::ask(const QString& caption, const QString& text, bool withCancel,
                                Answer defaultButton) {

@@ -35,6 +35,5 @@ void StatusBar::paintEvent(QPaintEvent*) {
     if (!m_simplePanel)
         return;
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(rect().adjusted(4, 1, -4, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     m_simpleText);
+    painter.drawText(rect().adjusted(4, 1, -4, 0), Qt::AlignVCenter | Qt::AlignLeft, m_simpleText);
 }

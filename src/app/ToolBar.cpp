@@ -14,8 +14,7 @@ constexpr int kTop = 2;
 
 ToolBar::ToolBar(QWidget* parent) : QWidget(parent) {}
 
-QToolButton* ToolBar::addButton(const QString& name, const QString& picture,
-                                const QString& hint) {
+QToolButton* ToolBar::addButton(const QString& name, const QString& picture, const QString& hint) {
     auto* button = new QToolButton(this);
     button->setObjectName(name);
     button->setIcon(QIcon(picture));

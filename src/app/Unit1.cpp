@@ -39,9 +39,15 @@ QFont windowsFont(const QString& family, int pixels, bool bold) {
     return font;
 }
 
-QFont formFont() { return windowsFont(QStringLiteral("MS Sans Serif"), 11, true); }
-QFont serifFont(int pixels) { return windowsFont(QStringLiteral("Times New Roman"), pixels, false); }
-QFont boldSansFont() { return windowsFont(QStringLiteral("MS Sans Serif"), 13, true); }
+QFont formFont() {
+    return windowsFont(QStringLiteral("MS Sans Serif"), 11, true);
+}
+QFont serifFont(int pixels) {
+    return windowsFont(QStringLiteral("Times New Roman"), pixels, false);
+}
+QFont boldSansFont() {
+    return windowsFont(QStringLiteral("MS Sans Serif"), 13, true);
+}
 
 template <typename W> W* named(W* widget, const char* name, const QString& hint = QString()) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -112,8 +118,8 @@ void TForm1::createControls() {
     Button1->setGeometry(8, 480, 233, 33);
     Button1->setCursor(Qt::PointingHandCursor);
 
-    Gauge1 = named(new QProgressBar(ClientArea), "Gauge1",
-                   QStringLiteral("Показывает ход построения"));
+    Gauge1 =
+        named(new QProgressBar(ClientArea), "Gauge1", QStringLiteral("Показывает ход построения"));
     Gauge1->setGeometry(256, 480, 281, 33);
     Gauge1->setRange(0, 100);
     Gauge1->setValue(0);
@@ -139,13 +145,12 @@ void TForm1::createControls() {
     Timer1->setInterval(1000);
     Timer1->start();
 
-    m_edits = {nullptr, Edit1,  Edit2,  Edit3,  Edit4,  Edit5,   Edit6,   Edit7,  Edit8,  Edit9,
+    m_edits = {nullptr, Edit1,  Edit2,  Edit3,  Edit4,  Edit5,  Edit6,   Edit7,   Edit8,  Edit9,
                Edit10,  Edit11, Edit12, Edit13, Edit14, Edit15, nullptr, nullptr, Edit18, Edit19};
 
-    const QWidget* order[] = {Button1, Edit1,  Edit2,  Edit3,     Edit4,     Edit5,
-                              Edit6,   Edit7,  Edit8,  Edit9,     Edit10,    CheckBox1,
-                              CheckBox3, Edit11, Edit12, Edit13, CheckBox2, Edit14,
-                              Edit15,  Edit18, Edit19};
+    const QWidget* order[] = {Button1, Edit1,  Edit2,     Edit3,  Edit4,     Edit5,     Edit6,
+                              Edit7,   Edit8,  Edit9,     Edit10, CheckBox1, CheckBox3, Edit11,
+                              Edit12,  Edit13, CheckBox2, Edit14, Edit15,    Edit18,    Edit19};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
 }
@@ -179,8 +184,8 @@ void TForm1::createInputGroup() {
     const QString w0Caption = QStringLiteral("Собственная частота колебаний частицы  w   :");
     Label2 = label(g, "Label2", w0Caption, 8, 32, &serif);
     // The lowered 0 sits right after the w of the caption, whatever the font's widths.
-    const int wEnd = QFontMetrics(serif).horizontalAdvance(w0Caption.left(w0Caption.indexOf(
-                         QLatin1Char('w')) + 1));
+    const int wEnd = QFontMetrics(serif).horizontalAdvance(
+        w0Caption.left(w0Caption.indexOf(QLatin1Char('w')) + 1));
     Label3 = label(g, "Label3", QStringLiteral("0"), 8 + wEnd, 40, &serif);
     Label5 = label(g, "Label5",
                    QStringLiteral("Концентрация частиц                                      N  :"),
@@ -190,8 +195,8 @@ void TForm1::createInputGroup() {
     Label23 = label(g, "Label23", QStringLiteral("Заряд одной частицы "), 8, 152, &serif);
     Label6 = label(g, "Label6", QStringLiteral("Q  :"), 240, 152, &serif);
     Label7 = label(g, "Label7",
-                   QStringLiteral("Масса одной частицы                                    m  :"),
-                   8, 190, &serif);
+                   QStringLiteral("Масса одной частицы                                    m  :"), 8,
+                   190, &serif);
     Label8 = label(g, "Label8", QStringLiteral("x 10"), 384, 32, &x10);
     Label11 = label(g, "Label11", QStringLiteral("x 10"), 384, 72, &x10);
     Label9 = label(g, "Label9", QStringLiteral("x 10"), 384, 112, &x10);
@@ -208,7 +213,8 @@ void TForm1::createInputGroup() {
     Label26 = label(g, "Label26", QStringLiteral("Кг"), 480, 192, nullptr,
                     QStringLiteral("Размерность массы"));
 
-    Edit1 = lineEdit(g, "Edit1", 272, 32, 97, QStringLiteral("Собственная частота колебаний частицы "));
+    Edit1 =
+        lineEdit(g, "Edit1", 272, 32, 97, QStringLiteral("Собственная частота колебаний частицы "));
     Edit2 = lineEdit(g, "Edit2", 272, 112, 97, QStringLiteral("Коэффициент затуханий"));
     Edit3 = lineEdit(g, "Edit3", 272, 72, 97, QStringLiteral("Концентрация частиц"));
     Edit4 = lineEdit(g, "Edit4", 272, 152, 97, QStringLiteral("Заряд одной частицы "));
@@ -221,14 +227,15 @@ void TForm1::createInputGroup() {
 
     GroupBox5 = groupBox(g, "GroupBox5", QStringLiteral("Особенности построения :"),
                          QRect(8, 216, 513, 41));
-    CheckBox1 = checkBox(GroupBox5, "CheckBox1", QStringLiteral("Соединить точки"),
-                         QRect(16, 16, 129, 17),
-                         QStringLiteral("Соединить\\не соединять полученные точки на графике "));
+    CheckBox1 =
+        checkBox(GroupBox5, "CheckBox1", QStringLiteral("Соединить точки"), QRect(16, 16, 129, 17),
+                 QStringLiteral("Соединить\\не соединять полученные точки на графике "));
     CheckBox1->setChecked(true);
     CheckBox3 = checkBox(
         GroupBox5, "CheckBox3", QStringLiteral("Отметить пунктиром облать аномальной дисперсии"),
         QRect(160, 16, 345, 17),
-        QStringLiteral("На графике строится пунктиром\\сплошной линией облать аномальной дисперсии"));
+        QStringLiteral(
+            "На графике строится пунктиром\\сплошной линией облать аномальной дисперсии"));
 }
 
 void TForm1::createIntervalGroup() {
@@ -252,9 +259,9 @@ void TForm1::createIntervalGroup() {
 }
 
 void TForm1::createReadoutGroups() {
-    GroupBox3 = groupBox(ClientArea, "GroupBox3",
-                         QStringLiteral("Координаты выбранной точки на графике :"),
-                         QRect(8, 376, 529, 49));
+    GroupBox3 =
+        groupBox(ClientArea, "GroupBox3", QStringLiteral("Координаты выбранной точки на графике :"),
+                 QRect(8, 376, 529, 49));
     Label15 = label(GroupBox3, "Label15", QStringLiteral("W ="), 24, 16);
     Edit14 = lineEdit(GroupBox3, "Edit14", 48, 16, 145,
                       QStringLiteral("При наведении мышки на графике в окне отображается "
@@ -365,7 +372,9 @@ void TForm1::connectCommands() {
     connect(Timer1, &QTimer::timeout, this, command(&TForm1::Timer1Timer));
 }
 
-QLineEdit* TForm1::edit(int n) const { return m_edits.at(static_cast<std::size_t>(n)); }
+QLineEdit* TForm1::edit(int n) const {
+    return m_edits.at(static_cast<std::size_t>(n));
+}
 
 void TForm1::FormCreate() {
     m_canvas->setBrushColor(qRgb(0, 0, 0));
@@ -383,13 +392,21 @@ void TForm1::plot() {
     runPlotCommand(*this, *m_canvas);
 }
 
-void TForm1::Button1Click() { plot(); }
+void TForm1::Button1Click() {
+    plot();
+}
 
-void TForm1::N13Click() { plot(); }
+void TForm1::N13Click() {
+    plot();
+}
 
-void TForm1::N21Click() { Settings->exec(); }
+void TForm1::N21Click() {
+    Settings->exec();
+}
 
-void TForm1::ToolButton4Click() { Settings->exec(); }
+void TForm1::ToolButton4Click() {
+    Settings->exec();
+}
 
 void TForm1::Image1MouseMove(int x, int y) {
     const CursorTexts texts =
@@ -410,9 +427,13 @@ void TForm1::Timer1Timer() {
         ToolBar1->setButtonVisible(buttons[k], toggles[k]->isChecked());
 }
 
-QString TForm1::fieldText(int n) const { return edit(n)->text(); }
+QString TForm1::fieldText(int n) const {
+    return edit(n)->text();
+}
 
-void TForm1::setFieldText(int n, const QString& text) { edit(n)->setText(text); }
+void TForm1::setFieldText(int n, const QString& text) {
+    edit(n)->setText(text);
+}
 
 bool TForm1::isChecked(int checkBox) const {
     switch (checkBox) {
@@ -425,9 +446,13 @@ bool TForm1::isChecked(int checkBox) const {
     }
 }
 
-QChar TForm1::decimalSeparator() const { return QLocale().decimalPoint().at(0); }
+QChar TForm1::decimalSeparator() const {
+    return QLocale().decimalPoint().at(0);
+}
 
-void TForm1::showMessage(const QString& text) { dialogs().showMessage(text); }
+void TForm1::showMessage(const QString& text) {
+    dialogs().showMessage(text);
+}
 
 void TForm1::setProgress(int percent) {
     // The plot does not yield to the event loop: repaint the gauge when its value changes.
@@ -437,7 +462,9 @@ void TForm1::setProgress(int percent) {
     Gauge1->repaint();
 }
 
-void TForm1::setStatusText(const QString& text) { StatusBar1->setSimpleText(text); }
+void TForm1::setStatusText(const QString& text) {
+    StatusBar1->setSimpleText(text);
+}
 
 PlotSettings TForm1::plotSettings() const {
     return Settings ? Settings->plotSettings() : PlotSettings{};

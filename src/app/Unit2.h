@@ -5,7 +5,7 @@
 #include <QDialog>
 
 class TAboutForm : public QDialog {
-public:
+  public:
     explicit TAboutForm(QWidget* parent = nullptr);
 };
 

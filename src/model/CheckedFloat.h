@@ -34,9 +34,15 @@ inline int pending() {
 
 /** Keeps the compiler from moving arithmetic on x across the flag checks; x stays in its
     register (an 80-bit value in the x87 stack, a double in SSE). */
-inline void fence(long double& x) { asm volatile("" : "+t"(x)); }
-inline void fence(double& x) { asm volatile("" : "+x"(x)); }
-inline void fence(long long& x) { asm volatile("" : "+r"(x)); }
+inline void fence(long double& x) {
+    asm volatile("" : "+t"(x));
+}
+inline void fence(double& x) {
+    asm volatile("" : "+x"(x));
+}
+inline void fence(long long& x) {
+    asm volatile("" : "+r"(x));
+}
 
 /** Clears the three flags before a checked computation (testing is cheap, clearing is not:
     only what is set is cleared). */

@@ -25,7 +25,9 @@ double scaled(const InputFields& fields, int mantissaEdit, int exponentEdit) {
 }
 } // namespace
 
-double electricConstant() { return ScaledValue(8.85L, -12.0L); }
+double electricConstant() {
+    return ScaledValue(8.85L, -12.0L);
+}
 
 InputOutcome readInputParameters(InputFields& fields) {
     for (int edit = 1; edit <= kFieldCount; ++edit) {

@@ -8,7 +8,7 @@
 
 /** The main window's input fields as the plot command sees them. */
 class InputFields {
-public:
+  public:
     virtual ~InputFields() = default;
     /** The text of the main window's field EditN, exactly as typed. */
     virtual QString fieldText(int edit) const = 0;
@@ -17,8 +17,8 @@ public:
     virtual void showMessage(const QString& text) = 0;
 };
 
-extern const QString kNoInputMessage;       ///< "Не введены данные для построения графика!"
-extern const QString kBadIntervalMessage;   ///< "Некорректно введен интервал изменения частоты w!"
+extern const QString kNoInputMessage; ///< "Не введены данные для построения графика!"
+extern const QString kBadIntervalMessage; ///< "Некорректно введен интервал изменения частоты w!"
 
 enum class InputOutcome {
     Ended,            ///< a field was empty: the command ends after its message

@@ -38,7 +38,6 @@ double RefractionRe(double frequency) {
 double RefractionIm(double frequency) {
     const Terms t = terms(frequency);
     const long double q = ModelParams.Charge;
-    const long double numerator =
-        (((q * q) * ModelParams.Concentration) * t.w) * ModelParams.Gamma;
+    const long double numerator = (((q * q) * ModelParams.Concentration) * t.w) * ModelParams.Gamma;
     return fp::store(numerator / (t.S * t.P));
 }

@@ -20,7 +20,6 @@ locale_t cLocale() {
 }
 } // namespace
 
-
 namespace {
 // The value rounded once to 15 significant digits: its sign, its digits without trailing
 // zeros, and exp10 with value = d.ddd x 10^exp10.
@@ -76,7 +75,9 @@ QString formatGeneral(long double value, QChar sep) {
     return out + d.digits.left(intDigits) + sep + d.digits.mid(intDigits);
 }
 
-QString formatScientific(long double value, QChar sep) { return scientific(toDecimal(value), sep); }
+QString formatScientific(long double value, QChar sep) {
+    return scientific(toDecimal(value), sep);
+}
 
 long double parseReal(const QString& text, QChar sep) {
     const qsizetype n = text.size();
@@ -88,7 +89,9 @@ long double parseReal(const QString& text, QChar sep) {
         --end;
 
     QByteArray ascii;
-    auto isDigit = [&](qsizetype k) { return k < end && text[k] >= QLatin1Char('0') && text[k] <= QLatin1Char('9'); };
+    auto isDigit = [&](qsizetype k) {
+        return k < end && text[k] >= QLatin1Char('0') && text[k] <= QLatin1Char('9');
+    };
     auto sign = [&]() {
         if (i < end && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
             ascii += text[i++].toLatin1();

@@ -10,15 +10,15 @@
 #include <cmath>
 
 namespace {
-const QString kImText = QStringLiteral(
-    "Построение зависимости мнимой части показателя преломления от частоты...");
+const QString kImText =
+    QStringLiteral("Построение зависимости мнимой части показателя преломления от частоты...");
 const QString kReText = QStringLiteral(
     "Построение зависимости действительной части показателя преломления от частоты...");
 
 // The gauge and the status line, touched only when what they show changes: the plot
 // does not yield to the event loop, so each change is painted at once by the view.
 class Progress {
-public:
+  public:
     Progress(PlotView& view, const QString& text) : m_view(view), m_text(text) {}
 
     void sample() {
@@ -42,7 +42,7 @@ public:
             m_unchangedBelow = (percent + 0.5L - 0.001L) * span / 100;
     }
 
-private:
+  private:
     PlotView& m_view;
     const QString& m_text;
     bool m_textShown = false;

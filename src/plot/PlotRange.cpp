@@ -25,7 +25,9 @@ void setHalfRange() {
     PlotState.ValueMax = m;
 }
 
-double stored(long double v) { return fp::store(v); }
+double stored(long double v) {
+    return fp::store(v);
+}
 
 double parsedAndStored(const QString& text, QChar sep) {
     const long double v = parseReal(text, sep);
@@ -120,8 +122,8 @@ bool computePlotRange(PlotView& view, int imageWidth, int imageHeight) {
 
     computeScales();
     fp::clearPending();
-    PlotState.OriginX =
-        origin(PlotState.PlotWidth, static_cast<long double>(PlotState.FreqTo) * PlotState.FreqScale);
+    PlotState.OriginX = origin(PlotState.PlotWidth,
+                               static_cast<long double>(PlotState.FreqTo) * PlotState.FreqScale);
     PlotState.OriginY = origin(PlotState.PlotHeight,
                                static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
 

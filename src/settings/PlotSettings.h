@@ -5,13 +5,13 @@
 #include <QColor>
 
 struct PlotSettings {
-    QRgb ReLineColor = qRgb(255, 0, 0);     ///< n(w)
-    QRgb ImLineColor = qRgb(0, 0, 255);     ///< n''(w)
-    QRgb AxesColor = qRgb(255, 255, 255);   ///< axes, arrow head, left ruler, ticks
-    QRgb GridColor = qRgb(0, 128, 0);       ///< outer and inner grid
-    QRgb BackgroundColor = qRgb(0, 0, 0);   ///< background and the box behind texts
+    QRgb ReLineColor = qRgb(255, 0, 0);        ///< n(w)
+    QRgb ImLineColor = qRgb(0, 0, 255);        ///< n''(w)
+    QRgb AxesColor = qRgb(255, 255, 255);      ///< axes, arrow head, left ruler, ticks
+    QRgb GridColor = qRgb(0, 128, 0);          ///< outer and inner grid
+    QRgb BackgroundColor = qRgb(0, 0, 0);      ///< background and the box behind texts
     QRgb LabelFontColor = qRgb(255, 255, 255); ///< every text on the plot
-    bool MarkOmega0 = true;  ///< dotted w0 marker and "Wo"
+    bool MarkOmega0 = true;                    ///< dotted w0 marker and "Wo"
     bool OuterGrid = true;
     bool InnerGrid = true;
     bool TitleOX = true;

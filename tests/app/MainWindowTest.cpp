@@ -8,6 +8,7 @@
 #include "calc/Unit4.h"
 #include "settings/Unit3.h"
 
+#include "QtPrinters.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -15,7 +16,6 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QToolButton>
-#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -80,22 +80,36 @@ TEST(MainWindow, MenuInItsOrder) {
     for (QAction* entry : form.menuBar()->actions()) {
         seen << entry->text();
         for (QAction* item : entry->menu()->actions())
-            seen << (item->isSeparator() ? QStringLiteral("-") : QStringLiteral("  ") + item->text());
+            seen << (item->isSeparator() ? QStringLiteral("-")
+                                         : QStringLiteral("  ") + item->text());
     }
     const QStringList expected = {
-        QStringLiteral("Файл"),          QStringLiteral("  Загрузить  Исходные Данные"),
-        QStringLiteral("  Сохранить Исходные Данные "), QStringLiteral("  Соxранить График"),
-        QStringLiteral("  Новые Расчеты"), QStringLiteral("-"),
-        QStringLiteral("  Выход"),       QStringLiteral("Правка"),
-        QStringLiteral("  Вырезать"),    QStringLiteral("  Копировать"),
-        QStringLiteral("  Вставить"),    QStringLiteral("-"),
-        QStringLiteral("  Отменить"),    QStringLiteral("Запуск"),
-        QStringLiteral("  Построить график"), QStringLiteral("-"),
-        QStringLiteral("  Очистить экран"), QStringLiteral("Расчет"),
-        QStringLiteral("  Калькулятор"), QStringLiteral("Настройки"),
-        QStringLiteral("  Окно"),        QStringLiteral("-"),
-        QStringLiteral("  Панель инструментов"), QStringLiteral("  График"),
-        QStringLiteral("Помощь"),        QStringLiteral("  Справка"),
+        QStringLiteral("Файл"),
+        QStringLiteral("  Загрузить  Исходные Данные"),
+        QStringLiteral("  Сохранить Исходные Данные "),
+        QStringLiteral("  Соxранить График"),
+        QStringLiteral("  Новые Расчеты"),
+        QStringLiteral("-"),
+        QStringLiteral("  Выход"),
+        QStringLiteral("Правка"),
+        QStringLiteral("  Вырезать"),
+        QStringLiteral("  Копировать"),
+        QStringLiteral("  Вставить"),
+        QStringLiteral("-"),
+        QStringLiteral("  Отменить"),
+        QStringLiteral("Запуск"),
+        QStringLiteral("  Построить график"),
+        QStringLiteral("-"),
+        QStringLiteral("  Очистить экран"),
+        QStringLiteral("Расчет"),
+        QStringLiteral("  Калькулятор"),
+        QStringLiteral("Настройки"),
+        QStringLiteral("  Окно"),
+        QStringLiteral("-"),
+        QStringLiteral("  Панель инструментов"),
+        QStringLiteral("  График"),
+        QStringLiteral("Помощь"),
+        QStringLiteral("  Справка"),
         QStringLiteral("  О программе"),
     };
     EXPECT_EQ(seen, expected);

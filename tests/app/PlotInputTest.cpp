@@ -4,12 +4,12 @@
 #include "app/Unit1.h"
 #include "model/Model.h"
 
+#include "QtPrinters.h"
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <cmath>
-#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ const QString kNoData = QStringLiteral("Не введены данные для 
 const QString kBadInterval = QStringLiteral("Некорректно введен интервал изменения частоты w!");
 
 class PlotInput : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         QLocale::setDefault(QLocale::c());
         ModelParams = {};
@@ -27,8 +27,8 @@ protected:
 
     // The classroom example, manual interval 0 to 6E15, step 1E12.
     void typeExample() {
-        const char* texts[] = {"3", "1", "1", "1.6", "9.1", "15", "13",
-                               "-31", "28", "-19", "0", "6E15", "1E12"};
+        const char* texts[] = {"3",   "1",  "1",   "1.6", "9.1",  "15",  "13",
+                               "-31", "28", "-19", "0",   "6E15", "1E12"};
         for (int i = 0; i < 13; ++i)
             form.setFieldText(i + 1, QString::fromLatin1(texts[i]));
     }
@@ -59,7 +59,8 @@ TEST_F(PlotInput, BlanksAreNotEmptyButFailToConvert) {
     form.Edit2->setText(QStringLiteral("  "));
     form.Button1->click();
     EXPECT_TRUE(script->messages.isEmpty());
-    EXPECT_EQ(script->errors, QStringList{QStringLiteral("'  ' is not a valid floating point value.")});
+    EXPECT_EQ(script->errors,
+              QStringList{QStringLiteral("'  ' is not a valid floating point value.")});
 }
 
 TEST_F(PlotInput, RefusedIntervals) {
@@ -101,7 +102,8 @@ TEST_F(PlotInput, ABadTextPartWayKeepsTheValuesStoredBeforeIt) {
     typeExample();
     form.Edit3->setText(QStringLiteral("abc")); // the concentration, third to be read
     form.Button1->click();
-    EXPECT_EQ(script->errors, QStringList{QStringLiteral("'abc' is not a valid floating point value.")});
+    EXPECT_EQ(script->errors,
+              QStringList{QStringLiteral("'abc' is not a valid floating point value.")});
     EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3e15);
     EXPECT_DOUBLE_EQ(ModelParams.Gamma, 1e13);
     EXPECT_EQ(ModelParams.Concentration, 0.0);
@@ -132,7 +134,8 @@ TEST_F(PlotInput, TheUsersDecimalSeparatorIsRead) {
     form.Edit5->setText(QStringLiteral("9.1")); // a point is a stranger here
     form.Button1->click();
     EXPECT_DOUBLE_EQ(ModelParams.Charge, 1.6e-19);
-    EXPECT_EQ(script->errors, QStringList{QStringLiteral("'9.1' is not a valid floating point value.")});
+    EXPECT_EQ(script->errors,
+              QStringList{QStringLiteral("'9.1' is not a valid floating point value.")});
 }
 
 TEST_F(PlotInput, AnOverflowingValueIsAnError) {

@@ -2,8 +2,8 @@
 #include "model/CheckedFloat.h"
 #include "model/Errors.h"
 
-#include <cmath>
 #include "QtPrinters.h"
+#include <cmath>
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -19,10 +19,18 @@ QString errorOf(long double (*f)(long double), long double x) {
     return {};
 }
 
-long double divideOneBy(long double x) { return 1 / x; }
-long double zeroOver(long double x) { return 0 / x; }
-long double root(long double x) { return std::sqrt(x); }
-long double identity(long double x) { return x; }
+long double divideOneBy(long double x) {
+    return 1 / x;
+}
+long double zeroOver(long double x) {
+    return 0 / x;
+}
+long double root(long double x) {
+    return std::sqrt(x);
+}
+long double identity(long double x) {
+    return x;
+}
 } // namespace
 
 TEST(CheckedFloat, RaisesWithTheTextsOfTheErrorBox) {
@@ -39,8 +47,8 @@ TEST(CheckedFloat, RoundsHalvesToEven) {
     const struct {
         long double x;
         std::int64_t r;
-    } cases[] = {{236.5L, 236}, {237.5L, 238}, {-236.5L, -236}, {0.5L, 0}, {1.5L, 2},
-                 {236.4999L, 236}, {-0.5000001L, -1}};
+    } cases[] = {{236.5L, 236}, {237.5L, 238},    {-236.5L, -236},  {0.5L, 0},
+                 {1.5L, 2},     {236.4999L, 236}, {-0.5000001L, -1}};
     for (const auto& c : cases)
         EXPECT_EQ(fp::round(c.x), c.r) << static_cast<double>(c.x);
     // 473 x 0.1 x 5 is exactly 236.5 in extended precision.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "model/Model.h"
 #include "model/Errors.h"
 #include "model/InputParameters.h"
-#include "model/Model.h"
 
 #include "QtPrinters.h"
 
@@ -10,7 +10,7 @@
 namespace {
 // The classroom example: an electron gas with w0 = 3E15 and g = 1E13.
 class ModelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ModelParams = {3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, electricConstant()};
     }
@@ -75,5 +75,6 @@ TEST_F(ModelTest, ErrorsInsteadOfInfinityOrNaN) {
     SetUp();
     ModelParams.Concentration = 1e300; // n'' at w0 beyond the double range
     ModelParams.Mass = 1e-300;
-    EXPECT_EQ(errorText(RefractionIm, ModelParams.Omega0), QStringLiteral("Floating point overflow"));
+    EXPECT_EQ(errorText(RefractionIm, ModelParams.Omega0),
+              QStringLiteral("Floating point overflow"));
 }

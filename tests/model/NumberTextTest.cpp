@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/Errors.h"
 #include "model/NumberText.h"
+#include "model/Errors.h"
 #include "model/ScaledValue.h"
 
 #include "QtPrinters.h"
@@ -35,7 +35,9 @@ const FormatCase kFormatCases[] = {
     {-1e300L, "-1E300"},
 };
 
-QString withPoint(const char* text) { return QString::fromUtf8(text).replace(',', '.'); }
+QString withPoint(const char* text) {
+    return QString::fromUtf8(text).replace(',', '.');
+}
 } // namespace
 
 TEST(GeneralFormat, BothSeparators) {
@@ -56,9 +58,9 @@ TEST(ParseReal, AcceptsTheGrammar) {
         const char* text;
         long double value;
     } cases[] = {
-        {"5", 5.0L},       {"  5  ", 5.0L},   {"-2,5", -2.5L},  {"+2,5", 2.5L},
-        {"1E15", 1e15L},   {"1e-5", 1e-5L},   {"2,5E+3", 2500}, {"8,85", 8.85L},
-        {",5", 0.5L},      {"5,", 5.0L},      {"0", 0.0L},      {" -0,00012 ", -0.00012L},
+        {"5", 5.0L},     {"  5  ", 5.0L}, {"-2,5", -2.5L},  {"+2,5", 2.5L},
+        {"1E15", 1e15L}, {"1e-5", 1e-5L}, {"2,5E+3", 2500}, {"8,85", 8.85L},
+        {",5", 0.5L},    {"5,", 5.0L},    {"0", 0.0L},      {" -0,00012 ", -0.00012L},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(parseReal(QString::fromUtf8(c.text), QLatin1Char(',')), c.value) << c.text;
@@ -67,8 +69,8 @@ TEST(ParseReal, AcceptsTheGrammar) {
 }
 
 TEST(ParseReal, RefusesOtherTextsWithTheirOwnMessage) {
-    const char* bad[] = {"", " ", "abc", "1.5", "1,5,5", "E5", "1E", "1E+", "--1",
-                         "1 5", "0x10", "inf", "nan", "1e99999", "\t5", ","};
+    const char* bad[] = {"",    " ",   "abc",  "1.5", "1,5,5", "E5",      "1E",  "1E+",
+                         "--1", "1 5", "0x10", "inf", "nan",   "1e99999", "\t5", ","};
     for (const char* text : bad) {
         try {
             parseReal(QString::fromUtf8(text), QLatin1Char(','));
@@ -98,8 +100,8 @@ TEST(ScaledValueTest, MantissaTimesPowerOfTen) {
         {"-2", "3", -2000.0},
     };
     for (const auto& c : cases)
-        EXPECT_DOUBLE_EQ(ScaledValue(QString::fromUtf8(c.mantissa),
-                                     QString::fromUtf8(c.exponent), QLatin1Char(',')),
+        EXPECT_DOUBLE_EQ(ScaledValue(QString::fromUtf8(c.mantissa), QString::fromUtf8(c.exponent),
+                                     QLatin1Char(',')),
                          c.value)
             << c.mantissa << " x 10^" << c.exponent;
 }

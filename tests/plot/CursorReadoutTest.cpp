@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "plot/CursorReadout.h"
 #include "QtPrinters.h"
 #include "model/Errors.h"
 #include "model/Model.h"
-#include "plot/CursorReadout.h"
 #include "plot/PlotState.h"
 
 #include <QPoint>
@@ -33,8 +33,8 @@ TEST(CursorReadout, ManualInterval) {
         const char* frequency;
         const char* value;
     } cases[] = {
-        {0, 0, "0", "2"},                       // left edge and top edge
-        {236, 0, "498,942917547569", "2"},      // 15 digits, 12 after the separator
+        {0, 0, "0", "2"},                  // left edge and top edge
+        {236, 0, "498,942917547569", "2"}, // 15 digits, 12 after the separator
         {473, 473, "1000", "-2"},
         {0, 236, "0", "0,00422832980972516"},
     };

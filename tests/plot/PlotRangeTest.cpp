@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "plot/PlotRange.h"
 #include "QtPrinters.h"
 #include "RecordingPlotView.h"
 #include "model/Errors.h"
 #include "model/InputParameters.h"
 #include "model/Model.h"
-#include "plot/PlotRange.h"
 #include "plot/PlotState.h"
 #include "plot/Sweep.h"
 
@@ -12,7 +12,7 @@
 
 namespace {
 class PlotRange : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         PlotState = {};
         ModelParams = {};
@@ -41,9 +41,9 @@ TEST_F(PlotRange, AutomaticIntervals) {
         const char* exponent;
         double omega0, from, to, step;
     } cases[] = {
-        {"5", "2", 500, 0, 1000, 0.1},           // below 1000: 0 to 2 w0
-        {"3", "15", 3000, 1500, 4500, 30},       // the thousand rule
-        {"1", "15", 1000, -500, 2500, 30},       // exactly 1000: a negative start
+        {"5", "2", 500, 0, 1000, 0.1},                    // below 1000: 0 to 2 w0
+        {"3", "15", 3000, 1500, 4500, 30},                // the thousand rule
+        {"1", "15", 1000, -500, 2500, 30},                // exactly 1000: a negative start
         {"2000000", "-1", 2e9, 2e9 + 100, 2e9 - 100, -2}, // start above the end
     };
     for (const auto& c : cases) {
@@ -120,7 +120,9 @@ TEST_F(PlotRange, SweepsThatWouldNeverEndAreRefused) {
         const char* from;
         const char* to;
         const char* step;
-    } cases[] = {{"0", "6E15", "0"}, {"0", "6E15", "-1E12"}, {"1E15", "2E15", "0,01"},
+    } cases[] = {{"0", "6E15", "0"},
+                 {"0", "6E15", "-1E12"},
+                 {"1E15", "2E15", "0,01"},
                  {"0", "1E300", "1E280"}};
     for (const auto& c : cases) {
         SetUp();
@@ -136,13 +138,15 @@ TEST(SweepEnds, OnlySweepsThatReachTheirEnd) {
         double from, to, step;
         bool ends;
     } cases[] = {
-        {0, 1000, 0.1, true},        {0, 1000, 0, false},       {0, 1000, -1, false},
-        {2e9 + 100, 2e9 - 100, -2, true}, // one sample
-        {5, 5, 0, true},             {1e15, 2e15, 0.125, false}, // half the spacing 0,25 at 2E15: ties
-        {1e15, 2e15, 0.13, true},    {1e15, 2e15, 0.25, true},  {-500, 2500, 30, true},
+        {0, 1000, 0.1, true},     {0, 1000, 0, false},
+        {0, 1000, -1, false},     {2e9 + 100, 2e9 - 100, -2, true}, // one sample
+        {5, 5, 0, true},          {1e15, 2e15, 0.125, false}, // half the spacing 0,25 at 2E15: ties
+        {1e15, 2e15, 0.13, true}, {1e15, 2e15, 0.25, true},
+        {-500, 2500, 30, true},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(sweepEnds(c.from, c.to, c.step), c.ends) << c.from << " " << c.to << " " << c.step;
+        EXPECT_EQ(sweepEnds(c.from, c.to, c.step), c.ends)
+            << c.from << " " << c.to << " " << c.step;
 }
 
 TEST_F(PlotRange, FarIntervalWrapsAroundToTheLeftEdge) {

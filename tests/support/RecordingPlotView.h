@@ -10,7 +10,7 @@
 #include <vector>
 
 class RecordingPlotView : public PlotView {
-public:
+  public:
     std::array<QString, 20> fields{};
     bool connect = true;
     bool automatic = false;
@@ -24,8 +24,8 @@ public:
 
     /** The classroom medium: w0 = 3E15, g = 1E13, N = 1E28, Q = 1,6E-19, m = 9,1E-31. */
     void typeExample(const char* from = "0", const char* to = "6E15", const char* step = "1E12") {
-        const char* texts[] = {"3", "1", "1", "1,6", "9,1", "15", "13", "-31", "28", "-19",
-                               from, to, step};
+        const char* texts[] = {"3",   "1",  "1",   "1,6", "9,1", "15", "13",
+                               "-31", "28", "-19", from,  to,    step};
         for (int i = 0; i < 13; ++i)
             fields[static_cast<std::size_t>(i + 1)] = QString::fromUtf8(texts[i]);
     }
@@ -34,7 +34,9 @@ public:
     void setFieldText(int edit, const QString& text) override {
         fields.at(static_cast<std::size_t>(edit)) = text;
     }
-    bool isChecked(int box) const override { return box == 1 ? connect : box == 2 ? automatic : dotted; }
+    bool isChecked(int box) const override {
+        return box == 1 ? connect : box == 2 ? automatic : dotted;
+    }
     QChar decimalSeparator() const override { return separator; }
     void showMessage(const QString& text) override { messages << text; }
     void setProgress(int percent) override { progress.push_back(percent); }

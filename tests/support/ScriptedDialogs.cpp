@@ -52,4 +52,6 @@ DialogsScript::DialogsScript() {
     m_previous = setDialogs(std::move(script));
 }
 
-DialogsScript::~DialogsScript() { setDialogs(std::move(m_previous)); }
+DialogsScript::~DialogsScript() {
+    setDialogs(std::move(m_previous));
+}

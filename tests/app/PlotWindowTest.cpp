@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The plot as the main window runs it: picture, readout and the settings window.
+#include "QtPrinters.h"
+#include "ScriptedDialogs.h"
+#include "app/PlotImage.h"
+#include "app/Startup.h"
+#include "app/Unit1.h"
+#include "model/Model.h"
+#include "model/NumberText.h"
+#include "plot/PlotState.h"
+#include "settings/ColorPanel.h"
+#include "settings/Unit3.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+class PlotWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        PlotState = {};
+        ModelParams = {};
+        createWindows();
+        const char* texts[] = {"3", "1", "1", "1,6", "9,1", "15", "13",
+                               "-31", "28", "-19", "0", "6E15", "1E12"};
+        for (int i = 0; i < 13; ++i)
+            Form1->setFieldText(i + 1, QString::fromUtf8(texts[i]));
+    }
+    void TearDown() override {
+        destroyWindows();
+        QLocale::setDefault(QLocale::system());
+    }
+
+    // A move of the pointer over the picture, as the window receives it.
+    static void movePointer(int x, int y) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), QPointF(x, y), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(Form1->Image1, &move);
+    }
+
+    DialogsScript script;
+};
+} // namespace
+
+TEST_F(PlotWindow, ExamplePlotsWithoutErrorAndResetsTheGauge) {
+    Form1->Button1->click();
+    EXPECT_TRUE(script->errors.isEmpty()) << script->errors.join(' ').toStdString();
+    EXPECT_TRUE(script->messages.isEmpty());
+    EXPECT_EQ(Form1->Edit19->text(), QStringLiteral("5,29790360298835E2"));
+    EXPECT_EQ(Form1->Gauge1->value(), 0);
+    // Both curves are in the picture, in the default colours.
+    const QImage& image = Form1->Image1->image();
+    int red = 0, blue = 0;
+    for (int y = 0; y < 473; ++y)
+        for (int x = 0; x < 473; ++x) {
+            red += image.pixel(x, y) == qRgb(255, 0, 0);
+            blue += image.pixel(x, y) == qRgb(0, 0, 255);
+        }
+    EXPECT_GT(red, 300);
+    EXPECT_GT(blue, 300);
+}
+
+TEST_F(PlotWindow, ChangedCurveColourShowsAtTheNextPlot) {
+    script->colors.push_back(QColor(255, 255, 0));
+    emit Settings->findChild<ColorPanel*>(QStringLiteral("butShapeColor1"))->clicked();
+    Form1->Button1->click();
+    const QImage& image = Form1->Image1->image();
+    int yellow = 0, red = 0;
+    for (int y = 0; y < 473; ++y)
+        for (int x = 0; x < 473; ++x) {
+            yellow += image.pixel(x, y) == qRgb(255, 255, 0);
+            red += image.pixel(x, y) == qRgb(255, 0, 0);
+        }
+    EXPECT_GT(yellow, 300);
+    EXPECT_EQ(red, 0);
+}
+
+TEST_F(PlotWindow, CursorReadoutFollowsThePointer) {
+    Form1->CheckBox2->setChecked(false);
+    Form1->Edit11->setText(QStringLiteral("0"));
+    Form1->Edit12->setText(QStringLiteral("1000"));
+    Form1->Edit13->setText(QStringLiteral("1"));
+    Form1->Edit1->setText(QStringLiteral("5"));
+    Form1->Edit6->setText(QStringLiteral("2"));
+    Form1->Button1->click();
+    movePointer(236, 0);
+    EXPECT_EQ(Form1->Edit14->text(), QStringLiteral("498,942917547569"));
+    EXPECT_EQ(Form1->Edit15->text(), formatGeneral(PlotState.ValueMax, QLatin1Char(',')));
+
+    // Automatic mode with a bad exponent: the error box, the fields keep their texts.
+    ModelParams.Omega0 = 5000;
+    Form1->CheckBox2->setChecked(true);
+    Form1->Edit6->setText(QStringLiteral("x"));
+    movePointer(100, 100);
+    EXPECT_EQ(script->errors, QStringList{QStringLiteral("'x' is not a valid floating point value.")});
+    EXPECT_EQ(Form1->Edit14->text(), QStringLiteral("498,942917547569"));
+}
+
+TEST_F(PlotWindow, SettingsShownModallyFromTheMenuAndTheToolbar) {
+    int shown = 0;
+    for (auto trigger : {+[] { Form1->N21->trigger(); }, +[] { Form1->ToolButton4->click(); }}) {
+        QTimer::singleShot(0, [&shown] {
+            shown += Settings->isVisible() && Settings->isModal();
+            Settings->accept();
+        });
+        trigger();
+        EXPECT_FALSE(Settings->isVisible());
+    }
+    EXPECT_EQ(shown, 2);
+}

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The whole plot command without a window: what it draws, reports and leaves behind.
+#include "QtPrinters.h"
+#include "RecordingPlotView.h"
+#include "model/Errors.h"
+#include "model/InputParameters.h"
+#include "model/Model.h"
+#include "plot/Canvas.h"
+#include "plot/PlotCommand.h"
+#include "plot/PlotState.h"
+#include "plot/Sweep.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+const QString kImText =
+    QStringLiteral("Построение зависимости мнимой части показателя преломления от частоты...");
+const QString kReText = QStringLiteral(
+    "Построение зависимости действительной части показателя преломления от частоты...");
+
+class PlotCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PlotState = {};
+        ModelParams = {};
+        image.fill(qRgb(1, 2, 3));
+    }
+
+    // Only the curves: no frame element drawn over them.
+    void curvesOnly() {
+        PlotSettings& s = view.settings;
+        s.MarkOmega0 = s.OuterGrid = s.InnerGrid = s.TitleOX = s.TitleOY = s.ScaleLabels = false;
+        s.AxesColor = qRgb(9, 9, 9); // the rulers still stand, in a colour of their own
+    }
+
+    int countColour(QRgb colour, int x0 = 0, int x1 = 473) const {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = x0; x < x1; ++x)
+                n += image.pixel(x, y) == colour;
+        return n;
+    }
+
+    QImage image{473, 473, QImage::Format_RGB32};
+    Canvas canvas{image};
+    RecordingPlotView view;
+};
+} // namespace
+
+TEST_F(PlotCommand, PointModeDrawsOnePixelPerSample) {
+    curvesOnly();
+    view.connect = false;
+    view.dotted = true; // ignored in point mode
+    view.typeExample("0", "6E15", "2E14"); // 30 samples, 15,8 pixels apart
+    runPlotCommand(view, canvas);
+    ASSERT_TRUE(view.messages.isEmpty());
+    // n(w) comes second, so each of its samples is one red pixel (but where a ruler passes).
+    std::set<std::pair<int, int>> expected;
+    ModelParams.Omega0 = 3e15; // the scale labels left it in the plotted unit
+
+    int samples = 0;
+    sweep([&] {
+        ++samples;
+
+        const SamplePixel p = samplePixel(PlotState.SweepFreq, RefractionRe(PlotState.SweepFreq));
+        const bool ruler = p.x <= 5 || (p.x % 47 == 0 && p.y >= 231 && p.y <= 241);
+        if (p.x >= 0 && p.x < 473 && p.y >= 0 && p.y < 473 && !ruler)
+            expected.insert({p.x, p.y});
+    });
+    EXPECT_EQ(samples, 30);
+    const int reds = countColour(qRgb(255, 0, 0));
+    EXPECT_GE(reds, static_cast<int>(expected.size()));
+    EXPECT_LE(reds, samples) << "no lines between the points";
+    for (auto [x, y] : expected)
+        EXPECT_EQ(image.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
+    EXPECT_GT(countColour(qRgb(0, 0, 255)), 0);
+}
+
+TEST_F(PlotCommand, AnomalousRegionIsDottedAndTheRestSolid) {
+    curvesOnly();
+    view.dotted = true;
+    view.typeExample("0", "6E15", "1E11");
+    runPlotCommand(view, canvas);
+    // w0 +- g/2 = 3E15 +- 5E12 is about x = 236 +- 0,4: only there does n fall, and its
+    // long falling strokes carry gaps of the background colour.
+    const QRgb red = qRgb(255, 0, 0), black = qRgb(0, 0, 0);
+    int gapsInside = 0;
+    for (int y = 0; y < 473; ++y)
+        for (int x = 230; x < 243; ++x)
+            if (image.pixel(x, y) == black && y > 0 && image.pixel(x, y - 1) == red)
+                ++gapsInside;
+    EXPECT_GT(gapsInside, 10);
+    // Outside the region n rises with w: the red curve is solid and continuous.
+    for (int x = 10; x < 200; x += 17) {
+        int reds = 0;
+        for (int y = 0; y < 473; ++y)
+            reds += image.pixel(x, y) == red;
+        EXPECT_GE(reds, 1) << "column " << x;
+    }
+}
+
+TEST_F(PlotCommand, ProgressClimbsInEachSweepAndIsResetAtTheEnd) {
+    view.typeExample("0", "6E15", "1E12"); // 6000 samples a sweep
+    runPlotCommand(view, canvas);
+    EXPECT_EQ(view.statusTexts, (QStringList{kImText, kReText, QString()}));
+    ASSERT_GE(view.progress.size(), 3u);
+    EXPECT_EQ(view.progress.back(), 0);
+    // Two sweeps, each 0 to 100 (the last sample lies one step below the end).
+    int sweeps = 0;
+    for (std::size_t i = 1; i + 1 < view.progress.size(); ++i) {
+        if (view.progress[i] < view.progress[i - 1])
+            ++sweeps;
+        EXPECT_LE(view.progress[i], 100);
+    }
+    EXPECT_EQ(sweeps, 1) << "the gauge falls back once, when n(w) starts";
+    EXPECT_LE(view.progress.size(), 2 * 101 + 2u) << "the gauge is touched only on changes";
+    EXPECT_EQ(*std::max_element(view.progress.begin(), view.progress.end()), 100);
+}
+
+TEST_F(PlotCommand, AnErrorLeavesGaugeAndStatusAsTheyWere) {
+    view.typeExample();
+    runPlotCommand(view, canvas);
+    view.progress = {42};
+    view.statusTexts.clear();
+    // Rejected interval: rulers and labels over the old picture, but w0 no number.
+    view.fields[11] = QStringLiteral("7");
+    view.fields[12] = QStringLiteral("1");
+    view.fields[1] = QStringLiteral("три");
+    EXPECT_THROW(runPlotCommand(view, canvas), ConversionError);
+    EXPECT_EQ(view.progress, std::vector<int>{42});
+    EXPECT_TRUE(view.statusTexts.isEmpty());
+}
+
+TEST_F(PlotCommand, RejectedIntervalDrawsRulersOverThePictureAndResets) {
+    view.typeExample("5", "5", "1");
+    runPlotCommand(view, canvas);
+    EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
+    // The picture was not cleared: the untouched colour stays where no ruler passes.
+    EXPECT_EQ(image.pixel(300, 300), qRgb(1, 2, 3));
+    EXPECT_EQ(image.pixel(0, 47), view.settings.AxesColor); // a left tick
+    EXPECT_EQ(view.progress.back(), 0);
+    EXPECT_EQ(view.statusTexts, QStringList{QString()});
+}
+
+TEST_F(PlotCommand, NeverEndingSweepDrawsNothing) {
+    view.typeExample("0", "6E15", "0");
+    runPlotCommand(view, canvas);
+    EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
+    EXPECT_EQ(countColour(qRgb(1, 2, 3)), 473 * 473);
+    EXPECT_EQ(view.progress, std::vector<int>{0}) << "the command ends: no reset either";
+}
+
+TEST_F(PlotCommand, FirstSampleIsDrawnEvenWhenTheIntervalIsShorterThanTheStep) {
+    curvesOnly();
+    view.connect = false;
+    view.typeExample("0", "1E15", "5E15");
+    runPlotCommand(view, canvas);
+    EXPECT_EQ(PlotState.SweepFreq, 5e15);
+    EXPECT_EQ(image.pixel(0, PlotState.OriginY - static_cast<int>(std::lrint(RefractionRe(0) * PlotState.ValueScale))),
+              qRgb(255, 0, 0));
+}
