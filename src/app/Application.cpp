@@ -2,6 +2,7 @@
 #include "Application.h"
 
 #include "Dialogs.h"
+#include "HintTracker.h"
 #include "model/Errors.h"
 
 #include <QFont>
@@ -17,6 +18,8 @@ void substituteFonts() {
     QFont::insertSubstitutions(
         QStringLiteral("Times New Roman"),
         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+    QFont::insertSubstitutions(QStringLiteral("MS Serif"), {QStringLiteral("Liberation Serif"),
+                                                            QStringLiteral("DejaVu Serif")});
     QFont::insertSubstitutions(QStringLiteral("Symbol"), {QStringLiteral("Liberation Serif"),
                                                           QStringLiteral("DejaVu Serif")});
 }
@@ -33,7 +36,11 @@ void loadQtTranslations(QApplication& app) {
 VolnografApp::VolnografApp(int& argc, char** argv) : QApplication(argc, argv) {
     substituteFonts();
     loadQtTranslations(*this);
+    m_hints = new HintTracker(this);
+    installEventFilter(m_hints);
 }
+
+VolnografApp* VolnografApp::instance() { return dynamic_cast<VolnografApp*>(qApp); }
 
 bool VolnografApp::notify(QObject* receiver, QEvent* event) {
     try {

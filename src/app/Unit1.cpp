@@ -2,16 +2,22 @@
 #include "Unit1.h"
 
 #include "Application.h"
+#include "Desktop.h"
 #include "Dialogs.h"
 #include "Hint.h"
+#include "HintTracker.h"
 #include "PlotImage.h"
 #include "StatusBar.h"
 #include "ToolBar.h"
 #include "plot/Canvas.h"
 #include "plot/CursorReadout.h"
+#include "Unit2.h"
+#include "calc/Unit4.h"
 #include "settings/Unit3.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -93,6 +99,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Волнограф Вер. 1.2"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.xpm")));
     setFont(formFont());
+    m_lastFont = windowsFont(QStringLiteral("MS Sans Serif"), 11, false);
+    m_lastColor = Qt::black;
     createControls();
     createMenu();
     connectCommands();
@@ -139,6 +147,13 @@ void TForm1::createControls() {
     StatusBar1 = named(new StatusBar(ClientArea), "StatusBar1");
     StatusBar1->setGeometry(0, 521, kClientWidth, 19);
     StatusBar1->setCursor(Qt::WhatsThisCursor);
+
+    // The toolbar and the status bar keep the system colour when the window's changes.
+    for (QWidget* w : {static_cast<QWidget*>(ToolBar1), static_cast<QWidget*>(StatusBar1)}) {
+        QPalette own;
+        own.setColor(QPalette::Window, w->palette().color(QPalette::Window));
+        w->setPalette(own);
+    }
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -370,6 +385,25 @@ void TForm1::connectCommands() {
     connect(N21, &QAction::triggered, this, command(&TForm1::N21Click));
     connect(ToolButton4, &QToolButton::clicked, this, command(&TForm1::ToolButton4Click));
     connect(Timer1, &QTimer::timeout, this, command(&TForm1::Timer1Timer));
+    const std::pair<QAction*, void (TForm1::*)()> items[] = {
+        {N14, &TForm1::N14Click}, {N8, &TForm1::N8Click},   {N9, &TForm1::N9Click},
+        {N10, &TForm1::N10Click}, {N11, &TForm1::N11Click}, {N25, &TForm1::N25Click},
+        {N17, &TForm1::N17Click}, {N15, &TForm1::N15Click}, {N19, &TForm1::N19Click},
+        {N26, &TForm1::N26Click}, {N23, &TForm1::N23Click}, {N24, &TForm1::N24Click},
+    };
+    for (const auto& [item, handler] : items)
+        connect(item, &QAction::triggered, this, command(handler));
+    const std::pair<QToolButton*, void (TForm1::*)()> buttons[] = {
+        {ToolButton5, &TForm1::ToolButton5Click},
+        {ToolButton6, &TForm1::ToolButton6Click},
+        {ToolButton7, &TForm1::ToolButton7Click},
+    };
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QToolButton::clicked, this, command(handler));
+    // The toolbar toggles N31 to N37 are check items: a click inverts the mark, and the
+    // timer shows or hides the buttons by it.
+    if (VolnografApp* app = VolnografApp::instance())
+        connect(app->hints(), &HintTracker::hintChanged, this, &TForm1::ApplicationEvents1Hint);
 }
 
 QLineEdit* TForm1::edit(int n) const {
@@ -398,6 +432,108 @@ void TForm1::Button1Click() {
 
 void TForm1::N13Click() {
     plot();
+}
+
+void TForm1::clearPlot() {
+    const QRgb background = plotSettings().BackgroundColor;
+    m_canvas->setBrushColor(background);
+    m_canvas->setPenColor(background);
+    m_canvas->rectangle(0, 0, Image1->width(), Image1->height());
+    Image1->update();
+}
+
+void TForm1::N14Click() {
+    clearPlot();
+}
+
+void TForm1::ToolButton5Click() {
+    clearPlot();
+}
+
+void TForm1::N8Click() {
+    // Nine fields: the charge's exponent and the interval stay.
+    for (int n = 1; n <= 9; ++n)
+        edit(n)->clear();
+}
+
+template <typename Operation> void TForm1::forMantissaFields(Operation operation) {
+    for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5})
+        operation(e);
+}
+
+void TForm1::N9Click() {
+    forMantissaFields([](QLineEdit* e) { e->cut(); });
+}
+
+void TForm1::N10Click() {
+    forMantissaFields([](QLineEdit* e) { e->copy(); });
+}
+
+void TForm1::N11Click() {
+    forMantissaFields([](QLineEdit* e) { e->paste(); });
+}
+
+void TForm1::N25Click() {
+    forMantissaFields([](QLineEdit* e) { e->undo(); });
+}
+
+void TForm1::N17Click() {
+    const std::optional<QFont> font = dialogs().chooseFont(m_lastFont);
+    if (!font)
+        return;
+    m_lastFont = *font;
+    forMantissaFields([&](QLineEdit* e) { e->setFont(m_lastFont); });
+}
+
+void TForm1::N15Click() {
+    const std::optional<QColor> color = dialogs().chooseColor(m_lastColor);
+    if (!color)
+        return;
+    m_lastColor = *color;
+    // The window's own background: group boxes, labels and check boxes show it; edit
+    // fields, buttons, the toolbar, the status bar and the plot keep their colours.
+    QPalette palette = ClientArea->palette();
+    palette.setColor(QPalette::Window, m_lastColor);
+    ClientArea->setPalette(palette);
+    ClientArea->setAutoFillBackground(true);
+}
+
+void TForm1::showCalculator() {
+    Calc->show();
+    Calc->raise();
+    Calc->activateWindow();
+}
+
+void TForm1::N19Click() {
+    showCalculator();
+}
+
+void TForm1::ToolButton6Click() {
+    showCalculator();
+}
+
+void TForm1::N26Click() {
+    if (dialogs().ask(QStringLiteral("Волнограф"), QStringLiteral("Выйти из программы?"), false,
+                      Dialogs::Answer::No) == Dialogs::Answer::Yes)
+        close();
+}
+
+void TForm1::openHelp() {
+    // The viewer resolves the relative path against the working folder it inherits; what
+    // it makes of it is its own affair.
+    startProgram(QStringLiteral("xdg-open"), {QStringLiteral("help/help.chm")});
+}
+
+void TForm1::N23Click() {
+    openHelp();
+}
+
+void TForm1::ToolButton7Click() {
+    openHelp();
+}
+
+void TForm1::N24Click() {
+    AboutForm->showCentredOn(this);
 }
 
 void TForm1::N21Click() {
@@ -464,6 +600,27 @@ void TForm1::setProgress(int percent) {
 
 void TForm1::setStatusText(const QString& text) {
     StatusBar1->setSimpleText(text);
+}
+
+void TForm1::ApplicationEvents1Hint(const QString& hint) {
+    StatusBar1->setSimpleText(hint);
+    StatusBar1->setSimplePanel(!hint.isEmpty());
+}
+
+void TForm1::FormCloseQuery(bool& canClose) {
+    canClose = true;
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    bool canClose = true;
+    runCommand([&] { FormCloseQuery(canClose); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    // The last window that ends the program: the calculator, settings and About windows
+    // do not keep it running.
+    event->accept();
 }
 
 PlotSettings TForm1::plotSettings() const {

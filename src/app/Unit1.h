@@ -70,10 +70,28 @@ class TForm1 : public QMainWindow, public PlotView {
     void N21Click();
     void ToolButton4Click();
     void Image1MouseMove(int x, int y);
+    void N14Click();
+    void ToolButton5Click();
+    void N8Click();
+    void N9Click();
+    void N10Click();
+    void N11Click();
+    void N25Click();
+    void N17Click();
+    void N15Click();
+    void N19Click();
+    void ToolButton6Click();
+    void N26Click();
+    void N23Click();
+    void ToolButton7Click();
+    void N24Click();
 
     // Commands the program triggers.
     void FormCreate();
     void Timer1Timer();
+    void ApplicationEvents1Hint(const QString& hint);
+    /** Asked on every request to close the window; canClose false keeps it open. */
+    void FormCloseQuery(bool& canClose);
 
     // What the plot command reads and writes.
     QString fieldText(int edit) const override;
@@ -90,6 +108,7 @@ class TForm1 : public QMainWindow, public PlotView {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void createControls();
@@ -101,9 +120,16 @@ class TForm1 : public QMainWindow, public PlotView {
     void connectCommands();
     QLineEdit* edit(int n) const;
     void plot();
+    void clearPlot();
+    void showCalculator();
+    void openHelp();
+    /** The edit commands act on the five mantissa fields in turn. */
+    template <typename Operation> void forMantissaFields(Operation operation);
 
     std::array<QLineEdit*, 20> m_edits{};
     std::unique_ptr<Canvas> m_canvas;
+    QFont m_lastFont;   ///< FontDialog1 opens with the font chosen last
+    QColor m_lastColor; ///< ColorDialog1 opens with the colour chosen last
     bool m_placed = false;
 };
 

@@ -5,6 +5,7 @@
 #include "app/Application.h"
 #include "app/Dialogs.h"
 #include "app/Hint.h"
+#include "app/HintTracker.h"
 #include "app/StatusBar.h"
 
 #include <QCheckBox>
@@ -161,6 +162,8 @@ TSettings::TSettings(QWidget* parent) : QDialog(parent) {
     for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6})
         fitCaption(box);
     connectCommands();
+    if (VolnografApp* app = VolnografApp::instance())
+        connect(app->hints(), &HintTracker::hintChanged, this, &TSettings::ApplicationEvents1Hint);
 }
 
 void TSettings::createControls() {

@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's own commands, its timer and the program-wide hint.
+#include "QtPrinters.h"
+#include "ScriptedDialogs.h"
+#include "app/Application.h"
+#include "app/Desktop.h"
+#include "app/HintTracker.h"
+#include "app/PlotImage.h"
+#include "app/Startup.h"
+#include "app/StatusBar.h"
+#include "app/Unit1.h"
+#include "calc/Unit4.h"
+#include "settings/ColorPanel.h"
+#include "settings/Unit3.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include "app/ToolBar.h"
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+class Commands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        createWindows();
+        Form1->show();
+    }
+    void TearDown() override { destroyWindows(); }
+
+    static StatusBar* statusOf(QWidget* window) {
+        return window->findChild<StatusBar*>(QStringLiteral("StatusBar1"));
+    }
+
+    // Lets the event loop run, timers included, for a while.
+    static void runFor(int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+
+    DialogsScript script;
+};
+} // namespace
+
+TEST_F(Commands, ClearScreenPaintsTheBackgroundOfTheSettings) {
+    Form1->N14->trigger();
+    EXPECT_EQ(Form1->Image1->image().pixel(100, 100), qRgb(0, 0, 0)) << "black before any change";
+    script->colors.push_back(QColor(10, 20, 30));
+    emit Settings->findChild<ColorPanel*>(QStringLiteral("butSHapeColor5"))->clicked();
+    Form1->ToolButton5->click();
+    for (QPoint p : {QPoint(0, 0), QPoint(236, 236), QPoint(472, 472)})
+        EXPECT_EQ(Form1->Image1->image().pixel(p), qRgb(10, 20, 30));
+}
+
+TEST_F(Commands, NewCalculationsEmptiesNineFields) {
+    for (int n = 1; n <= 13; ++n)
+        Form1->setFieldText(n, QString::number(n));
+    Form1->N8->trigger();
+    for (int n = 1; n <= 13; ++n)
+        EXPECT_EQ(Form1->fieldText(n).isEmpty(), n <= 9) << "Edit" << n;
+}
+
+TEST_F(Commands, EditCommandsWorkOnTheFiveMantissaFields) {
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setText(QStringLiteral("before"));
+    for (int n = 1; n <= 6; ++n)
+        Form1->setFieldText(n, QStringLiteral("12345"));
+    Form1->Edit2->setSelection(0, 2); // "12"
+    Form1->Edit4->setSelection(1, 3); // "234"
+    Form1->Edit6->setSelection(0, 5); // an exponent field: never touched
+    Form1->N10->trigger();
+    EXPECT_EQ(clipboard->text(), QStringLiteral("234")) << "the highest field's selection wins";
+
+    Form1->N9->trigger(); // cut: both selections leave their fields
+    EXPECT_EQ(Form1->Edit2->text(), QStringLiteral("345"));
+    EXPECT_EQ(Form1->Edit4->text(), QStringLiteral("15"));
+    EXPECT_EQ(Form1->Edit6->text(), QStringLiteral("12345"));
+
+    Form1->N25->trigger(); // undo: each field its own last change
+    EXPECT_EQ(Form1->Edit2->text(), QStringLiteral("12345"));
+    EXPECT_EQ(Form1->Edit4->text(), QStringLiteral("12345"));
+
+    for (QLineEdit* e : {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5})
+        e->setCursorPosition(0);
+    Form1->N11->trigger(); // paste: the same text into all five
+    for (QLineEdit* e : {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5})
+        EXPECT_EQ(e->text(), QStringLiteral("23412345")) << e->objectName().toStdString();
+    EXPECT_EQ(Form1->Edit6->text(), QStringLiteral("12345"));
+}
+
+TEST_F(Commands, FontGoesToTheMantissaFieldsAndIsOfferedAgain) {
+    QFont chosen(QStringLiteral("Liberation Serif"));
+    chosen.setPixelSize(17);
+    chosen.setItalic(true);
+    script->fonts = {chosen, std::nullopt};
+    Form1->N17->trigger();
+    const auto looksChosen = [](const QFont& f) { return f.pixelSize() == 17 && f.italic(); };
+    EXPECT_TRUE(looksChosen(Form1->Edit3->font()));
+    EXPECT_FALSE(looksChosen(Form1->Edit6->font()));
+    Form1->N17->trigger(); // cancelled
+    ASSERT_EQ(script->fontInitials.size(), 2);
+    EXPECT_EQ(script->fontInitials[0].pixelSize(), 11);
+    EXPECT_FALSE(script->fontInitials[0].bold());
+    EXPECT_EQ(script->fontInitials[1], chosen);
+    EXPECT_TRUE(looksChosen(Form1->Edit5->font()));
+}
+
+TEST_F(Commands, BackgroundColourOfTheWindowOnly) {
+    const QColor base = Form1->Edit1->palette().color(QPalette::Base);
+    script->colors = {QColor(200, 220, 255), std::nullopt};
+    Form1->N15->trigger();
+    EXPECT_EQ(Form1->GroupBox1->palette().color(QPalette::Window), QColor(200, 220, 255));
+    EXPECT_EQ(Form1->CheckBox1->palette().color(QPalette::Window), QColor(200, 220, 255));
+    EXPECT_EQ(Form1->Edit1->palette().color(QPalette::Base), base);
+    EXPECT_NE(Form1->StatusBar1->palette().color(QPalette::Window), QColor(200, 220, 255));
+    Form1->N15->trigger();
+    ASSERT_EQ(script->colorInitials.size(), 2);
+    EXPECT_EQ(script->colorInitials[0], QColor(Qt::black));
+    EXPECT_EQ(script->colorInitials[1], QColor(200, 220, 255));
+}
+
+TEST_F(Commands, CalculatorIsShownBesideTheMainWindow) {
+    Form1->N19->trigger();
+    EXPECT_TRUE(Calc->isVisible());
+    EXPECT_FALSE(Calc->isModal());
+    Calc->hide();
+    Form1->ToolButton6->click();
+    EXPECT_TRUE(Calc->isVisible());
+    Calc->close();
+    EXPECT_TRUE(Form1->isVisible()) << "closing the calculator never ends the program";
+}
+
+TEST_F(Commands, ExitAsksFirst) {
+    script->answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    Form1->N26->trigger();
+    EXPECT_TRUE(Form1->isVisible());
+    Form1->N26->trigger();
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_EQ(script->questions, QStringList(2, QStringLiteral("Волнограф|Выйти из программы?")));
+}
+
+TEST_F(Commands, HelpAsksTheDesktopToOpenTheRelativeHelpPath) {
+    QStringList started;
+    const ProgramStarter previous = setProgramStarter(
+        [&](const QString& program, const QStringList& args) { started << program << args; });
+    Form1->N23->trigger();
+    Form1->ToolButton7->click();
+    setProgramStarter(previous);
+    const QStringList once = {QStringLiteral("xdg-open"), QStringLiteral("help/help.chm")};
+    EXPECT_EQ(started, once + once);
+    EXPECT_TRUE(script->messages.isEmpty());
+    EXPECT_TRUE(script->errors.isEmpty());
+}
+
+TEST_F(Commands, TimerGreysTheIntervalAndHidesToolbarButtonsWithinASecond) {
+    Form1->Edit12->setText(QStringLiteral("6E15"));
+    Form1->CheckBox2->setChecked(true);
+    Form1->N36->trigger(); // "Калькулятор" off
+    EXPECT_FALSE(Form1->N36->isChecked());
+    runFor(1100);
+    EXPECT_FALSE(Form1->Edit12->isEnabled());
+    EXPECT_EQ(Form1->Edit12->text(), QStringLiteral("6E15"));
+    EXPECT_TRUE(Form1->ToolButton6->isHidden());
+    EXPECT_EQ(Form1->ToolButton7->x(), 115);
+}
+
+TEST_F(Commands, HintFollowsThePointerInEveryWindow) {
+    HintTracker* hints = VolnografApp::instance()->hints();
+    const struct {
+        QWidget* widget;
+        const char* status;
+    } cases[] = {
+        {Form1->Edit1, "Собственная частота колебаний частицы "},
+        {Form1->ToolButton3, ""}, // tooltip only
+        {Form1->Edit6, ""},       // no hint, nor has its group
+        {Form1->Label17, "Размерность собственной частоты колебаний"},
+        {Form1->ToolBar1, "Панель инструментов"},
+        {Form1->menuBar(), ""},
+        {Form1->Gauge1, "Показывает ход построения"},
+    };
+    for (const auto& c : cases) {
+        hints->pointerOver(c.widget);
+        for (QWidget* window : {static_cast<QWidget*>(Form1), static_cast<QWidget*>(Settings)}) {
+            StatusBar* bar = statusOf(window);
+            ASSERT_NE(bar, nullptr);
+            EXPECT_EQ(bar->simpleText(), QString::fromUtf8(c.status))
+                << c.widget->objectName().toStdString();
+            EXPECT_EQ(bar->simplePanel(), *c.status != '\0');
+        }
+    }
+}
+
+TEST_F(Commands, PlotStatusShowsOnlyWhenStartedWithTheButton) {
+    HintTracker* hints = VolnografApp::instance()->hints();
+    const char* texts[] = {"3", "1", "1", "1", "9", "15", "13", "-31", "28", "-19", "0", "6E15", "1E13"};
+    for (int i = 0; i < 13; ++i)
+        Form1->setFieldText(i + 1, QString::fromUtf8(texts[i]));
+    hints->pointerOver(Form1->Button1);
+    Form1->Button1->click();
+    EXPECT_TRUE(Form1->StatusBar1->simplePanel());
+    EXPECT_TRUE(Form1->StatusBar1->simpleText().isEmpty()) << "cleared at the end";
+
+    hints->pointerOver(Form1->menuBar());
+    Form1->N13->trigger();
+    EXPECT_FALSE(Form1->StatusBar1->simplePanel());
+}
