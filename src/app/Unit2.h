@@ -17,7 +17,7 @@ class QSize;
 QPoint centredTopLeft(const QRect& mainFrame, const QSize& aboutFrame);
 
 class TAboutForm : public QDialog {
-  public:
+public:
     explicit TAboutForm(QWidget* parent = nullptr);
 
     // Controls, named as the window's layout names them.
@@ -33,7 +33,7 @@ class TAboutForm : public QDialog {
     // Commands the user triggers.
     void Button1Click();
 
-  private:
+private:
     QSize outerSize(const QWidget& main) const;
 };
 

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QEnterEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -199,6 +200,15 @@ TEST_F(Commands, HintFollowsThePointerInEveryWindow) {
             EXPECT_EQ(bar->simplePanel(), *c.status != '\0');
         }
     }
+}
+
+TEST_F(Commands, EnteringAControlMakesItsHintCurrent) {
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(Form1->Edit3, &enter);
+    EXPECT_EQ(Form1->StatusBar1->simpleText(), QStringLiteral("Концентрация частиц"));
+    QApplication::sendEvent(Form1->CheckBox2, &enter);
+    EXPECT_EQ(Form1->StatusBar1->simpleText().left(30),
+              QStringLiteral("Автоматический выбор интервала"));
 }
 
 TEST_F(Commands, PlotStatusShowsOnlyWhenStartedWithTheButton) {
