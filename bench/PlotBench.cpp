@@ -16,7 +16,7 @@ enum Mode { Connected = 0, Dotted = 1, Points = 2 };
 
 // The main window's side of the command with nothing shown.
 class BenchView final : public PlotView {
-  public:
+public:
     std::array<QString, 20> fields{};
     bool connect = true;
     bool dotted = false;

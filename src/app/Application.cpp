@@ -40,7 +40,9 @@ VolnografApp::VolnografApp(int& argc, char** argv) : QApplication(argc, argv) {
     installEventFilter(m_hints);
 }
 
-VolnografApp* VolnografApp::instance() { return dynamic_cast<VolnografApp*>(qApp); }
+VolnografApp* VolnografApp::instance() {
+    return dynamic_cast<VolnografApp*>(qApp);
+}
 
 bool VolnografApp::notify(QObject* receiver, QEvent* event) {
     try {

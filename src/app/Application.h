@@ -8,7 +8,7 @@
 class HintTracker;
 
 class VolnografApp : public QApplication {
-  public:
+public:
     VolnografApp(int& argc, char** argv);
 
     /** The program-wide hint of the control under the mouse pointer. */

@@ -13,7 +13,7 @@
 QString applicationTitle();
 
 class Dialogs {
-  public:
+public:
     enum class Answer { Yes, No, Cancel };
 
     virtual ~Dialogs() = default;

@@ -7,7 +7,7 @@
 #include <functional>
 
 class PlotImage : public QWidget {
-  public:
+public:
     PlotImage(QWidget* parent, QSize size);
 
     QImage& image() { return m_image; }
@@ -18,11 +18,11 @@ class PlotImage : public QWidget {
         m_onMove = std::move(handler);
     }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-  private:
+private:
     QImage m_image;
     std::function<void(int, int)> m_onMove;
 };

@@ -5,7 +5,7 @@
 
 /** Dialogs shown with Qt's standard message boxes and dialogs. */
 class QtDialogs final : public Dialogs {
-  public:
+public:
     void showMessage(const QString& text) override;
     void showError(const QString& text) override;
     Answer ask(const QString& caption, const QString& text, bool withCancel,

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 class StatusBar : public QWidget {
-  public:
+public:
     explicit StatusBar(QWidget* parent = nullptr);
 
     const QString& simpleText() const { return m_simpleText; }
@@ -15,10 +15,10 @@ class StatusBar : public QWidget {
     bool simplePanel() const { return m_simplePanel; }
     void setSimplePanel(bool on);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QString m_simpleText;
     bool m_simplePanel = false;
 };

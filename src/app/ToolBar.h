@@ -8,7 +8,7 @@
 class QToolButton;
 
 class ToolBar : public QWidget {
-  public:
+public:
     explicit ToolBar(QWidget* parent);
 
     /** Adds a 23 x 22 button with a 16 x 16 picture; its tooltip is the short hint. */
@@ -17,7 +17,7 @@ class ToolBar : public QWidget {
     /** Shows or hides a button; the visible ones close up to the left in their order. */
     void setButtonVisible(QToolButton* button, bool visible);
 
-  private:
+private:
     void relayout();
 
     std::vector<QToolButton*> m_buttons;

@@ -4,15 +4,16 @@
 #include "Application.h"
 #include "Desktop.h"
 #include "Dialogs.h"
+#include "FormBuilder.h"
 #include "Hint.h"
 #include "HintTracker.h"
 #include "PlotImage.h"
 #include "StatusBar.h"
 #include "ToolBar.h"
-#include "plot/Canvas.h"
-#include "plot/CursorReadout.h"
 #include "Unit2.h"
 #include "calc/Unit4.h"
+#include "plot/Canvas.h"
+#include "plot/CursorReadout.h"
 #include "settings/Unit3.h"
 
 #include <QApplication>
@@ -38,59 +39,22 @@ constexpr int kClientWidth = 1038;
 constexpr int kClientHeight = 540;
 constexpr int kPlotSide = 473;
 
-QFont windowsFont(const QString& family, int pixels, bool bold) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
+using form::checkBox;
+using form::groupBox;
+using form::label;
+using form::lineEdit;
+using form::named;
 
 QFont formFont() {
-    return windowsFont(QStringLiteral("MS Sans Serif"), 11, true);
+    return form::font(QStringLiteral("MS Sans Serif"), 11, true);
 }
+
 QFont serifFont(int pixels) {
-    return windowsFont(QStringLiteral("Times New Roman"), pixels, false);
+    return form::font(QStringLiteral("Times New Roman"), pixels);
 }
+
 QFont boldSansFont() {
-    return windowsFont(QStringLiteral("MS Sans Serif"), 13, true);
-}
-
-template <typename W> W* named(W* widget, const char* name, const QString& hint = QString()) {
-    widget->setObjectName(QString::fromLatin1(name));
-    if (!hint.isEmpty())
-        setHint(widget, hint);
-    return widget;
-}
-
-// Labels size themselves to their text, as the window's labels do.
-QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y,
-              const QFont* font = nullptr, const QString& hint = QString()) {
-    auto* l = named(new QLabel(text, parent), name, hint);
-    if (font)
-        l->setFont(*font);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
-}
-
-QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int w,
-                    const QString& hint = QString()) {
-    auto* e = named(new QLineEdit(parent), name, hint);
-    e->setGeometry(x, y, w, 21);
-    return e;
-}
-
-QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect r) {
-    auto* g = named(new QGroupBox(title, parent), name);
-    g->setGeometry(r);
-    return g;
-}
-
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRect r,
-                    const QString& hint) {
-    auto* c = named(new QCheckBox(text, parent), name, hint);
-    c->setGeometry(r);
-    return c;
+    return form::font(QStringLiteral("MS Sans Serif"), 13, true);
 }
 } // namespace
 
@@ -99,7 +63,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Волнограф Вер. 1.2"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.xpm")));
     setFont(formFont());
-    m_lastFont = windowsFont(QStringLiteral("MS Sans Serif"), 11, false);
+    m_lastFont = form::font(QStringLiteral("MS Sans Serif"), 11);
     m_lastColor = Qt::black;
     createControls();
     createMenu();

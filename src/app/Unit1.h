@@ -23,7 +23,7 @@ class StatusBar;
 class ToolBar;
 
 class TForm1 : public QMainWindow, public PlotView {
-  public:
+public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -106,11 +106,11 @@ class TForm1 : public QMainWindow, public PlotView {
     /** The plot's drawing surface over Image1; its pen, brush and text colour persist. */
     Canvas& canvas() { return *m_canvas; }
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void createControls();
     void createInputGroup();
     void createIntervalGroup();

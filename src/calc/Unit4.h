@@ -5,7 +5,7 @@
 #include <QMainWindow>
 
 class TCalc : public QMainWindow {
-  public:
+public:
     explicit TCalc(QWidget* parent = nullptr);
 };
 

@@ -8,29 +8,29 @@
 
 /** Base of every error that ends a running command and is shown in the error box. */
 class AppError : public std::exception {
-  public:
+public:
     explicit AppError(QString text) : m_text(std::move(text)), m_utf8(m_text.toUtf8()) {}
     const QString& text() const { return m_text; }
     const char* what() const noexcept override { return m_utf8.constData(); }
 
-  private:
+private:
     QString m_text;
     QByteArray m_utf8;
 };
 
 /** A text that is not a real number: "'%s' is not a valid floating point value". */
 class ConversionError : public AppError {
-  public:
+public:
     explicit ConversionError(const QString& source);
 };
 
 /** Invalid operation, division by zero or overflow in real arithmetic. */
 class FloatError : public AppError {
-  public:
+public:
     enum class Kind { Invalid, DivisionByZero, Overflow };
     explicit FloatError(Kind kind);
     Kind kind() const { return m_kind; }
 
-  private:
+private:
     Kind m_kind;
 };

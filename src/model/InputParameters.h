@@ -8,7 +8,7 @@
 
 /** The main window's input fields as the plot command sees them. */
 class InputFields {
-  public:
+public:
     virtual ~InputFields() = default;
     /** The text of the main window's field EditN, exactly as typed. */
     virtual QString fieldText(int edit) const = 0;

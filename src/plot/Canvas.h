@@ -8,7 +8,7 @@
 #include <cstdint>
 
 class Canvas {
-  public:
+public:
     enum class PenStyle { Solid, Dotted };
 
     /** Draws into image (Format_RGB32), which must outlive the canvas. */
@@ -48,7 +48,7 @@ class Canvas {
     /** The width and height of the box textOut paints for text. */
     QSize textExtent(const QString& text) const;
 
-  private:
+private:
     /** Fills x1..x2-1, y1..y2-1, clipped to the image. */
     void fill(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
 

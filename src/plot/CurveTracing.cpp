@@ -18,7 +18,7 @@ const QString kReText = QStringLiteral(
 // The gauge and the status line, touched only when what they show changes: the plot
 // does not yield to the event loop, so each change is painted at once by the view.
 class Progress {
-  public:
+public:
     Progress(PlotView& view, const QString& text) : m_view(view), m_text(text) {}
 
     void sample() {
@@ -42,7 +42,7 @@ class Progress {
             m_unchangedBelow = (percent + 0.5L - 0.001L) * span / 100;
     }
 
-  private:
+private:
     PlotView& m_view;
     const QString& m_text;
     bool m_textShown = false;

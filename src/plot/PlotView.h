@@ -6,7 +6,7 @@
 #include "settings/PlotSettings.h"
 
 class PlotView : public InputFields {
-  public:
+public:
     virtual void setFieldText(int edit, const QString& text) = 0;
     /** The main window's CheckBoxN: 1 connect points, 2 automatic interval, 3 dotted region. */
     virtual bool isChecked(int checkBox) const = 0;

@@ -7,22 +7,22 @@
 
 class ColorPanel : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit ColorPanel(const QColor& color, QWidget* parent = nullptr);
 
     QColor color() const { return m_color; }
     void setColor(const QColor& color);
 
-  signals:
+signals:
     /** A left-button press and release, both inside the panel. */
     void clicked();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-  private:
+private:
     QColor m_color;
     bool m_pressed = false;
 };

@@ -4,6 +4,7 @@
 #include "ColorPanel.h"
 #include "app/Application.h"
 #include "app/Dialogs.h"
+#include "app/FormBuilder.h"
 #include "app/Hint.h"
 #include "app/HintTracker.h"
 #include "app/StatusBar.h"
@@ -37,43 +38,7 @@ constexpr int kClientHeight = 424;
 constexpr int kStatusBarHeight = 19;
 const QColor kMaroon(0x80, 0x00, 0x00);
 
-QFont pixelFont(const QString& family, int pixels) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
-
-template <typename W> W* named(W* widget, const char* name, const QString& hint = QString()) {
-    widget->setObjectName(QString::fromLatin1(name));
-    if (!hint.isEmpty())
-        setHint(widget, hint);
-    return widget;
-}
-
-// A group box with its title on the frame line, as the window's layout expects: the frame
-// starts half a line below the box's top, so nested boxes sit where the coordinates put them.
-class GroupBox : public QGroupBox {
-  public:
-    using QGroupBox::QGroupBox;
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        const QFontMetrics metrics(font());
-        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true,
-                       1);
-        if (title().isEmpty())
-            return;
-        const QRect caption(kTitleIndent, 0, metrics.horizontalAdvance(title()) + 2,
-                            metrics.height());
-        painter.fillRect(caption, palette().window());
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(caption, Qt::AlignCenter, title());
-    }
-
-  private:
-    static constexpr int kTitleIndent = 7;
-};
+using form::named;
 
 // The font colour of a control and of the controls in it: captions and labels draw with
 // WindowText; check marks keep their own colour.
@@ -85,18 +50,14 @@ void setTextColor(QWidget* widget, const QColor& color) {
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect r,
                     bool maroon = false) {
-    auto* g = named(new GroupBox(title, parent), name);
-    g->setGeometry(r);
+    QGroupBox* g = form::groupBox(parent, name, title, r);
     if (maroon)
         setTextColor(g, kMaroon);
     return g;
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* l = named(new QLabel(text, parent), name);
-    l->move(x, y);
-    l->adjustSize();
-    return l;
+    return form::label(parent, name, text, x, y);
 }
 
 ColorPanel* colorPanel(QWidget* parent, const char* name, const QColor& color, QRect r,
@@ -108,8 +69,7 @@ ColorPanel* colorPanel(QWidget* parent, const char* name, const QColor& color, Q
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRect r,
                     const QString& hint, bool hand = false) {
-    auto* c = named(new QCheckBox(text, parent), name, hint);
-    c->setGeometry(r);
+    QCheckBox* c = form::checkBox(parent, name, text, r, hint);
     c->setChecked(true);
     if (hand)
         c->setCursor(Qt::PointingHandCursor);
@@ -150,7 +110,7 @@ TSettings::TSettings(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Settings"));
     setWindowTitle(QStringLiteral("Настройки"));
     setWindowFlag(Qt::Tool);
-    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
+    setFont(form::font(QStringLiteral("MS Sans Serif"), 11));
     resize(kClientWidth, kClientHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
@@ -232,11 +192,7 @@ void TSettings::createAxesGridBackgroundGroups() {
     // The grid's check boxes keep their own small serif font in the plain text colour.
     const QColor windowText = palette().color(QPalette::WindowText);
     for (QCheckBox* box : {CheckBox2, CheckBox3}) {
-        QFont serif = pixelFont(QStringLiteral("MS Serif"), 8);
-        // Where MS Serif is missing, the Times-like face the program uses for serif text is
-        // its nearest stand-in; it keeps these short captions inside their narrow boxes.
-        serif.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Times New Roman")});
-        box->setFont(serif);
+        box->setFont(form::font(QStringLiteral("MS Serif"), 8));
         setTextColor(box, windowText);
     }
 

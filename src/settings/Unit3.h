@@ -18,7 +18,7 @@ class QTimer;
 class StatusBar;
 
 class TSettings : public QDialog {
-  public:
+public:
     explicit TSettings(QWidget* parent = nullptr);
 
     /** The plot's style as the controls hold it now; the plot reads it when it draws. */
@@ -62,10 +62,10 @@ class TSettings : public QDialog {
     /** Shows the program's current hint as the status bar's single text. */
     void ApplicationEvents1Hint(const QString& hint);
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     void createControls();
     void createChartGroup();
     void createAxesGridBackgroundGroups();

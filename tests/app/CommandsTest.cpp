@@ -13,6 +13,7 @@
 #include "settings/ColorPanel.h"
 #include "settings/Unit3.h"
 
+#include "app/ToolBar.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -21,10 +22,9 @@
 #include <QEnterEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QProgressBar>
-#include "app/ToolBar.h"
-#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -213,7 +213,8 @@ TEST_F(Commands, EnteringAControlMakesItsHintCurrent) {
 
 TEST_F(Commands, PlotStatusShowsOnlyWhenStartedWithTheButton) {
     HintTracker* hints = VolnografApp::instance()->hints();
-    const char* texts[] = {"3", "1", "1", "1", "9", "15", "13", "-31", "28", "-19", "0", "6E15", "1E13"};
+    const char* texts[] = {"3",   "1",  "1",   "1", "9",    "15",  "13",
+                           "-31", "28", "-19", "0", "6E15", "1E13"};
     for (int i = 0; i < 13; ++i)
         Form1->setFieldText(i + 1, QString::fromUtf8(texts[i]));
     hints->pointerOver(Form1->Button1);

@@ -18,7 +18,7 @@ const QString kNoData = QStringLiteral("Не введены данные для 
 const QString kBadInterval = QStringLiteral("Некорректно введен интервал изменения частоты w!");
 
 class PlotInput : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         QLocale::setDefault(QLocale::c());
         ModelParams = {};

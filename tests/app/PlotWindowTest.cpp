@@ -13,10 +13,10 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMouseEvent>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -31,8 +31,8 @@ protected:
         PlotState = {};
         ModelParams = {};
         createWindows();
-        const char* texts[] = {"3", "1", "1", "1,6", "9,1", "15", "13",
-                               "-31", "28", "-19", "0", "6E15", "1E12"};
+        const char* texts[] = {"3",   "1",  "1",   "1,6", "9,1",  "15",  "13",
+                               "-31", "28", "-19", "0",   "6E15", "1E12"};
         for (int i = 0; i < 13; ++i)
             Form1->setFieldText(i + 1, QString::fromUtf8(texts[i]));
     }
@@ -102,7 +102,8 @@ TEST_F(PlotWindow, CursorReadoutFollowsThePointer) {
     Form1->CheckBox2->setChecked(true);
     Form1->Edit6->setText(QStringLiteral("x"));
     movePointer(100, 100);
-    EXPECT_EQ(script->errors, QStringList{QStringLiteral("'x' is not a valid floating point value.")});
+    EXPECT_EQ(script->errors,
+              QStringList{QStringLiteral("'x' is not a valid floating point value.")});
     EXPECT_EQ(Form1->Edit14->text(), QStringLiteral("498,942917547569"));
 }
 

@@ -10,7 +10,7 @@
 namespace {
 // The classroom example: an electron gas with w0 = 3E15 and g = 1E13.
 class ModelTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ModelParams = {3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, electricConstant()};
     }

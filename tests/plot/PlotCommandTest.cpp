@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole plot command without a window: what it draws, reports and leaves behind.
+#include "plot/PlotCommand.h"
 #include "QtPrinters.h"
 #include "RecordingPlotView.h"
 #include "model/Errors.h"
 #include "model/InputParameters.h"
 #include "model/Model.h"
 #include "plot/Canvas.h"
-#include "plot/PlotCommand.h"
 #include "plot/PlotState.h"
 #include "plot/Sweep.h"
 
@@ -51,7 +51,7 @@ protected:
 TEST_F(PlotCommand, PointModeDrawsOnePixelPerSample) {
     curvesOnly();
     view.connect = false;
-    view.dotted = true; // ignored in point mode
+    view.dotted = true;                    // ignored in point mode
     view.typeExample("0", "6E15", "2E14"); // 30 samples, 15,8 pixels apart
     runPlotCommand(view, canvas);
     ASSERT_TRUE(view.messages.isEmpty());
@@ -157,6 +157,7 @@ TEST_F(PlotCommand, FirstSampleIsDrawnEvenWhenTheIntervalIsShorterThanTheStep) {
     view.typeExample("0", "1E15", "5E15");
     runPlotCommand(view, canvas);
     EXPECT_EQ(PlotState.SweepFreq, 5e15);
-    EXPECT_EQ(image.pixel(0, PlotState.OriginY - static_cast<int>(std::lrint(RefractionRe(0) * PlotState.ValueScale))),
+    EXPECT_EQ(image.pixel(0, PlotState.OriginY - static_cast<int>(std::lrint(
+                                                     RefractionRe(0) * PlotState.ValueScale))),
               qRgb(255, 0, 0));
 }

@@ -59,7 +59,7 @@ int countIn(const QImage& image, QRect region, QRgb color) {
 }
 
 class PlotFrame : public ::testing::Test {
-  protected:
+protected:
     // An automatic plot of w0 = 5 x 10^2: interval 0 to 1000, vertical axis on the left edge.
     void SetUp() override {
         PlotState = {};

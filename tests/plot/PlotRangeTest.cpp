@@ -12,7 +12,7 @@
 
 namespace {
 class PlotRange : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         PlotState = {};
         ModelParams = {};

@@ -10,7 +10,7 @@
 #include <vector>
 
 class RecordingPlotView : public PlotView {
-  public:
+public:
     std::array<QString, 20> fields{};
     bool connect = true;
     bool automatic = false;

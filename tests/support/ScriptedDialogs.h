@@ -8,7 +8,7 @@
 #include <deque>
 
 class ScriptedDialogs final : public Dialogs {
-  public:
+public:
     QStringList messages; ///< plain messages, in order
     QStringList errors;   ///< error box texts as shown (full stop added)
     QStringList questions;
@@ -29,19 +29,19 @@ class ScriptedDialogs final : public Dialogs {
     std::optional<QColor> chooseColor(const QColor& initial) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
 
-  private:
+private:
     std::optional<QString> nextFileName();
 };
 
 /** Installs a fresh ScriptedDialogs for the lifetime of a test. */
 class DialogsScript {
-  public:
+public:
     DialogsScript();
     ~DialogsScript();
     ScriptedDialogs* operator->() { return m_dialogs; }
     ScriptedDialogs& operator*() { return *m_dialogs; }
 
-  private:
+private:
     ScriptedDialogs* m_dialogs;
     std::unique_ptr<Dialogs> m_previous;
 };

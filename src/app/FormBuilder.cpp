@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "FormBuilder.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace form {
+
+QFont font(const QString& family, int pixels, bool bold) {
+    QFont f(family);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+void GroupBox::paintEvent(QPaintEvent*) {
+    constexpr int kTitleIndent = 7;
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1);
+    if (title().isEmpty())
+        return;
+    const QRect caption(kTitleIndent, 0, metrics.horizontalAdvance(title()) + 2, metrics.height());
+    painter.fillRect(caption, palette().window());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y,
+              const QFont* font, const QString& hint) {
+    auto* l = named(new QLabel(text, parent), name, hint);
+    if (font)
+        l->setFont(*font);
+    l->move(x, y);
+    l->adjustSize();
+    return l;
+}
+
+QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int width,
+                    const QString& hint) {
+    auto* e = named(new QLineEdit(parent), name, hint);
+    e->setGeometry(x, y, width, 21);
+    return e;
+}
+
+QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect rect) {
+    auto* g = named(new GroupBox(title, parent), name);
+    g->setGeometry(rect);
+    return g;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRect rect,
+                    const QString& hint) {
+    auto* c = named(new QCheckBox(text, parent), name, hint);
+    c->setGeometry(rect);
+    return c;
+}
+
+} // namespace form

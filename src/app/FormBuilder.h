@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Building a window from its layout: controls with their names, places, hints and fonts.
+#pragma once
+
+#include "Hint.h"
+
+#include <QGroupBox>
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QFont;
+class QLabel;
+class QLineEdit;
+
+namespace form {
+
+/** A font of the layout by family and pixel height (the application maps the Windows
+    families to the nearest fonts of the desktop). */
+QFont font(const QString& family, int pixels, bool bold = false);
+
+/** Gives a control its layout name and, when there is one, its hint. */
+template <typename W> W* named(W* widget, const char* name, const QString& hint = QString()) {
+    widget->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty())
+        setHint(widget, hint);
+    return widget;
+}
+
+/** A group box whose title stands on its frame line, so the controls inside sit where the
+    layout's coordinates put them. */
+class GroupBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+/** A label that sizes itself to its text, as the layout's labels do. */
+QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y,
+              const QFont* font = nullptr, const QString& hint = QString());
+
+/** A single-line edit field, 21 pixels high. */
+QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int width,
+                    const QString& hint = QString());
+
+QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect rect);
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRect rect,
+                    const QString& hint);
+
+} // namespace form
