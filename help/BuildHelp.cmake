@@ -1,12 +1,13 @@
-# Compiles the user's guide into help.chm; run by the `help` target with cmake -P.
+# Compiles the user's guide into help.chm; run by the `volnograf_help` target with cmake -P.
 #
 # Inputs (-D): CHMCMD, ICONV, SOURCE_DIR (help/ in the sources), WORK_DIR (a scratch copy),
 # OUTPUT (the .chm to produce). The project file lists the pages in its [FILES] section.
 #
-# The pages are UTF-8 and say so in their meta tag. The project, contents and index files
-# are UTF-8 in the sources too, but chmcmd stores their texts as bytes and viewers read
-# them in the code page of the help's language (0x419, Windows-1251), so they are
-# converted first. chmcmd's report is shown only when something is wrong.
+# All sources are UTF-8. The pages say so in their meta tag, and chmcmd reads the index
+# as UTF-8 when it builds the binary keyword index. The project file (its title) and the
+# contents are stored as they are, and viewers read them in the code page of the help's
+# language (0x419, Windows-1251), so those two are converted first. chmcmd's report is
+# shown only when something is wrong.
 
 foreach(var CHMCMD ICONV SOURCE_DIR WORK_DIR OUTPUT)
   if(NOT DEFINED ${var})
@@ -17,7 +18,7 @@ endforeach()
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}")
 
-foreach(name help.hhp help.hhc help.hhk)
+foreach(name help.hhp help.hhc)
   execute_process(
     COMMAND "${ICONV}" -f UTF-8 -t WINDOWS-1251 "${SOURCE_DIR}/${name}"
     OUTPUT_FILE "${WORK_DIR}/${name}"
@@ -28,6 +29,8 @@ foreach(name help.hhp help.hhc help.hhk)
                         "(use only letters that code page has):\n${iconv_error}")
   endif()
 endforeach()
+
+file(COPY "${SOURCE_DIR}/help.hhk" DESTINATION "${WORK_DIR}")
 
 # The files of the [FILES] section, copied with their folders.
 file(STRINGS "${SOURCE_DIR}/help.hhp" project_lines)

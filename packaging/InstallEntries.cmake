@@ -1,0 +1,42 @@
+# Install-time part of the installation: the launcher and the desktop entry name the
+# program's folder by its absolute path, which is known only once the prefix is (it may be
+# given to `cmake --install --prefix`). Run from cmake_install.cmake; the variables
+# VOLNOGRAF_SOURCE_DIR, VOLNOGRAF_BINARY_DIR, VOLNOGRAF_APP_DIR, VOLNOGRAF_BIN_DIR and
+# VOLNOGRAF_DATA_DIR are set there by the top-level CMakeLists.txt.
+
+function(volnograf_full_path out dir)
+  if(IS_ABSOLUTE "${dir}")
+    set(${out} "${dir}" PARENT_SCOPE)
+  else()
+    set(${out} "${CMAKE_INSTALL_PREFIX}/${dir}" PARENT_SCOPE)
+  endif()
+endfunction()
+
+volnograf_full_path(VOLNOGRAF_FULL_APP_DIR "${VOLNOGRAF_APP_DIR}")
+volnograf_full_path(full_bin_dir "${VOLNOGRAF_BIN_DIR}")
+volnograf_full_path(full_data_dir "${VOLNOGRAF_DATA_DIR}")
+file(TO_CMAKE_PATH "${VOLNOGRAF_FULL_APP_DIR}" VOLNOGRAF_FULL_APP_DIR)
+
+# Exec: a path with characters that the desktop entry format reserves goes in quotes.
+set(exec_path "${VOLNOGRAF_FULL_APP_DIR}/volnograf")
+if(exec_path MATCHES "[] \t\n\"'\\\\><~|&;$*?#()`[]")
+  string(REPLACE "\\" "\\\\\\\\" exec_path "${exec_path}")
+  string(REPLACE "\"" "\\\\\"" exec_path "${exec_path}")
+  string(REPLACE "`" "\\\\`" exec_path "${exec_path}")
+  string(REPLACE "$" "\\\\$" exec_path "${exec_path}")
+  set(exec_path "\"${exec_path}\"")
+endif()
+string(REPLACE "%" "%%" exec_path "${exec_path}")
+set(VOLNOGRAF_DESKTOP_EXEC "${exec_path}")
+# The launcher quotes the folder in single quotes.
+string(REPLACE "'" "'\\''" VOLNOGRAF_SHELL_APP_DIR "${VOLNOGRAF_FULL_APP_DIR}")
+
+set(staging "${VOLNOGRAF_BINARY_DIR}/packaging")
+configure_file("${VOLNOGRAF_SOURCE_DIR}/packaging/volnograf.desktop.in"
+               "${staging}/volnograf.desktop" @ONLY)
+configure_file("${VOLNOGRAF_SOURCE_DIR}/packaging/volnograf.sh.in"
+               "${staging}/volnograf" @ONLY)
+
+file(INSTALL DESTINATION "${full_bin_dir}" TYPE PROGRAM FILES "${staging}/volnograf")
+file(INSTALL DESTINATION "${full_data_dir}/applications" TYPE FILE
+     FILES "${staging}/volnograf.desktop")
