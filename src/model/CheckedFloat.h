@@ -40,9 +40,6 @@ inline void fence(long double& x) {
 inline void fence(double& x) {
     asm volatile("" : "+x"(x));
 }
-inline void fence(long long& x) {
-    asm volatile("" : "+r"(x));
-}
 
 /** Clears the three flags before a checked computation (testing is cheap, clearing is not:
     only what is set is cleared). */
@@ -80,11 +77,6 @@ inline double store(long double v) {
     return d;
 }
 
-/** Half-to-even rounding to a 64-bit integer; beyond the 64-bit range it is the
-    invalid-operation error. Only the conversion is judged: the value was checked where
-    it was formed. */
-inline std::int64_t round(long double v);
-
 /** a + b for finite doubles, in extended precision and stored as a double. The extended
     sum of two doubles cannot be invalid, divide by zero or overflow, and its narrowing
     overflows exactly when it gives an infinity: the value tells what the flags would,
@@ -96,10 +88,13 @@ inline double sumStored(double a, double b) {
     return d;
 }
 
-/** Half-to-even rounding of a value known to be finite, checked by its result: the
-    conversion flags an invalid operation exactly when it yields the 64-bit minimum for a
-    value other than -2^63. */
-inline std::int64_t roundFinite(long double v) {
+/** Half-to-even rounding to a 64-bit integer (the rounding of pixels and percentages);
+    beyond the 64-bit range it is the invalid-operation error. The conversion is judged by
+    its result, which is exactly what its flag tells: it yields the 64-bit minimum for a
+    value out of range and for nothing else but -2^63 itself. */
+inline std::int64_t round(long double v) {
+    if (std::isnan(v))
+        raise(FE_INVALID);
     long long r = 0;
 #if defined(__x86_64__) || defined(__i386__)
     asm("fistpll %0" : "=m"(r) : "t"(v) : "st");
@@ -108,30 +103,6 @@ inline std::int64_t roundFinite(long double v) {
 #endif
     if (r == std::numeric_limits<long long>::min() && v != -0x1p63L)
         raise(FE_INVALID);
-    return r;
-}
-
-/** round() without its flag checks, for callers that clear before and raise after a
-    group of conversions. */
-inline std::int64_t roundUnchecked(long double v) {
-    if (std::isnan(v))
-        raise(FE_INVALID);
-    fence(v);
-#if defined(__x86_64__) || defined(__i386__)
-    long long r = 0;
-    // fistp rounds by the current mode (nearest, ties to even) and flags out-of-range.
-    asm volatile("fistpll %0" : "=m"(r) : "t"(v) : "st");
-#else
-    long long r = std::llrintl(v);
-#endif
-    fence(r);
-    return r;
-}
-
-inline std::int64_t round(long double v) {
-    clearPending();
-    const std::int64_t r = roundUnchecked(v);
-    raisePending();
     return r;
 }
 

@@ -27,16 +27,10 @@ struct SamplePixel {
 inline SamplePixel samplePixel(double w, double v) {
     // Products of finite doubles are finite in extended precision: only the conversion
     // can fail.
-    const std::int64_t rx = fp::roundFinite(static_cast<long double>(w) * PlotState.FreqScale);
-    const std::int64_t ry = fp::roundFinite(static_cast<long double>(v) * PlotState.ValueScale);
+    const std::int64_t rx = fp::round(static_cast<long double>(w) * PlotState.FreqScale);
+    const std::int64_t ry = fp::round(static_cast<long double>(v) * PlotState.ValueScale);
     return {fp::wrapAdd(PlotState.OriginX, fp::low32(rx)),
             fp::wrapSub(PlotState.OriginY, fp::low32(ry))};
-}
-
-/** x pixel of a frequency: OriginX + Round(W x FreqScale), 32-bit with wrap-around. */
-inline std::int32_t pixelX(double w) {
-    return fp::wrapAdd(PlotState.OriginX,
-                       fp::low32(fp::round(static_cast<long double>(w) * PlotState.FreqScale)));
 }
 
 /** y pixel of a value: OriginY - Round(v x ValueScale), 32-bit with wrap-around. */

@@ -48,6 +48,15 @@ protected:
         QApplication::sendEvent(Form1->Image1, &move);
     }
 
+    static int pixelsOf(QRgb colour) {
+        const QImage& image = Form1->Image1->image();
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == colour;
+        return n;
+    }
+
     DialogsScript script;
 };
 } // namespace
@@ -59,30 +68,16 @@ TEST_F(PlotWindow, ExamplePlotsWithoutErrorAndResetsTheGauge) {
     EXPECT_EQ(Form1->Edit19->text(), QStringLiteral("5,29790360298835E2"));
     EXPECT_EQ(Form1->Gauge1->value(), 0);
     // Both curves are in the picture, in the default colours.
-    const QImage& image = Form1->Image1->image();
-    int red = 0, blue = 0;
-    for (int y = 0; y < 473; ++y)
-        for (int x = 0; x < 473; ++x) {
-            red += image.pixel(x, y) == qRgb(255, 0, 0);
-            blue += image.pixel(x, y) == qRgb(0, 0, 255);
-        }
-    EXPECT_GT(red, 300);
-    EXPECT_GT(blue, 300);
+    EXPECT_GT(pixelsOf(qRgb(255, 0, 0)), 300);
+    EXPECT_GT(pixelsOf(qRgb(0, 0, 255)), 300);
 }
 
 TEST_F(PlotWindow, ChangedCurveColourShowsAtTheNextPlot) {
     script->colors.push_back(QColor(255, 255, 0));
     emit Settings->findChild<ColorPanel*>(QStringLiteral("butShapeColor1"))->clicked();
     Form1->Button1->click();
-    const QImage& image = Form1->Image1->image();
-    int yellow = 0, red = 0;
-    for (int y = 0; y < 473; ++y)
-        for (int x = 0; x < 473; ++x) {
-            yellow += image.pixel(x, y) == qRgb(255, 255, 0);
-            red += image.pixel(x, y) == qRgb(255, 0, 0);
-        }
-    EXPECT_GT(yellow, 300);
-    EXPECT_EQ(red, 0);
+    EXPECT_GT(pixelsOf(qRgb(255, 255, 0)), 300);
+    EXPECT_EQ(pixelsOf(qRgb(255, 0, 0)), 0);
 }
 
 TEST_F(PlotWindow, CursorReadoutFollowsThePointer) {

@@ -153,8 +153,8 @@ TEST_F(PlotRange, FarIntervalWrapsAroundToTheLeftEdge) {
     // 1E15 Hz is 4,73E14 pixels away from the frequency 0: 32-bit pixels wrap around.
     view.typeExample("1E15", "1,000000001E15", "1E3");
     ASSERT_TRUE(compute());
-    const std::int32_t start = pixelX(PlotState.FreqFrom);
-    const std::int32_t end = pixelX(PlotState.FreqTo);
+    const std::int32_t start = samplePixel(PlotState.FreqFrom, 0).x;
+    const std::int32_t end = samplePixel(PlotState.FreqTo, 0).x;
     EXPECT_LE(std::abs(start), 1) << start;
     EXPECT_LE(std::abs(end - 473), 1) << end;
 }
