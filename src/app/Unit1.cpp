@@ -117,6 +117,7 @@ void TForm1::createControls() {
         QPalette own;
         own.setColor(QPalette::Window, w->palette().color(QPalette::Window));
         w->setPalette(own);
+        w->setAutoFillBackground(true);
     }
 
     Timer1 = new QTimer(this);

@@ -124,7 +124,11 @@ TEST_F(Commands, BackgroundColourOfTheWindowOnly) {
     EXPECT_EQ(Form1->GroupBox1->palette().color(QPalette::Window), QColor(200, 220, 255));
     EXPECT_EQ(Form1->CheckBox1->palette().color(QPalette::Window), QColor(200, 220, 255));
     EXPECT_EQ(Form1->Edit1->palette().color(QPalette::Base), base);
-    EXPECT_NE(Form1->StatusBar1->palette().color(QPalette::Window), QColor(200, 220, 255));
+    for (QWidget* own :
+         {static_cast<QWidget*>(Form1->StatusBar1), static_cast<QWidget*>(Form1->ToolBar1)}) {
+        EXPECT_NE(own->palette().color(QPalette::Window), QColor(200, 220, 255));
+        EXPECT_TRUE(own->autoFillBackground()) << "it paints its own colour over the window's";
+    }
     Form1->N15->trigger();
     ASSERT_EQ(script->colorInitials.size(), 2);
     EXPECT_EQ(script->colorInitials[0], QColor(Qt::black));
