@@ -103,9 +103,6 @@ public:
     void setStatusText(const QString& text) override;
     PlotSettings plotSettings() const override;
 
-    /** The plot's drawing surface over Image1; its pen, brush and text colour persist. */
-    Canvas& canvas() { return *m_canvas; }
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
