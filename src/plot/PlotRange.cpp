@@ -25,10 +25,6 @@ void setHalfRange() {
     PlotState.ValueMax = m;
 }
 
-double stored(long double v) {
-    return fp::store(v);
-}
-
 double parsedAndStored(const QString& text, QChar sep) {
     const long double v = parseReal(text, sep);
     fp::clearPending();
@@ -46,7 +42,7 @@ void chooseInterval(const PlotView& view) {
     if (ModelParams.Omega0 < 1000) {
         PlotState.FreqFrom = 0;
         fp::clearPending();
-        PlotState.FreqTo = stored(2 * static_cast<long double>(ModelParams.Omega0));
+        PlotState.FreqTo = fp::store(2 * static_cast<long double>(ModelParams.Omega0));
         PlotState.FreqStep = 0.1;
         return;
     }
@@ -54,10 +50,10 @@ void chooseInterval(const PlotView& view) {
     const long double m = parseReal(view.fieldText(1), sep);
     const long double e = parseReal(view.fieldText(6), sep);
     fp::clearPending();
-    ModelParams.Omega0 = stored(m * 1000);
-    PlotState.FreqFrom = stored(m * 1000 - e * 100);
-    PlotState.FreqTo = stored(m * 1000 + e * 100);
-    PlotState.FreqStep = stored(e * 2);
+    ModelParams.Omega0 = fp::store(m * 1000);
+    PlotState.FreqFrom = fp::store(m * 1000 - e * 100);
+    PlotState.FreqTo = fp::store(m * 1000 + e * 100);
+    PlotState.FreqStep = fp::store(e * 2);
 }
 
 void scan(double (*model)(double)) {
@@ -73,11 +69,11 @@ void scan(double (*model)(double)) {
 void computeScales() {
     fp::clearPending();
     PlotState.ValueScale =
-        stored(PlotState.PlotHeight /
-               std::fabs(static_cast<long double>(PlotState.ValueMax) - PlotState.ValueMin));
+        fp::store(PlotState.PlotHeight /
+                  std::fabs(static_cast<long double>(PlotState.ValueMax) - PlotState.ValueMin));
     PlotState.FreqScale =
-        stored(PlotState.PlotWidth /
-               std::fabs(static_cast<long double>(PlotState.FreqTo) - PlotState.FreqFrom));
+        fp::store(PlotState.PlotWidth /
+                  std::fabs(static_cast<long double>(PlotState.FreqTo) - PlotState.FreqFrom));
 }
 
 // PlotWidth - abs(Round(v)), the absolute value taken in 64 bits, the rest in 32.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/CheckedFloat.h"
+#include "ErrorText.h"
 #include "model/Errors.h"
 
 #include "QtPrinters.h"
@@ -10,13 +11,10 @@
 
 namespace {
 QString errorOf(long double (*f)(long double), long double x) {
-    try {
+    return errorText([&] {
         fp::clearPending();
         fp::store(f(x));
-    } catch (const FloatError& e) {
-        return e.text();
-    }
-    return {};
+    });
 }
 
 long double divideOneBy(long double x) {
