@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WindowSnapshot.h"
+
+#include "ProgramFolder.h"
+#include "WindowPicture.h"
+#include "app/Dialogs.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+/** Lets the closed message box leave the screen and the window repaint where it stood. */
+void letTheScreenSettle() {
+    QElapsedTimer clock;
+    clock.start();
+    do
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (clock.elapsed() < 150);
+}
+
+/** What the screen shows over the outer rectangle; a null image where the platform cannot
+    read the screen. */
+QImage readScreen(const QWidget* window, const QRect& outer) {
+    QScreen* screen = window->screen();
+    if (!screen)
+        return {};
+    const QPoint atScreen = outer.topLeft() - screen->geometry().topLeft();
+    const QPixmap shot =
+        screen->grabWindow(0, atScreen.x(), atScreen.y(), outer.width(), outer.height());
+    if (shot.isNull())
+        return {};
+    return shot.toImage();
+}
+
+/** The window's own rendering at the client area's place inside the outer rectangle. */
+QImage renderWindow(QWidget* window, const QRect& outer) {
+    QImage picture(outer.size(), QImage::Format_RGB32);
+    picture.fill(window->palette().color(QPalette::Dark));
+    QPainter painter(&picture);
+    painter.drawPixmap(window->geometry().topLeft() - outer.topLeft(), window->grab());
+    return picture;
+}
+} // namespace
+
+void SaveWindowSnapshot(QWidget* window, const QString& fileName, const QString& message,
+                        bool messageFirst) {
+    const QString path = besideProgram(fileName);
+    if (messageFirst) {
+        // The user is told "saved" only where the file can be written.
+        checkCreatable(path);
+        dialogs().showMessage(message);
+        letTheScreenSettle();
+    }
+    const QRect outer = window->frameGeometry();
+    QImage shown = readScreen(window, outer);
+    if (shown.isNull())
+        shown = renderWindow(window, outer);
+    writeBmpFile(stretchedByOnePixel(shown, outer.size()), path);
+    if (!messageFirst)
+        dialogs().showMessage(message);
+}
