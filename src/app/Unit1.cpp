@@ -12,6 +12,8 @@
 #include "ToolBar.h"
 #include "Unit2.h"
 #include "calc/Unit4.h"
+#include "files/GrafcFile.h"
+#include "files/WindowSnapshot.h"
 #include "plot/Canvas.h"
 #include "plot/CursorReadout.h"
 #include "settings/Unit3.h"
@@ -38,6 +40,7 @@ namespace {
 constexpr int kClientWidth = 1038;
 constexpr int kClientHeight = 540;
 constexpr int kPlotSide = 473;
+const QString kGrafcFilter = QStringLiteral("Файлы программы (*.grafc)");
 
 using form::checkBox;
 using form::groupBox;
@@ -355,13 +358,14 @@ void TForm1::connectCommands() {
         {N10, &TForm1::N10Click}, {N11, &TForm1::N11Click}, {N25, &TForm1::N25Click},
         {N17, &TForm1::N17Click}, {N15, &TForm1::N15Click}, {N19, &TForm1::N19Click},
         {N26, &TForm1::N26Click}, {N23, &TForm1::N23Click}, {N24, &TForm1::N24Click},
+        {N5, &TForm1::N5Click},   {N6, &TForm1::N6Click},   {N7, &TForm1::N7Click},
     };
     for (const auto& [item, handler] : items)
         connect(item, &QAction::triggered, this, command(handler));
     const std::pair<QToolButton*, void (TForm1::*)()> buttons[] = {
-        {ToolButton5, &TForm1::ToolButton5Click},
-        {ToolButton6, &TForm1::ToolButton6Click},
-        {ToolButton7, &TForm1::ToolButton7Click},
+        {ToolButton1, &TForm1::ToolButton1Click}, {ToolButton2, &TForm1::ToolButton2Click},
+        {ToolButton3, &TForm1::ToolButton3Click}, {ToolButton5, &TForm1::ToolButton5Click},
+        {ToolButton6, &TForm1::ToolButton6Click}, {ToolButton7, &TForm1::ToolButton7Click},
     };
     for (const auto& [button, handler] : buttons)
         connect(button, &QToolButton::clicked, this, command(handler));
@@ -501,6 +505,64 @@ void TForm1::N24Click() {
     AboutForm->showCentredOn(this);
 }
 
+bool TForm1::saveInputFields() {
+    GrafcTexts texts;
+    for (int n = 1; n <= 13; ++n)
+        texts[static_cast<std::size_t>(n - 1)] = edit(n)->text();
+    const std::optional<QString> chosen = dialogs().saveFileName(kGrafcFilter, m_lastSaveName);
+    if (!chosen)
+        return false;
+    m_lastSaveName = *chosen;
+    saveGrafcFile(grafcPath(*chosen), texts);
+    dialogs().showMessage(QStringLiteral("Результаты успешно сохранёны!"));
+    return true;
+}
+
+void TForm1::SaveInputData() {
+    saveInputFields();
+}
+
+void TForm1::LoadInputData() {
+    const std::optional<QString> chosen = dialogs().openFileName(kGrafcFilter, m_lastOpenName);
+    if (!chosen)
+        return;
+    m_lastOpenName = *chosen;
+    // Read whole before any field changes; disabled interval fields are filled too.
+    const GrafcTexts texts = loadGrafcFile(*chosen);
+    for (int n = 1; n <= 13; ++n)
+        edit(n)->setText(texts[static_cast<std::size_t>(n - 1)]);
+    dialogs().showMessage(QStringLiteral("Результаты успешно загружены!"));
+}
+
+void TForm1::N5Click() {
+    SaveInputData();
+}
+
+void TForm1::ToolButton2Click() {
+    SaveInputData();
+}
+
+void TForm1::N6Click() {
+    LoadInputData();
+}
+
+void TForm1::ToolButton1Click() {
+    LoadInputData();
+}
+
+void TForm1::saveGraph(bool messageFirst) {
+    SaveWindowSnapshot(this, QStringLiteral("grafic.bmp"),
+                       QStringLiteral("График сохранен в текущую папку программы !"), messageFirst);
+}
+
+void TForm1::N7Click() {
+    saveGraph(true);
+}
+
+void TForm1::ToolButton3Click() {
+    saveGraph(false);
+}
+
 void TForm1::N21Click() {
     Settings->exec();
 }
@@ -573,7 +635,22 @@ void TForm1::ApplicationEvents1Hint(const QString& hint) {
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {
-    canClose = true;
+    switch (dialogs().ask(QStringLiteral("Волнограф"),
+                          QStringLiteral("Сохранить файл перед выходом?"), true,
+                          Dialogs::Answer::Cancel)) {
+    case Dialogs::Answer::Yes:
+        // The user wants the fields kept: a cancelled dialog or an error while saving
+        // (which ends this request) leaves the window open.
+        canClose = false;
+        canClose = saveInputFields();
+        break;
+    case Dialogs::Answer::No:
+        canClose = true;
+        break;
+    case Dialogs::Answer::Cancel:
+        canClose = false;
+        break;
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -85,6 +85,17 @@ public:
     void N23Click();
     void ToolButton7Click();
     void N24Click();
+    void N5Click();
+    void ToolButton2Click();
+    void N6Click();
+    void ToolButton1Click();
+    void N7Click();
+    void ToolButton3Click();
+
+    /** The input fields into a .grafc file chosen in SaveDialog1. */
+    void SaveInputData();
+    /** The input fields from a .grafc file chosen in OpenDialog1. */
+    void LoadInputData();
 
     // Commands the program triggers.
     void FormCreate();
@@ -120,13 +131,18 @@ private:
     void clearPlot();
     void showCalculator();
     void openHelp();
+    /** SaveDialog1, then the file: false when the dialog is cancelled. */
+    bool saveInputFields();
+    void saveGraph(bool messageFirst);
     /** The edit commands act on the five mantissa fields in turn. */
     template <typename Operation> void forMantissaFields(Operation operation);
 
     std::array<QLineEdit*, 20> m_edits{};
     std::unique_ptr<Canvas> m_canvas;
-    QFont m_lastFont;   ///< FontDialog1 opens with the font chosen last
-    QColor m_lastColor; ///< ColorDialog1 opens with the colour chosen last
+    QFont m_lastFont;       ///< FontDialog1 opens with the font chosen last
+    QColor m_lastColor;     ///< ColorDialog1 opens with the colour chosen last
+    QString m_lastSaveName; ///< SaveDialog1 offers the name chosen last
+    QString m_lastOpenName; ///< OpenDialog1 offers the name chosen last
     bool m_placed = false;
 };
 

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
@@ -23,10 +24,12 @@ void letTheScreenSettle() {
 }
 
 /** What the screen shows over the outer rectangle; a null image where the platform cannot
-    read the screen. */
+    read the screen. The offscreen and minimal platforms have no screen anyone sees: what
+    they give for one is not what the window shows. */
 QImage readScreen(const QWidget* window, const QRect& outer) {
+    const QString platform = QGuiApplication::platformName();
     QScreen* screen = window->screen();
-    if (!screen)
+    if (!screen || platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         return {};
     const QPoint atScreen = outer.topLeft() - screen->geometry().topLeft();
     const QPixmap shot =

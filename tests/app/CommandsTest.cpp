@@ -146,13 +146,18 @@ TEST_F(Commands, CalculatorIsShownBesideTheMainWindow) {
     EXPECT_TRUE(Form1->isVisible()) << "closing the calculator never ends the program";
 }
 
-TEST_F(Commands, ExitAsksFirst) {
-    script->answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+TEST_F(Commands, ExitAsksFirstThenTheCloseQuestion) {
+    using A = Dialogs::Answer;
+    script->answers = {A::No, A::Yes, A::Cancel, A::Yes, A::No};
+    const QString exit = QStringLiteral("Волнограф|Выйти из программы?");
+    const QString save = QStringLiteral("Волнограф|Сохранить файл перед выходом?");
     Form1->N26->trigger();
-    EXPECT_TRUE(Form1->isVisible());
+    EXPECT_TRUE(Form1->isVisible()) << "No: no second question";
     Form1->N26->trigger();
-    EXPECT_FALSE(Form1->isVisible());
-    EXPECT_EQ(script->questions, QStringList(2, QStringLiteral("Волнограф|Выйти из программы?")));
+    EXPECT_TRUE(Form1->isVisible()) << "Yes, then Cancel";
+    Form1->N26->trigger();
+    EXPECT_FALSE(Form1->isVisible()) << "Yes, then No";
+    EXPECT_EQ(script->questions, (QStringList{exit, exit, save, exit, save}));
 }
 
 TEST_F(Commands, HelpAsksTheDesktopToOpenTheRelativeHelpPath) {

@@ -17,12 +17,14 @@ Dialogs::Answer ScriptedDialogs::ask(const QString& caption, const QString& text
     return next(answers, defaultButton);
 }
 
-std::optional<QString> ScriptedDialogs::openFileName(const QString&, const QString& last) {
+std::optional<QString> ScriptedDialogs::openFileName(const QString& filter, const QString& last) {
+    fileFilters << filter;
     fileInitials << last;
     return nextFileName();
 }
 
-std::optional<QString> ScriptedDialogs::saveFileName(const QString&, const QString& last) {
+std::optional<QString> ScriptedDialogs::saveFileName(const QString& filter, const QString& last) {
+    fileFilters << filter;
     fileInitials << last;
     return nextFileName();
 }

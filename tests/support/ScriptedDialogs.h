@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class ScriptedDialogs final : public Dialogs {
 public:
@@ -19,8 +20,15 @@ public:
     QList<QColor> colorInitials;
     QList<QFont> fontInitials;
     QStringList fileInitials;
+    QStringList fileFilters;
+    /** Runs while a plain message is shown, as if the user looked around before OK. */
+    std::function<void(const QString&)> onMessage;
 
-    void showMessage(const QString& text) override { messages << text; }
+    void showMessage(const QString& text) override {
+        messages << text;
+        if (onMessage)
+            onMessage(text);
+    }
     void showError(const QString& text) override { errors << errorBoxText(text); }
     Answer ask(const QString& caption, const QString& text, bool withCancel,
                Answer defaultButton) override;
