@@ -55,6 +55,17 @@ QLineEdit* result(QWidget* group, const char* name, int x) {
     return form::lineEdit(group, name, x, 40, 121, kResultHint);
 }
 
+// Narrows a caption where this machine's font is wider than the one the layout was made for,
+// so that it ends before the control at `right`.
+void fitBefore(QLabel* l, int right) {
+    QFont font = l->font();
+    font.setStretch(QFont::Unstretched);
+    while (QFontMetrics(font).horizontalAdvance(l->text()) >= right - l->x() && font.stretch() > 50)
+        font.setStretch(font.stretch() - 1);
+    l->setFont(font);
+    l->adjustSize();
+}
+
 // An auto-sized label keeps fitting its caption when the caption changes.
 void setCaption(QLabel* l, const QString& caption) {
     if (l->text() == caption)
@@ -193,6 +204,7 @@ void TCalc::createInputGroup() {
     Edit13 = mantissa(g, "Edit13", 200, 280);
     Edit14 = exponent(g, "Edit14", 328, 264);
     Edit16 = mantissa(g, "Edit16", 288, 40, 65);
+    fitBefore(Label17, Edit16->x());
     Edit17 = exponent(g, "Edit17", 384, 16, 41);
 }
 

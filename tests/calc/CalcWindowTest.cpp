@@ -146,6 +146,7 @@ TEST_F(CalcWindow, ControlsStandWhereTheLayoutPutsThem) {
     for (const auto& l : labels)
         EXPECT_EQ(child<QLabel>(l.name)->pos(), l.at) << l.name;
     EXPECT_EQ(Calc->Label3->y(), 48);
+    EXPECT_LT(Calc->Label17->geometry().right(), Calc->Edit16->x()) << "the n caption shows whole";
     EXPECT_EQ(Calc->Label4->text(), QStringLiteral("γ  :"));
     EXPECT_EQ(Calc->Label20->font().pixelSize(), 16);
     EXPECT_TRUE(Calc->Label20->font().bold());
