@@ -71,10 +71,6 @@ struct Stored {
     long double S() const { return B() * B() + (g * g) * (w * w); }
 };
 
-long double root(long double x) {
-    return std::sqrt(x);
-}
-
 // Each stored quantity is rounded to a double on the way in and read back from there.
 void solveForIndex(const Stored& v) {
     fp::clearPending();
@@ -87,8 +83,8 @@ void solveForOmega0(const Stored& v) {
     fp::clearPending();
     const long double A = (v.q * v.q) * v.N / ((v.n - 1) * 2 * v.eps0 * v.m);
     CalcValues.Discriminant = fp::store(A * A - 4 * (v.w * v.w) * (v.g * v.g));
-    CalcValues.RootTerm = fp::store((root(CalcValues.Discriminant) + A) / 2);
-    CalcValues.Omega0 = fp::store(root(v.w * v.w + CalcValues.RootTerm));
+    CalcValues.RootTerm = fp::store((std::sqrt(CalcValues.Discriminant) + A) / 2);
+    CalcValues.Omega0 = fp::store(std::sqrt(v.w * v.w + CalcValues.RootTerm));
 }
 
 // The smaller root of the quadratic in w^2.
@@ -101,7 +97,7 @@ void solveForOmega(const Stored& v) {
     const long double B = CalcValues.RootTerm;
     const long double H = CalcValues.ConstTerm;
     CalcValues.Discriminant = fp::store(B * B + 4 * H);
-    CalcValues.Omega = fp::store(root((B - root(CalcValues.Discriminant)) / 2));
+    CalcValues.Omega = fp::store(std::sqrt((B - std::sqrt(CalcValues.Discriminant)) / 2));
 }
 
 void solveForMass(const Stored& v) {
@@ -113,7 +109,8 @@ void solveForGamma(const Stored& v) {
     fp::clearPending();
     const long double B = v.B();
     const long double numerator = B * (v.q * v.q) * v.N - (B * B) * 2 * v.eps0 * (v.n - 1) * v.m;
-    CalcValues.Gamma = fp::store(root(numerator / (2 * v.eps0 * v.m * (v.w * v.w) * (v.n - 1))));
+    CalcValues.Gamma =
+        fp::store(std::sqrt(numerator / (2 * v.eps0 * v.m * (v.w * v.w) * (v.n - 1))));
 }
 
 void solveForConcentration(const Stored& v) {
@@ -124,7 +121,7 @@ void solveForConcentration(const Stored& v) {
 
 void solveForCharge(const Stored& v) {
     fp::clearPending();
-    CalcValues.Charge = fp::store(root(v.S() * 2 * v.eps0 * (v.n - 1) * v.m / (v.B() * v.N)));
+    CalcValues.Charge = fp::store(std::sqrt(v.S() * 2 * v.eps0 * (v.n - 1) * v.m / (v.B() * v.N)));
 }
 } // namespace
 
