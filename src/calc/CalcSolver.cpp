@@ -71,7 +71,8 @@ struct Stored {
     long double S() const { return B() * B() + (g * g) * (w * w); }
 };
 
-// Each stored quantity is rounded to a double on the way in and read back from there.
+// Each stored quantity is rounded to a double on the way in and read back from there; the
+// arithmetic between, square roots included, is carried in extended precision.
 void solveForIndex(const Stored& v) {
     fp::clearPending();
     CalcValues.IndexRe = fp::store(1 + (v.q * v.q) * v.N * v.B() / (v.S() * 2 * v.eps0 * v.m));
@@ -83,8 +84,10 @@ void solveForOmega0(const Stored& v) {
     fp::clearPending();
     const long double A = (v.q * v.q) * v.N / ((v.n - 1) * 2 * v.eps0 * v.m);
     CalcValues.Discriminant = fp::store(A * A - 4 * (v.w * v.w) * (v.g * v.g));
-    CalcValues.RootTerm = fp::store((std::sqrt(CalcValues.Discriminant) + A) / 2);
-    CalcValues.Omega0 = fp::store(std::sqrt(v.w * v.w + CalcValues.RootTerm));
+    const long double D = CalcValues.Discriminant;
+    CalcValues.RootTerm = fp::store((std::sqrt(D) + A) / 2);
+    const long double x = CalcValues.RootTerm;
+    CalcValues.Omega0 = fp::store(std::sqrt(v.w * v.w + x));
 }
 
 // The smaller root of the quadratic in w^2.
@@ -97,7 +100,8 @@ void solveForOmega(const Stored& v) {
     const long double B = CalcValues.RootTerm;
     const long double H = CalcValues.ConstTerm;
     CalcValues.Discriminant = fp::store(B * B + 4 * H);
-    CalcValues.Omega = fp::store(std::sqrt((B - std::sqrt(CalcValues.Discriminant)) / 2));
+    const long double D = CalcValues.Discriminant;
+    CalcValues.Omega = fp::store(std::sqrt((B - std::sqrt(D)) / 2));
 }
 
 void solveForMass(const Stored& v) {
