@@ -6,6 +6,7 @@
 #include "app/PlotImage.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
+#include "calc/Unit4.h"
 #include "files/ProgramFolder.h"
 
 #include <QAction>
@@ -103,4 +104,17 @@ TEST_F(WindowSnapshot, FolderThatCannotBeWrittenRefusesWithoutTheMessage) {
                               .arg(missing, QString::fromLocal8Bit(strerror(ENOENT)));
     EXPECT_EQ(script->errors, QStringList(2, error));
     EXPECT_TRUE(script->messages.isEmpty()) << "never told saved when it was not";
+}
+
+TEST_F(WindowSnapshot, CalculatorPicturedIntoCalculBmpAfterItsMessage) {
+    Calc->show();
+    const QString calcul = dir.filePath(QStringLiteral("Calcul.bmp"));
+    QList<bool> existed;
+    script->onMessage = [&](const QString&) { existed << QFile::exists(calcul); };
+    Calc->N4->trigger();
+    EXPECT_EQ(existed, QList<bool>{false});
+    EXPECT_EQ(script->messages,
+              QStringList{QStringLiteral("Расчеты сохранены в текущую папку программы !")});
+    const QImage image(calcul);
+    EXPECT_EQ(image.size(), Calc->frameGeometry().size() + QSize(1, 1));
 }
