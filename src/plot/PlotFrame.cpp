@@ -65,6 +65,15 @@ long double mantissaPrefix(const QString& rangeText, qsizetype length, QChar sep
     return parseReal(prefix, separator);
 }
 
+/** How many characters of the minimum's text keep as many mantissa digits as the maximum's
+    first maxLength characters: a minus sign is no digit. */
+qsizetype minimumPrefixLength(const FrameTexts& texts, qsizetype maxLength) {
+    const auto sign = [](const QString& t) -> qsizetype {
+        return t.startsWith(QLatin1Char('-')) ? 1 : 0;
+    };
+    return maxLength - sign(texts.rangeMax) + sign(texts.rangeMin);
+}
+
 void drawArrowHead(Canvas& canvas) {
     const std::int32_t tipX = PlotState.PlotWidth, tipY = PlotState.OriginY;
     const std::int32_t backX = fp::wrapSub(tipX, 10);
@@ -145,9 +154,9 @@ void drawValueLabels(Canvas& canvas, int labelPointCount, const FrameTexts& text
         write(pixel(height * 0.4L), max4 * 0.4L);
         if (labelPointCount == 0)
             return;
-        const long double min5 = mantissaPrefix(texts.rangeMin, 5, sep);
+        const long double min = mantissaPrefix(texts.rangeMin, minimumPrefixLength(texts, 4), sep);
         fp::clearPending();
-        write(pixel(height * 0.6L), min5 * 0.4L);
+        write(pixel(height * 0.6L), min * 0.4L);
         return;
     }
     case 2: {
@@ -157,11 +166,11 @@ void drawValueLabels(Canvas& canvas, int labelPointCount, const FrameTexts& text
             fp::clearPending();
             write(pixel(height * 0.1L * j), max4 * (1 - 0.2L * j));
         }
-        const long double min4 = mantissaPrefix(texts.rangeMin, 4, sep);
+        const long double min = mantissaPrefix(texts.rangeMin, minimumPrefixLength(texts, 4), sep);
         for (PlotState.TickIndex = 1; PlotState.TickIndex <= 4; ++PlotState.TickIndex) {
             const long double j = PlotState.TickIndex;
             fp::clearPending();
-            write(pixel(height * 0.5L + height * 0.1L * j), min4 * 0.2L * j);
+            write(pixel(height * 0.5L + height * 0.1L * j), min * 0.2L * j);
         }
         return;
     }
@@ -234,24 +243,30 @@ void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings) {
 void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const FrameTexts& texts) {
     const QChar sep = texts.decimalSeparator;
     ModelParams.Omega0 = ScaledValue(texts.mantissaW0, texts.exponentW0, sep);
-    // The thousand rule: frequencies are shown in units of the w0 exponent.
-    long double k = 1;
+    // A typed interval is in hertz: the w0 label stands under the marker, at w0 in hertz.
+    std::int32_t labelX = omega0X();
+    // The thousand rule: frequencies are shown in units of 10^e, e the w0 exponent, as the
+    // title says. An automatic interval is already in units of 10^(e-3) around the w0
+    // mantissa x 1000; a typed one is in hertz.
+    long double unit = 1;
     if (thousandRule()) {
         const long double mantissa = parseReal(texts.mantissaW0, sep);
+        unit = texts.automaticInterval ? 1000 : powerOfTen(parseReal(texts.exponentW0, sep));
         fp::clearPending();
         ModelParams.Omega0 = fp::store(mantissa * 1000);
-        k = 1000;
+        if (texts.automaticInterval)
+            labelX = omega0X();
     }
 
     const std::int32_t y = fp::wrapAdd(halfHeight(), 25);
-    canvas.textOut(omega0X(), y, texts.mantissaW0);
+    canvas.textOut(labelX, y, texts.mantissaW0);
 
     const long double from = PlotState.FreqFrom, to = PlotState.FreqTo;
     for (const std::int32_t tenth : frequencyTenths(settings.LabelPointCount)) {
         PlotState.TickIndex = tenth;
         const long double i = tenth;
         fp::clearPending();
-        const long double frequency = ((to - from) * 0.1L * i + from) / k;
+        const long double frequency = fp::checked(((to - from) * 0.1L * i + from) / unit);
         canvas.textOut(pixel(static_cast<long double>(PlotState.PlotWidth) * 0.1L * i), y,
                        formatGeneral(frequency, sep));
     }

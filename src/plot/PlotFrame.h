@@ -17,6 +17,9 @@ struct FrameTexts {
     QString rangeMin;   ///< Edit18, as the plot command wrote it
     QString rangeMax;   ///< Edit19
     QChar decimalSeparator = QLatin1Char(',');
+    /** CheckBox2: under the thousand rule an automatic interval is already in the plotted
+        unit 10^(e-3) Hz, a typed one is in hertz. */
+    bool automaticInterval = false;
 };
 
 /** F1: brush and pen take the background colour and the whole image is filled. */
@@ -29,6 +32,7 @@ void DrawAxesLayer(Canvas& canvas, const PlotSettings& settings, bool connected,
 /** F3: left ruler, left and middle ticks, outer and inner grid. */
 void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings);
 
-/** F4: w0 label, frequency and value scale values; rewrites ModelParams.Omega0 from the
-    w0 texts (the thousand rule). Throws ConversionError for a text that is no number. */
+/** F4: w0 label under the marker, frequency values in the unit of the frequency title, value
+    scale values; rewrites ModelParams.Omega0 from the w0 texts (the thousand rule). Throws
+    ConversionError for a text that is no number. */
 void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const FrameTexts& texts);

@@ -286,36 +286,53 @@ TEST_F(PlotFrame, ScaleLabels) {
         all.insert(all.end(), values.begin(), values.end());
         return all;
     };
+    constexpr bool kManual = false, kAutomatic = true;
     const struct {
         int count;
         const char *mantissa, *exponent, *rangeMin, *rangeMax;
         char separator;
+        bool automatic;
         double freqFrom, freqTo, freqScale;
         double omega0After;
         std::vector<Text> labels;
     } cases[] = {
-        // A two-digit exponent: the four-character prefix is the whole rule.
-        {2, "5", "2", "-1,23456789012345E27", "1,23456789012345E27", ',', 0, 1000, 0.473, 500,
+        // A two-digit exponent: the four-character prefix is the whole rule; the minimum
+        // keeps as many digits, its minus sign aside.
+        {2, "5", "2", "-1,23456789012345E27", "1,23456789012345E27", ',', kManual, 0, 1000, 0.473,
+         500,
          tenPoints({{10, 47, "0,984"},
                     {10, 95, "0,738"},
                     {10, 142, "0,492"},
                     {10, 189, "0,246"},
                     {10, 236, "0"},
-                    {10, 284, "-0,24"},
-                    {10, 331, "-0,48"},
-                    {10, 378, "-0,72"},
-                    {10, 426, "-0,96"}})},
+                    {10, 284, "-0,246"},
+                    {10, 331, "-0,492"},
+                    {10, 378, "-0,738"},
+                    {10, 426, "-0,984"}})},
         // The prefix is taken from the mantissa: "5,29" of 5,29789976184937E2, not "5,2".
-        {2, "5", "2", "-5,29789976184937E2", "5,29789976184937E2", ',', 0, 1000, 0.473, 500,
+        {2, "5", "2", "-5,29789976184937E2", "5,29789976184937E2", ',', kManual, 0, 1000, 0.473,
+         500,
          tenPoints({{10, 47, "4,232"},
                     {10, 95, "3,174"},
                     {10, 142, "2,116"},
                     {10, 189, "1,058"},
                     {10, 236, "0"},
-                    {10, 284, "-1,04"},
-                    {10, 331, "-2,08"},
-                    {10, 378, "-3,12"},
-                    {10, 426, "-4,16"}})},
+                    {10, 284, "-1,058"},
+                    {10, 331, "-2,116"},
+                    {10, 378, "-3,174"},
+                    {10, 426, "-4,232"}})},
+        // A medium of negative concentration: the maximum carries the minus sign.
+        {2, "5", "2", "5,29789976184937E2", "-5,29789976184937E2", ',', kManual, 0, 1000, 0.473,
+         500,
+         tenPoints({{10, 47, "-4,16"},
+                    {10, 95, "-3,12"},
+                    {10, 142, "-2,08"},
+                    {10, 189, "-1,04"},
+                    {10, 236, "0"},
+                    {10, 284, "1,04"},
+                    {10, 331, "2,08"},
+                    {10, 378, "3,12"},
+                    {10, 426, "4,16"}})},
         // "2,5E" would be no number; the minimum takes five characters where there are.
         {1,
          "5",
@@ -323,6 +340,7 @@ TEST_F(PlotFrame, ScaleLabels) {
          "-2,5E-5",
          "2,5E-5",
          ',',
+         kManual,
          0,
          1000,
          0.473,
@@ -334,6 +352,7 @@ TEST_F(PlotFrame, ScaleLabels) {
          "-12,75",
          "12,75",
          ',',
+         kManual,
          0,
          1000,
          0.473,
@@ -343,27 +362,46 @@ TEST_F(PlotFrame, ScaleLabels) {
           {378, 261, "800"},
           {10, 189, "5,08"},
           {10, 284, "-5,08"}}},
+        {1,
+         "5",
+         "2",
+         "5,29789976184937E2",
+         "-5,29789976184937E2",
+         ',',
+         kManual,
+         0,
+         1000,
+         0.473,
+         500,
+         {{236, 261, "5"},
+          {95, 261, "200"},
+          {378, 261, "800"},
+          {10, 189, "-2,08"},
+          {10, 284, "2,08"}}},
         {0,
          "5",
          "2",
          "-1.5E20",
          "1.5E20",
          '.',
+         kManual,
          0,
          1000,
          0.473,
          500,
          {{236, 261, "5"}, {236, 261, "500"}, {10, 189, "0.6"}}},
         // No range yet: the value labels are left out.
-        {2, "5", "2", "", "", ',', 0, 1000, 0.473, 500, kTenFrequencies},
-        {2, "5", "2", "-1", "", ',', 0, 1000, 0.473, 500, kTenFrequencies},
-        // The thousand rule: w0 = 3 x 10^15 plots 3000 and labels in thousands.
+        {2, "5", "2", "", "", ',', kManual, 0, 1000, 0.473, 500, kTenFrequencies},
+        {2, "5", "2", "-1", "", ',', kManual, 0, 1000, 0.473, 500, kTenFrequencies},
+        // The thousand rule on an automatic interval: w0 = 3 x 10^15 plots 3000 in units of
+        // 10^12 Hz, and the labels are in thousands of them.
         {2,
          "3",
          "15",
          "",
          "",
          ',',
+         kAutomatic,
          1500,
          4500,
          0.1,
@@ -378,16 +416,86 @@ TEST_F(PlotFrame, ScaleLabels) {
           {331, 261, "3,6"},
           {378, 261, "3,9"},
           {426, 261, "4,2"}}},
+        // On a typed interval in hertz: the values in units of 10^15 Hz, as the title says,
+        // and the w0 label under the marker at 3E15 Hz.
+        {2,
+         "3",
+         "15",
+         "",
+         "",
+         ',',
+         kManual,
+         0,
+         6e15,
+         1e-13,
+         3000,
+         {{300, 261, "3"},
+          {47, 261, "0,6"},
+          {95, 261, "1,2"},
+          {142, 261, "1,8"},
+          {189, 261, "2,4"},
+          {236, 261, "3"},
+          {284, 261, "3,6"},
+          {331, 261, "4,2"},
+          {378, 261, "4,8"},
+          {426, 261, "5,4"}}},
+        // A negative exponent: 2000000 x 10^-1 Hz is read back as 2000000 on that scale.
+        {0,
+         "2000000",
+         "-1",
+         "",
+         "",
+         ',',
+         kManual,
+         0,
+         4e5,
+         0.001,
+         2e9,
+         {{200, 261, "2000000"}, {236, 261, "2000000"}}},
         // 1 x 10^3 is exactly 1000, which already falls under the rule.
-        {0, "1", "3", "", "", ',', 700, 1300, 0.5, 1000, {{150, 261, "1"}, {236, 261, "1"}}},
-        {0, "999", "0", "", "", ',', 0, 1000, 0.2, 999, {{200, 261, "999"}, {236, 261, "500"}}},
+        {0,
+         "1",
+         "3",
+         "",
+         "",
+         ',',
+         kAutomatic,
+         700,
+         1300,
+         0.5,
+         1000,
+         {{150, 261, "1"}, {236, 261, "1"}}},
+        {0,
+         "1",
+         "3",
+         "",
+         "",
+         ',',
+         kManual,
+         700,
+         1300,
+         0.5,
+         1000,
+         {{150, 261, "1"}, {236, 261, "1"}}},
+        {0,
+         "999",
+         "0",
+         "",
+         "",
+         ',',
+         kManual,
+         0,
+         1000,
+         0.2,
+         999,
+         {{200, 261, "999"}, {236, 261, "500"}}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.mantissa) + " " + c.rangeMax);
+        SCOPED_TRACE(std::string(c.mantissa) + " " + c.rangeMax + (c.automatic ? " auto" : ""));
         settings.LabelPointCount = c.count;
         texts = {QString::fromUtf8(c.mantissa), QString::fromUtf8(c.exponent),
                  QString::fromUtf8(c.rangeMin), QString::fromUtf8(c.rangeMax),
-                 QLatin1Char(c.separator)};
+                 QLatin1Char(c.separator),      c.automatic};
         PlotState.FreqFrom = c.freqFrom;
         PlotState.FreqTo = c.freqTo;
         PlotState.FreqScale = c.freqScale;
@@ -397,6 +505,30 @@ TEST_F(PlotFrame, ScaleLabels) {
         DrawScaleLabels(canvas, settings, texts);
         EXPECT_TRUE(sameIn(image, expectedTexts(c.labels, kLeftOver), image.rect()));
         EXPECT_EQ(ModelParams.Omega0, c.omega0After);
+    }
+}
+
+TEST_F(PlotFrame, TitleAndScaleValuesFitTheImage) {
+    // The frequency title under the thousand rule stands 55 pixels (45 in point mode) left
+    // of the right edge; the ten frequency values stand 47 or 48 pixels apart.
+    EXPECT_LE(canvas.textExtent(QStringLiteral("Wx10(15),Гц")).width(), 55);
+    EXPECT_LE(canvas.textExtent(QStringLiteral("Wx10(15)")).width(), 45);
+    EXPECT_LT(canvas.textExtent(QStringLiteral("1,234")).width(), 47);
+    EXPECT_LT(canvas.textExtent(QStringLiteral("-1,234")).width(), 47);
+
+    // So the whole title shows: its last letter reaches no closer than the image's edge.
+    settings.TitleOY = settings.MarkOmega0 = false;
+    ModelParams.Omega0 = 3000;
+    texts.exponentW0 = QStringLiteral("15");
+    for (const bool connected : {true, false}) {
+        DrawPlotBackground(canvas, settings);
+        DrawAxesLayer(canvas, settings, connected, texts);
+        const QString title =
+            connected ? QStringLiteral("Wx10(15),Гц") : QStringLiteral("Wx10(15)");
+        const int left = kSide - (connected ? 55 : 45);
+        const int right = left + canvas.textExtent(title).width();
+        EXPECT_LE(right, kSide) << connected;
+        EXPECT_GT(countIn(image, QRect(right - 6, 110, 6, textHeight()), kLabel), 0) << connected;
     }
 }
 
