@@ -8,8 +8,8 @@
 
 namespace {
 FrameTexts frameTexts(const PlotView& view) {
-    return {view.fieldText(1), view.fieldText(6), view.fieldText(18), view.fieldText(19),
-            view.decimalSeparator()};
+    return {view.fieldText(1),  view.fieldText(6),       view.fieldText(18),
+            view.fieldText(19), view.decimalSeparator(), view.isChecked(2)};
 }
 
 // Rulers, grid and scale labels over the picture as it stands, then the reset.
@@ -33,8 +33,13 @@ void runPlotCommand(PlotView& view, Canvas& canvas) {
     case InputOutcome::Loaded:
         break;
     }
-    if (!computePlotRange(view, canvas.width(), canvas.height()))
+    // The medium may be expressed in the plotted unit for this run only.
+    const TypedMediumGuard typedMedium;
+    if (!computePlotRange(view, canvas.width(), canvas.height())) {
+        // A refused step ends as a rejected interval does, over the last plot.
+        drawClosingFrame(view, canvas);
         return;
+    }
     const bool connected = view.isChecked(1);
     DrawPlotBackground(canvas, view.plotSettings());
     DrawAxesLayer(canvas, view.plotSettings(), connected, frameTexts(view));

@@ -7,6 +7,7 @@
 #include "model/CheckedFloat.h"
 #include "model/Model.h"
 #include "model/NumberText.h"
+#include "model/ScaledValue.h"
 
 #include <cmath>
 #include <limits>
@@ -54,6 +55,12 @@ void chooseInterval(const PlotView& view) {
     PlotState.FreqFrom = fp::store(m * 1000 - e * 100);
     PlotState.FreqTo = fp::store(m * 1000 + e * 100);
     PlotState.FreqStep = fp::store(e * 2);
+    // The typed medium in that unit u: n and n'' at W in units of u are then the typed
+    // medium's at W u hertz, so the curves, the range and the readout tell of one medium.
+    const long double u = powerOfTen(e - 3);
+    fp::clearPending();
+    ModelParams.Gamma = fp::store(ModelParams.Gamma / u);
+    ModelParams.Concentration = fp::store(ModelParams.Concentration / (u * u));
 }
 
 void scan(double (*model)(double)) {
@@ -97,7 +104,18 @@ bool sweepEnds(double from, double to, double step) {
     return std::isfinite(spacing) && step > spacing * (0.5 + 1.0 / 2048);
 }
 
+TypedMediumGuard::TypedMediumGuard()
+    : m_gamma(ModelParams.Gamma), m_concentration(ModelParams.Concentration) {}
+
+TypedMediumGuard::~TypedMediumGuard() {
+    ModelParams.Gamma = m_gamma;
+    ModelParams.Concentration = m_concentration;
+}
+
 bool computePlotRange(PlotView& view, int imageWidth, int imageHeight) {
+    // A refused step leaves the last plot's range, its fields and so its readout as they were.
+    const TPlotState lastPlot = PlotState;
+    const QString lastMin = view.fieldText(18), lastMax = view.fieldText(19);
     setHalfRange();
     const QChar sep = view.decimalSeparator();
     // The range fields show the first range in scientific form: the frame reads its
@@ -107,6 +125,9 @@ bool computePlotRange(PlotView& view, int imageWidth, int imageHeight) {
 
     chooseInterval(view);
     if (!sweepEnds(PlotState.FreqFrom, PlotState.FreqTo, PlotState.FreqStep)) {
+        PlotState = lastPlot;
+        view.setFieldText(18, lastMin);
+        view.setFieldText(19, lastMax);
         view.showMessage(kBadIntervalMessage);
         return false;
     }

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole plot command without a window: what it draws, reports and leaves behind.
 #include "plot/PlotCommand.h"
+#include "ErrorText.h"
 #include "QtPrinters.h"
 #include "RecordingPlotView.h"
 #include "model/Errors.h"
 #include "model/InputParameters.h"
 #include "model/Model.h"
+#include "model/ScaledValue.h"
 #include "plot/Canvas.h"
+#include "plot/CursorReadout.h"
 #include "plot/PlotState.h"
 #include "plot/Sweep.h"
 
@@ -143,12 +146,81 @@ TEST_F(PlotCommand, RejectedIntervalDrawsRulersOverThePictureAndResets) {
     EXPECT_EQ(view.statusTexts, QStringList{QString()});
 }
 
-TEST_F(PlotCommand, NeverEndingSweepDrawsNothing) {
-    view.typeExample("0", "6E15", "0");
+TEST_F(PlotCommand, RefusedStepKeepsTheLastPlotAndEndsAsARejectedInterval) {
+    view.typeExample(); // 0 to 6E15 by 1E12
     runPlotCommand(view, canvas);
-    EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
-    EXPECT_EQ(countColour(qRgb(1, 2, 3)), 473 * 473);
-    EXPECT_EQ(view.progress, std::vector<int>{0}) << "the command ends: no reset either";
+    const TPlotState last = PlotState;
+    const QString lastMin = view.fields[18], lastMax = view.fields[19];
+    const auto readout = [] { return cursorReadout(236, 0, 473, 473, false, "15", ',').frequency; };
+    ASSERT_EQ(readout(), QStringLiteral("2,99365750528541E15"));
+
+    image.fill(qRgb(1, 2, 3));
+    view.progress = {42};
+    view.statusTexts.clear();
+    for (const char* step : {"0", "-1E12", "0,01"}) {
+        SCOPED_TRACE(step);
+        view.messages.clear();
+        view.typeExample("0", "1E15", step);  // a step that would never reach the end
+        view.fields[3] = QStringLiteral("7"); // and another medium
+        runPlotCommand(view, canvas);
+        EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
+        // The picture, the range fields and the readout still tell of the last plot.
+        EXPECT_EQ(readout(), QStringLiteral("2,99365750528541E15"));
+        EXPECT_EQ(view.fields[18], lastMin);
+        EXPECT_EQ(view.fields[19], lastMax);
+        for (double TPlotState::*field :
+             {&TPlotState::FreqFrom, &TPlotState::FreqTo, &TPlotState::FreqStep,
+              &TPlotState::ValueMin, &TPlotState::ValueMax, &TPlotState::FreqScale,
+              &TPlotState::ValueScale, &TPlotState::SweepFreq, &TPlotState::SweepValue})
+            EXPECT_EQ(PlotState.*field, last.*field);
+        EXPECT_EQ(PlotState.OriginX, last.OriginX);
+        EXPECT_EQ(PlotState.OriginY, last.OriginY);
+        // Rulers and labels over the picture as it stands, then the reset.
+        EXPECT_EQ(image.pixel(300, 300), qRgb(1, 2, 3));
+        EXPECT_EQ(image.pixel(0, 47), view.settings.AxesColor);
+        EXPECT_EQ(view.progress.back(), 0);
+        EXPECT_EQ(view.statusTexts.back(), QString());
+    }
+}
+
+TEST_F(PlotCommand, AutomaticIntervalPlotsTheTypedMediumInItsUnit) {
+    view.typeExample();
+    view.automatic = true;
+    runPlotCommand(view, canvas);
+    ASSERT_TRUE(view.messages.isEmpty());
+    // The plot is in units of 10^12 Hz around 3000, and the range found there is the one
+    // shown in the fields: n''(w0) = 529,79 of the typed medium.
+    const double shownMax = 529.790360298835;
+    EXPECT_EQ(view.fields[19], QStringLiteral("5,29790360298835E2"));
+    EXPECT_NEAR(PlotState.ValueMax, shownMax, shownMax * 1e-13);
+    EXPECT_NEAR(PlotState.ValueMin, -shownMax, shownMax * 1e-13);
+    // The resonance: n'' reaches the top row at w0, in the middle of the image.
+    int top = 473;
+    for (int y = 0; y < 473 && top == 473; ++y)
+        for (int x = 0; x < 473; ++x)
+            if (image.pixel(x, y) == qRgb(0, 0, 255)) {
+                top = y;
+                EXPECT_NEAR(x, 236, 2);
+                break;
+            }
+    EXPECT_LE(top, 2);
+    EXPECT_EQ(cursorReadout(236, 0, 473, 473, true, "15", ',').value,
+              QStringLiteral("529,790360298835"));
+    // Afterwards the record holds the plotted w0 and the typed medium.
+    EXPECT_EQ(ModelParams.Omega0, 3000);
+    EXPECT_EQ(ModelParams.Gamma, ScaledValue(1, 13));
+    EXPECT_EQ(ModelParams.Concentration, ScaledValue(1, 28));
+}
+
+TEST_F(PlotCommand, TypedMediumComesBackAlsoAfterAnError) {
+    view.typeExample();
+    view.automatic = true;
+    view.fields[1] = QStringLiteral("3000"); // 3000 x 10^0: an interval of no width
+    view.fields[6] = QStringLiteral("0");
+    EXPECT_EQ(errorText([&] { runPlotCommand(view, canvas); }),
+              QStringLiteral("Floating point division by zero"));
+    EXPECT_EQ(ModelParams.Gamma, ScaledValue(1, 13));
+    EXPECT_EQ(ModelParams.Concentration, ScaledValue(1, 28));
 }
 
 TEST_F(PlotCommand, FirstSampleIsDrawnEvenWhenTheIntervalIsShorterThanTheStep) {
