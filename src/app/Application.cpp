@@ -24,11 +24,12 @@ void substituteFonts() {
                                                           QStringLiteral("DejaVu Serif")});
 }
 
-// The standard buttons ("Да", "Нет", "Отмена") in the user's language.
+// Everything the user sees is Russian, the standard buttons ("Да", "Нет", "Отмена") and
+// dialogs too, whatever the system's language; only the decimal separator follows the system.
 void loadQtTranslations(QApplication& app) {
     auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(translator);
 }
 } // namespace

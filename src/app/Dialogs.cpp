@@ -21,6 +21,13 @@ Dialogs& dialogs() {
     return *current();
 }
 
+std::optional<QColor> runColorDialog(ColorDialogState& dialog) {
+    const std::optional<QColor> chosen = dialogs().chooseColor(dialog.color, dialog.customColors);
+    if (chosen)
+        dialog.color = QColor(chosen->rgb());
+    return chosen;
+}
+
 std::unique_ptr<Dialogs> setDialogs(std::unique_ptr<Dialogs> replacement) {
     std::swap(current(), replacement);
     return replacement;

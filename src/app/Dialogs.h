@@ -6,8 +6,25 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <array>
 #include <memory>
 #include <optional>
+
+/** The sixteen custom colours of one colour dialog. */
+using CustomColors = std::array<QColor, 16>;
+
+inline CustomColors whiteCustomColors() {
+    CustomColors colors;
+    colors.fill(QColor(255, 255, 255));
+    return colors;
+}
+
+/** A colour dialog of a window: the colour it opens with, which takes the colour the user
+    confirms, and its own sixteen custom colours, all white at first. */
+struct ColorDialogState {
+    QColor color;
+    CustomColors customColors = whiteCustomColors();
+};
 
 /** The title of plain messages and error boxes: the executable's name without extension. */
 QString applicationTitle();
@@ -27,12 +44,18 @@ public:
                        Answer defaultButton) = 0;
     virtual std::optional<QString> openFileName(const QString& filter, const QString& last) = 0;
     virtual std::optional<QString> saveFileName(const QString& filter, const QString& last) = 0;
-    virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
+    /** Opens with initial and the given custom colours; when the user confirms, the custom
+        colours take what the dialog holds then. */
+    virtual std::optional<QColor> chooseColor(const QColor& initial,
+                                              CustomColors& customColors) = 0;
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
 };
 
 /** The dialogs in use: Qt's own unless a test installed its double. */
 Dialogs& dialogs();
+
+/** Shows a window's colour dialog: a confirmed colour becomes its colour and is returned. */
+std::optional<QColor> runColorDialog(ColorDialogState& dialog);
 
 /** Installs another implementation and returns the previous one. */
 std::unique_ptr<Dialogs> setDialogs(std::unique_ptr<Dialogs> replacement);

@@ -3,10 +3,12 @@
 
 #include <QCheckBox>
 #include <QFont>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScreen>
 #include <qdrawutil.h>
 
 namespace form {
@@ -16,6 +18,22 @@ QFont font(const QString& family, int pixels, bool bold) {
     f.setPixelSize(pixels);
     f.setBold(bold);
     return f;
+}
+
+QFont mapped(const QFont& font) {
+    QFont f(font);
+    f.setFamily(QFontInfo(font).family());
+    return f;
+}
+
+void centreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize outer = window->frameGeometry().size();
+    window->move(area.left() + (area.width() - outer.width()) / 2,
+                 area.top() + (area.height() - outer.height()) / 2);
 }
 
 void GroupBox::paintEvent(QPaintEvent*) {
@@ -43,9 +61,14 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int
 
 QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int width,
                     const QString& hint) {
-    auto* e = named(new QLineEdit(parent), name, hint);
-    e->setGeometry(x, y, width, 21);
-    return e;
+    return placeLineEdit(new QLineEdit(parent), name, x, y, width, hint);
+}
+
+QLineEdit* placeLineEdit(QLineEdit* edit, const char* name, int x, int y, int width,
+                         const QString& hint) {
+    named(edit, name, hint);
+    edit->setGeometry(x, y, width, 21);
+    return edit;
 }
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect rect) {

@@ -19,6 +19,13 @@ namespace form {
     families to the nearest fonts of the desktop). */
 QFont font(const QString& family, int pixels, bool bold = false);
 
+/** The same font naming the family the desktop draws it with, as a font dialog lists it. */
+QFont mapped(const QFont& font);
+
+/** Places a window in the middle of its whole screen: left = (screen width - outer width)
+    / 2 and top likewise, both in integers. */
+void centreOnScreen(QWidget* window);
+
 /** Gives a control its layout name and, when there is one, its hint. */
 template <typename W> W* named(W* widget, const char* name, const QString& hint = QString()) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -44,6 +51,10 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int
 /** A single-line edit field, 21 pixels high. */
 QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int width,
                     const QString& hint = QString());
+
+/** Names and places an edit field made elsewhere (of a kind of its own), 21 pixels high. */
+QLineEdit* placeLineEdit(QLineEdit* edit, const char* name, int x, int y, int width,
+                         const QString& hint = QString());
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect rect);
 

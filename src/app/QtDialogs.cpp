@@ -5,7 +5,10 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace {
 QWidget* owner() {
@@ -76,17 +79,34 @@ std::optional<QString> QtDialogs::saveFileName(const QString& filter, const QStr
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QColor> QtDialogs::chooseColor(const QColor& initial) {
+std::optional<QColor> QtDialogs::chooseColor(const QColor& initial, CustomColors& customColors) {
+    // Qt keeps one set of custom colours for all its colour dialogs: each of ours brings its
+    // own and takes it back when the user confirms.
+    const int count = std::min<int>(QColorDialog::customCount(), int(customColors.size()));
+    for (int i = 0; i < count; ++i)
+        QColorDialog::setCustomColor(i, customColors[std::size_t(i)]);
     const QColor chosen = QColorDialog::getColor(initial, owner());
     if (!chosen.isValid())
         return std::nullopt;
+    for (int i = 0; i < count; ++i)
+        customColors[std::size_t(i)] = QColorDialog::customColor(i);
     return chosen;
 }
 
 std::optional<QFont> QtDialogs::chooseFont(const QFont& initial) {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, owner());
-    if (!ok)
+    QFontDialog dialog(owner());
+    // The dialog looks the style up by its name, and the name Qt makes up for a plain font
+    // is translated ("Обычный") where the desktop's is not ("Regular"): give it the
+    // desktop's name.
+    QFont shown(initial);
+    if (shown.styleName().isEmpty())
+        shown.setStyleName(QFontInfo(initial).styleName());
+    dialog.setCurrentFont(shown);
+    // The dialog knows whole points only: confirming what it offered, unchanged, gives the
+    // initial font itself, its pixel size included.
+    const QFont offered = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return chosen;
+    const QFont chosen = dialog.selectedFont();
+    return chosen == offered ? initial : chosen;
 }

@@ -12,6 +12,6 @@ public:
                Answer defaultButton) override;
     std::optional<QString> openFileName(const QString& filter, const QString& last) override;
     std::optional<QString> saveFileName(const QString& filter, const QString& last) override;
-    std::optional<QColor> chooseColor(const QColor& initial) override;
+    std::optional<QColor> chooseColor(const QColor& initial, CustomColors& customColors) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
 };

@@ -8,6 +8,7 @@
 #include "Hint.h"
 #include "HintTracker.h"
 #include "PlotImage.h"
+#include "SelectionKeepingEdit.h"
 #include "StatusBar.h"
 #include "ToolBar.h"
 #include "Unit2.h"
@@ -23,14 +24,12 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -66,8 +65,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(QStringLiteral("Волнограф Вер. 1.2"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/app.xpm")));
     setFont(formFont());
-    m_lastFont = form::font(QStringLiteral("MS Sans Serif"), 11);
-    m_lastColor = Qt::black;
+    // FontDialog1 opens first with the classic dialog font as the desktop maps it.
+    m_lastFont = form::mapped(form::font(QStringLiteral("MS Sans Serif"), 11));
     createControls();
     createMenu();
     connectCommands();
@@ -196,12 +195,15 @@ void TForm1::createInputGroup() {
     Label26 = label(g, "Label26", QStringLiteral("Кг"), 480, 192, nullptr,
                     QStringLiteral("Размерность массы"));
 
-    Edit1 =
-        lineEdit(g, "Edit1", 272, 32, 97, QStringLiteral("Собственная частота колебаний частицы "));
-    Edit2 = lineEdit(g, "Edit2", 272, 112, 97, QStringLiteral("Коэффициент затуханий"));
-    Edit3 = lineEdit(g, "Edit3", 272, 72, 97, QStringLiteral("Концентрация частиц"));
-    Edit4 = lineEdit(g, "Edit4", 272, 152, 97, QStringLiteral("Заряд одной частицы "));
-    Edit5 = lineEdit(g, "Edit5", 272, 188, 97, QStringLiteral("Масса одной частицы"));
+    // The mantissa fields keep their selections side by side for the edit commands.
+    const auto mantissa = [g](const char* name, int y, const QString& hint) {
+        return form::placeLineEdit(new SelectionKeepingEdit(g), name, 272, y, 97, hint);
+    };
+    Edit1 = mantissa("Edit1", 32, QStringLiteral("Собственная частота колебаний частицы "));
+    Edit2 = mantissa("Edit2", 112, QStringLiteral("Коэффициент затуханий"));
+    Edit3 = mantissa("Edit3", 72, QStringLiteral("Концентрация частиц"));
+    Edit4 = mantissa("Edit4", 152, QStringLiteral("Заряд одной частицы "));
+    Edit5 = mantissa("Edit5", 188, QStringLiteral("Масса одной частицы"));
     Edit6 = lineEdit(g, "Edit6", 440, 16, 33);
     Edit7 = lineEdit(g, "Edit7", 440, 96, 33);
     Edit8 = lineEdit(g, "Edit8", 440, 180, 33);
@@ -455,14 +457,12 @@ void TForm1::N17Click() {
 }
 
 void TForm1::N15Click() {
-    const std::optional<QColor> color = dialogs().chooseColor(m_lastColor);
-    if (!color)
+    if (!runColorDialog(ColorDialog1))
         return;
-    m_lastColor = *color;
     // The window's own background: group boxes, labels and check boxes show it; edit
     // fields, buttons, the toolbar, the status bar and the plot keep their colours.
     QPalette palette = ClientArea->palette();
-    palette.setColor(QPalette::Window, m_lastColor);
+    palette.setColor(QPalette::Window, ColorDialog1.color);
     ClientArea->setPalette(palette);
     ClientArea->setAutoFillBackground(true);
 }
@@ -674,10 +674,5 @@ void TForm1::showEvent(QShowEvent* event) {
     if (m_placed)
         return;
     m_placed = true;
-    // Centred on the screen when first shown, with integer halves.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->geometry();
-        const QSize outer = frameGeometry().size();
-        move((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2);
-    }
+    form::centreOnScreen(this);
 }

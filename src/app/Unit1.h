@@ -2,6 +2,7 @@
 // The main window: input fields, interval, plot, readouts, menu, toolbar and status bar.
 #pragma once
 
+#include "Dialogs.h"
 #include "plot/PlotCommand.h"
 
 #include <QMainWindow>
@@ -53,6 +54,7 @@ public:
     PlotImage* Image1 = nullptr;
     StatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
+    ColorDialogState ColorDialog1{QColor(Qt::black)}; ///< "Фон" opens with the colour chosen last
 
     // The menu.
     QMenu *N1 = nullptr, *N2 = nullptr, *N3 = nullptr, *N18 = nullptr, *N4 = nullptr,
@@ -140,7 +142,6 @@ private:
     std::array<QLineEdit*, 20> m_edits{};
     std::unique_ptr<Canvas> m_canvas;
     QFont m_lastFont;       ///< FontDialog1 opens with the font chosen last
-    QColor m_lastColor;     ///< ColorDialog1 opens with the colour chosen last
     QString m_lastSaveName; ///< SaveDialog1 offers the name chosen last
     QString m_lastOpenName; ///< OpenDialog1 offers the name chosen last
     bool m_placed = false;

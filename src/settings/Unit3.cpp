@@ -10,15 +10,12 @@
 #include "app/StatusBar.h"
 
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyleOptionButton>
 #include <QTimer>
 #include <qdrawutil.h>
@@ -30,9 +27,7 @@
 TSettings* Settings = nullptr;
 
 namespace {
-// The window's outer size; the client size leaves room for a tool window's frame.
-constexpr int kOuterWidth = 524;
-constexpr int kOuterHeight = 451;
+// The window is 524 x 451 outside; its client size leaves room for a tool window's frame.
 constexpr int kClientWidth = 516;
 constexpr int kClientHeight = 424;
 constexpr int kStatusBarHeight = 19;
@@ -97,12 +92,9 @@ void fitCaption(QCheckBox* box) {
 
 // Opens the dialog with its current colour; a confirmed colour becomes both the dialog's
 // and the panel's, a cancelled one changes nothing.
-void chooseColor(QColor& dialog, ColorPanel* panel) {
-    const std::optional<QColor> chosen = dialogs().chooseColor(dialog);
-    if (!chosen)
-        return;
-    dialog = QColor(chosen->rgb());
-    panel->setColor(dialog);
+void chooseColor(ColorDialogState& dialog, ColorPanel* panel) {
+    if (runColorDialog(dialog))
+        panel->setColor(dialog.color);
 }
 } // namespace
 
@@ -112,11 +104,6 @@ TSettings::TSettings(QWidget* parent) : QDialog(parent) {
     setWindowFlag(Qt::Tool);
     setFont(form::font(QStringLiteral("MS Sans Serif"), 11));
     resize(kClientWidth, kClientHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(kOuterWidth / 2, kOuterHeight / 2));
-
-    for (int i = 0; i < QColorDialog::customCount(); ++i)
-        QColorDialog::setCustomColor(i, QColor(0xFF, 0xFF, 0xFF));
 
     createControls();
     for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6})
@@ -139,6 +126,9 @@ void TSettings::createControls() {
     Button1 = named(new QPushButton(QStringLiteral("ОК"), this), "Button1");
     Button1->setGeometry(216, 352, 97, 25);
     Button1->setCursor(Qt::PointingHandCursor);
+    // Return does not close the window: only "ОК" itself and the close box do.
+    Button1->setAutoDefault(false);
+    Button1->setDefault(false);
 
     StatusBar1 = named(new StatusBar(this), "StatusBar1");
     StatusBar1->setGeometry(0, height() - kStatusBarHeight, width(), kStatusBarHeight);
@@ -307,6 +297,14 @@ void TSettings::Timer1Timer() {
 void TSettings::ApplicationEvents1Hint(const QString& hint) {
     StatusBar1->setSimpleText(hint);
     StatusBar1->setSimplePanel(!hint.isEmpty());
+}
+
+void TSettings::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    form::centreOnScreen(this);
 }
 
 void TSettings::resizeEvent(QResizeEvent* event) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "PlotSettings.h"
+#include "app/Dialogs.h"
 
 #include <QColor>
 #include <QDialog>
@@ -41,12 +42,13 @@ public:
     StatusBar* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // The colour dialogs' current colours: each opens with its own and keeps what is confirmed.
-    QColor ColorDialog1{255, 0, 0};
-    QColor ColorDialog2{0, 0, 255};
-    QColor ColorDialog3{255, 255, 255};
-    QColor ColorDialog4{255, 255, 255};
-    QColor ColorDialog5{0, 0, 0};
+    // The colour dialogs: each opens with its own colour and custom colours, and keeps what
+    // is confirmed.
+    ColorDialogState ColorDialog1{QColor(255, 0, 0)};
+    ColorDialogState ColorDialog2{QColor(0, 0, 255)};
+    ColorDialogState ColorDialog3{QColor(255, 255, 255)};
+    ColorDialogState ColorDialog4{QColor(255, 255, 255)};
+    ColorDialogState ColorDialog5{QColor(0, 0, 0)};
 
     // Commands the user triggers.
     void butShapeColor1Click();
@@ -63,6 +65,7 @@ public:
     void ApplicationEvents1Hint(const QString& hint);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -71,6 +74,8 @@ private:
     void createAxesGridBackgroundGroups();
     void createFeaturesGroup();
     void connectCommands();
+
+    bool m_placed = false;
 };
 
 extern TSettings* Settings;

@@ -179,6 +179,7 @@ TEST_F(PlotCommand, RefusedStepKeepsTheLastPlotAndEndsAsARejectedInterval) {
         EXPECT_EQ(image.pixel(300, 300), qRgb(1, 2, 3));
         EXPECT_EQ(image.pixel(0, 47), view.settings.AxesColor);
         EXPECT_EQ(view.progress.back(), 0);
+        ASSERT_FALSE(view.statusTexts.isEmpty());
         EXPECT_EQ(view.statusTexts.back(), QString());
     }
 }

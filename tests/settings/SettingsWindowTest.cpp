@@ -12,6 +12,9 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -56,8 +59,10 @@ TEST(SettingsWindow, DefaultsAreTheLayoutsDefaults) {
     EXPECT_EQ(s.LabelPointCount, 2);
     EXPECT_EQ(window.ComboBox4->currentText(), QStringLiteral("10 точек"));
     EXPECT_FALSE(window.ComboBox4->isEditable());
-    for (int i = 0; i < QColorDialog::customCount(); ++i)
-        EXPECT_EQ(QColorDialog::customColor(i).rgb(), qRgb(255, 255, 255)) << "custom " << i;
+    for (const ColorDialogState* dialog :
+         {&window.ColorDialog1, &window.ColorDialog2, &window.ColorDialog3, &window.ColorDialog4,
+          &window.ColorDialog5})
+        EXPECT_EQ(dialog->customColors, whiteCustomColors());
 }
 
 TEST(SettingsWindow, EachPanelOpensItsDialogWithTheDialogsColour) {
@@ -122,7 +127,7 @@ TEST(SettingsWindow, CancelKeepsPanelAndDialogColour) {
     ASSERT_EQ(script->colorInitials.size(), 3);
     EXPECT_EQ(script->colorInitials[2], QColor(200, 100, 50));
     EXPECT_EQ(window.plotSettings().GridColor, qRgb(200, 100, 50));
-    EXPECT_EQ(window.ColorDialog4, QColor(200, 100, 50));
+    EXPECT_EQ(window.ColorDialog4.color, QColor(200, 100, 50));
 }
 
 TEST(SettingsWindow, CheckBoxesSetTheirOwnFlag) {
@@ -196,4 +201,35 @@ TEST(SettingsWindow, ControlsStandWhereTheLayoutPutsThem) {
     window.show(); // a hidden window gets its resize event only when shown
     window.resize(600, 500);
     EXPECT_EQ(window.StatusBar1->geometry(), QRect(0, 481, 600, 19)) << "stays at the bottom";
+}
+
+TEST(SettingsWindow, CentredOnTheWholeScreenAndOnlyOKOrTheCloseBoxCloseIt) {
+    TSettings window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // The integer halves of the main window's rule.
+    const QRect screen = window.screen()->geometry();
+    const QRect outer = window.frameGeometry();
+    EXPECT_EQ(outer.left(), (screen.width() - outer.width()) / 2);
+    EXPECT_EQ(outer.top(), (screen.height() - outer.height()) / 2);
+
+    // Return and Enter close nothing, wherever the user has put the focus.
+    for (QWidget* target :
+         {static_cast<QWidget*>(window.CheckBox1), static_cast<QWidget*>(window.ComboBox4),
+          static_cast<QWidget*>(window.Button1)}) {
+        for (int tabs = 0; tabs < 30 && QApplication::focusWidget() != target; ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), target) << target->objectName().toStdString();
+        QTest::keyClick(target, Qt::Key_Return);
+        QTest::keyClick(target, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_TRUE(window.isVisible()) << target->objectName().toStdString();
+    }
+
+    QTest::mouseClick(window.Button1, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+    window.show();
+    EXPECT_EQ(window.frameGeometry().topLeft(), outer.topLeft()) << "shown again where it was";
+    EXPECT_TRUE(window.close());
+    EXPECT_FALSE(window.isVisible());
 }

@@ -38,7 +38,7 @@ std::optional<QString> ScriptedDialogs::nextFileName() {
     return fileNames.takeFirst();
 }
 
-std::optional<QColor> ScriptedDialogs::chooseColor(const QColor& initial) {
+std::optional<QColor> ScriptedDialogs::chooseColor(const QColor& initial, CustomColors&) {
     colorInitials << initial;
     return next(colors, std::optional<QColor>());
 }
