@@ -362,22 +362,6 @@ TEST_F(PlotFrame, ScaleLabels) {
           {378, 261, "800"},
           {10, 189, "5,08"},
           {10, 284, "-5,08"}}},
-        {1,
-         "5",
-         "2",
-         "5,29789976184937E2",
-         "-5,29789976184937E2",
-         ',',
-         kManual,
-         0,
-         1000,
-         0.473,
-         500,
-         {{236, 261, "5"},
-          {95, 261, "200"},
-          {378, 261, "800"},
-          {10, 189, "-2,08"},
-          {10, 284, "2,08"}}},
         {0,
          "5",
          "2",
@@ -466,18 +450,6 @@ TEST_F(PlotFrame, ScaleLabels) {
          1000,
          {{150, 261, "1"}, {236, 261, "1"}}},
         {0,
-         "1",
-         "3",
-         "",
-         "",
-         ',',
-         kManual,
-         700,
-         1300,
-         0.5,
-         1000,
-         {{150, 261, "1"}, {236, 261, "1"}}},
-        {0,
          "999",
          "0",
          "",
@@ -515,21 +487,6 @@ TEST_F(PlotFrame, TitleAndScaleValuesFitTheImage) {
     EXPECT_LE(canvas.textExtent(QStringLiteral("Wx10(15)")).width(), 45);
     EXPECT_LT(canvas.textExtent(QStringLiteral("1,234")).width(), 47);
     EXPECT_LT(canvas.textExtent(QStringLiteral("-1,234")).width(), 47);
-
-    // So the whole title shows: its last letter reaches no closer than the image's edge.
-    settings.TitleOY = settings.MarkOmega0 = false;
-    ModelParams.Omega0 = 3000;
-    texts.exponentW0 = QStringLiteral("15");
-    for (const bool connected : {true, false}) {
-        DrawPlotBackground(canvas, settings);
-        DrawAxesLayer(canvas, settings, connected, texts);
-        const QString title =
-            connected ? QStringLiteral("Wx10(15),Гц") : QStringLiteral("Wx10(15)");
-        const int left = kSide - (connected ? 55 : 45);
-        const int right = left + canvas.textExtent(title).width();
-        EXPECT_LE(right, kSide) << connected;
-        EXPECT_GT(countIn(image, QRect(right - 6, 110, 6, textHeight()), kLabel), 0) << connected;
-    }
 }
 
 TEST_F(PlotFrame, ScaleLabelsRefuseAW0ThatIsNoNumber) {
