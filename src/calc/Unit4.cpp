@@ -13,13 +13,11 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 TCalc* Calc = nullptr;
@@ -341,11 +339,6 @@ void TCalc::showEvent(QShowEvent* event) {
     if (m_placed)
         return;
     m_placed = true;
-    // Centred on the screen when first shown, with integer halves; afterwards it comes
-    // back where the user left it.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->geometry();
-        const QSize outer = frameGeometry().size();
-        move((available.width() - outer.width()) / 2, (available.height() - outer.height()) / 2);
-    }
+    // Centred on the screen when first shown; afterwards it comes back where the user left it.
+    form::centreOnScreen(this);
 }
