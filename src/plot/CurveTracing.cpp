@@ -16,7 +16,7 @@ const QString kReText = QStringLiteral(
     "Построение зависимости действительной части показателя преломления от частоты...");
 
 // The gauge and the status line, touched only when what they show changes: the plot
-// does not yield to the event loop, so each change is painted at once by the view.
+// looks at the event queue only now and then, so each change is painted at once by the view.
 class Progress {
 public:
     Progress(PlotView& view, const QString& text) : m_view(view), m_text(text) {}
@@ -55,7 +55,7 @@ void traceLine(PlotView& view, Canvas& canvas, double (*model)(double), QRgb col
     canvas.setPenStyle(Canvas::PenStyle::Solid);
     canvas.moveTo(0, pixelY(model(PlotState.FreqFrom)));
     Progress progress(view, text);
-    sweep([&] {
+    sweep(view, [&] {
         PlotState.SweepValue = model(PlotState.SweepFreq);
         canvas.setPenColor(color);
         const SamplePixel p = samplePixel(PlotState.SweepFreq, PlotState.SweepValue);
@@ -68,7 +68,7 @@ void traceLine(PlotView& view, Canvas& canvas, double (*model)(double), QRgb col
 void traceReWithAnomaly(PlotView& view, Canvas& canvas, QRgb color) {
     canvas.moveTo(0, pixelY(RefractionRe(PlotState.FreqFrom)));
     Progress progress(view, kReText);
-    sweep([&] {
+    sweep(view, [&] {
         PlotState.SweepValue = RefractionRe(PlotState.SweepFreq);
         canvas.setPenColor(color);
         const double back = fp::sumStored(PlotState.SweepFreq, -PlotState.FreqStep);
@@ -84,7 +84,7 @@ void traceReWithAnomaly(PlotView& view, Canvas& canvas, QRgb color) {
 void tracePoints(PlotView& view, Canvas& canvas, double (*model)(double), QRgb color,
                  const QString& text) {
     Progress progress(view, text);
-    sweep([&] {
+    sweep(view, [&] {
         PlotState.SweepValue = model(PlotState.SweepFreq);
         const SamplePixel p = samplePixel(PlotState.SweepFreq, PlotState.SweepValue);
         canvas.setPixel(p.x, p.y, color);

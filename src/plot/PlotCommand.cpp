@@ -5,8 +5,11 @@
 #include "CurveTracing.h"
 #include "PlotFrame.h"
 #include "PlotRange.h"
+#include "Sweep.h"
 
 namespace {
+const QString kStoppedText = QStringLiteral("Построение прервано");
+
 FrameTexts frameTexts(const PlotView& view) {
     return {view.fieldText(1),  view.fieldText(6),       view.fieldText(18),
             view.fieldText(19), view.decimalSeparator(), view.isChecked(2)};
@@ -21,9 +24,8 @@ void drawClosingFrame(PlotView& view, Canvas& canvas) {
     view.setProgress(0);
     view.setStatusText(QString());
 }
-} // namespace
 
-void runPlotCommand(PlotView& view, Canvas& canvas) {
+void plotCommand(PlotView& view, Canvas& canvas) {
     switch (readInputParameters(view)) {
     case InputOutcome::Ended:
         return;
@@ -45,4 +47,15 @@ void runPlotCommand(PlotView& view, Canvas& canvas) {
     DrawAxesLayer(canvas, view.plotSettings(), connected, frameTexts(view));
     traceCurves(view, canvas, connected, view.isChecked(3));
     drawClosingFrame(view, canvas);
+}
+} // namespace
+
+void runPlotCommand(PlotView& view, Canvas& canvas) {
+    try {
+        plotCommand(view, canvas);
+    } catch (const PlotStopped&) {
+        // What was drawn and written so far stays; the gauge and the status line say so.
+        view.setProgress(0);
+        view.setStatusText(kStoppedText);
+    }
 }

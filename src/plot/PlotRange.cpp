@@ -63,8 +63,8 @@ void chooseInterval(const PlotView& view) {
     ModelParams.Concentration = fp::store(ModelParams.Concentration / (u * u));
 }
 
-void scan(double (*model)(double)) {
-    sweep([model] {
+void scan(PlotView& view, double (*model)(double)) {
+    sweep(view, [model] {
         PlotState.SweepValue = model(PlotState.SweepFreq);
         if (PlotState.SweepValue < PlotState.ValueMin)
             PlotState.ValueMin = PlotState.SweepValue;
@@ -135,7 +135,7 @@ bool computePlotRange(PlotView& view, int imageWidth, int imageHeight) {
     PlotState.PlotHeight = imageHeight;
     PlotState.PlotWidth = imageWidth;
     setHalfRange();
-    scan(RefractionIm);
+    scan(view, RefractionIm);
 
     computeScales();
     fp::clearPending();
@@ -144,7 +144,7 @@ bool computePlotRange(PlotView& view, int imageWidth, int imageHeight) {
     PlotState.OriginY = origin(PlotState.PlotHeight,
                                static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
 
-    scan(RefractionRe);
+    scan(view, RefractionRe);
     // A range widened by the second scan changes the scales but not the zero lines.
     computeScales();
     return true;

@@ -16,4 +16,8 @@ public:
     virtual void setStatusText(const QString& text) = 0;
     /** The plot's style as the settings window holds it at this moment. */
     virtual PlotSettings plotSettings() const = 0;
+    /** Asked every few thousand samples of a sweep: true when the user has asked to stop
+        the plot. A window looks at its events here now and then; a view without events
+        never stops. */
+    virtual bool stopRequested() { return false; }
 };

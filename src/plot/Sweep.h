@@ -3,17 +3,32 @@
 #pragma once
 
 #include "PlotState.h"
+#include "PlotView.h"
 #include "model/CheckedFloat.h"
 
 #include <cstdint>
 
+/** Samples between two questions to the view whether the user asked to stop: the
+    per-sample path only counts. */
+inline constexpr int kSamplesPerStopCheck = 4096;
+
+/** Ends the plot command where it stands when the user asked to stop it. */
+struct PlotStopped {};
+
 /** Runs body once per sample with PlotState.SweepFreq at the sample's frequency; the
-    frequency advances by the running sum of the step, stored as a double. */
-template <typename Body> void sweep(Body&& body) {
+    frequency advances by the running sum of the step, stored as a double. Every
+    kSamplesPerStopCheck samples the view is asked whether to stop (PlotStopped). */
+template <typename Body> void sweep(PlotView& view, Body&& body) {
     PlotState.SweepFreq = PlotState.FreqFrom;
+    int untilCheck = kSamplesPerStopCheck;
     do {
         body();
         PlotState.SweepFreq = fp::sumStored(PlotState.SweepFreq, PlotState.FreqStep);
+        if (--untilCheck == 0) [[unlikely]] {
+            untilCheck = kSamplesPerStopCheck;
+            if (view.stopRequested())
+                throw PlotStopped();
+        }
     } while (PlotState.SweepFreq < PlotState.FreqTo);
 }
 

@@ -21,6 +21,7 @@ const QString kImText =
     QStringLiteral("Построение зависимости мнимой части показателя преломления от частоты...");
 const QString kReText = QStringLiteral(
     "Построение зависимости действительной части показателя преломления от частоты...");
+const QString kStoppedText = QStringLiteral("Построение прервано");
 
 class PlotCommand : public ::testing::Test {
 protected:
@@ -63,7 +64,7 @@ TEST_F(PlotCommand, PointModeDrawsOnePixelPerSample) {
     ModelParams.Omega0 = 3e15; // the scale labels left it in the plotted unit
 
     int samples = 0;
-    sweep([&] {
+    sweep(view, [&] {
         ++samples;
 
         const SamplePixel p = samplePixel(PlotState.SweepFreq, RefractionRe(PlotState.SweepFreq));
@@ -233,4 +234,43 @@ TEST_F(PlotCommand, FirstSampleIsDrawnEvenWhenTheIntervalIsShorterThanTheStep) {
     EXPECT_EQ(image.pixel(0, PlotState.OriginY - static_cast<int>(std::lrint(
                                                      RefractionRe(0) * PlotState.ValueScale))),
               qRgb(255, 0, 0));
+}
+
+TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
+    // 3 x 4096 samples a sweep, so each sweep asks three times whether to stop: questions
+    // 1-3 fall in the n'' scan, 4-6 in the n scan, 7-9 in the n'' trace, 10-12 in the n trace.
+    const double step = 6e15 / (3 * kSamplesPerStopCheck); // 488281250000 exactly
+    const QRgb blue = qRgb(0, 0, 255), red = qRgb(255, 0, 0);
+    const struct {
+        int stopAt;
+        QStringList status;
+        bool blue, red; // the curve's colour anywhere in the picture
+    } cases[] = {
+        {0, {kImText, kReText, QString()}, true, true}, // never stopped: the whole plot
+        {2, {kStoppedText}, false, false},
+        {8, {kImText, kStoppedText}, true, false},
+        {11, {kImText, kReText, kStoppedText}, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stopAt);
+        image.fill(qRgb(1, 2, 3));
+        view = RecordingPlotView();
+        curvesOnly();
+        view.typeExample("0", "6E15", "488281250000");
+        view.stopAtCheck = c.stopAt;
+        runPlotCommand(view, canvas);
+        EXPECT_EQ(view.stopChecks, c.stopAt ? c.stopAt : 12);
+        EXPECT_EQ(view.statusTexts, c.status);
+        EXPECT_EQ(view.progress.back(), 0);
+        EXPECT_EQ(countColour(blue) > 0, c.blue);
+        EXPECT_EQ(countColour(red) > 0, c.red);
+        if (!c.stopAt)
+            continue;
+        // Two thirds of the way: the sweep stopped after 8192 samples, and the curve it was
+        // tracing ends near x = 315.
+        EXPECT_EQ(PlotState.SweepFreq, 2 * kSamplesPerStopCheck * step);
+        EXPECT_EQ(countColour(c.stopAt == 8 ? blue : red, 320, 473), 0);
+        EXPECT_EQ(countColour(qRgb(1, 2, 3)) == 473 * 473, c.stopAt == 2)
+            << "the scans draw nothing; the traces keep what they drew";
+    }
 }

@@ -21,6 +21,8 @@ public:
     QStringList messages;
     std::vector<int> progress{0};
     QStringList statusTexts;
+    int stopChecks = 0;  ///< how often the sweeps asked whether to stop
+    int stopAtCheck = 0; ///< the user stops at this question (0: never)
 
     /** The classroom medium: w0 = 3E15, g = 1E13, N = 1E28, Q = 1,6E-19, m = 9,1E-31. */
     void typeExample(const char* from = "0", const char* to = "6E15", const char* step = "1E12") {
@@ -42,4 +44,5 @@ public:
     void setProgress(int percent) override { progress.push_back(percent); }
     void setStatusText(const QString& text) override { statusTexts << text; }
     PlotSettings plotSettings() const override { return settings; }
+    bool stopRequested() override { return ++stopChecks == stopAtCheck; }
 };
