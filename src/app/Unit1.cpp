@@ -2,6 +2,7 @@
 #include "Unit1.h"
 
 #include "Application.h"
+#include "BusyGuard.h"
 #include "Desktop.h"
 #include "Dialogs.h"
 #include "FormBuilder.h"
@@ -389,12 +390,31 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::plot() {
-    // Whatever the command drew before it ended is shown, also after an error.
-    struct ShowPicture {
-        PlotImage* image;
-        ~ShowPicture() { image->update(); }
-    } show{Image1};
-    runPlotCommand(*this, *m_canvas);
+    // Input that comes while the plot runs, or while its error box is open, is handled
+    // when the whole command is over.
+    BusyGuard guard(this);
+    m_busy = &guard;
+    runCommand([this] {
+        // Whatever the command drew before it ended is shown, also after an error; its
+        // error box comes with the normal cursor.
+        struct Finish {
+            TForm1* form;
+            ~Finish() {
+                form->m_busy->workEnded();
+                form->m_busy = nullptr;
+                form->Image1->update();
+            }
+        } finish{this};
+        runPlotCommand(*this, *m_canvas);
+    });
+}
+
+bool TForm1::stopRequested() {
+    if (!m_busy || !m_busy->lookDue())
+        return false;
+    // The picture as far as it is drawn shows with the repaints of this look.
+    Image1->update();
+    return m_busy->look();
 }
 
 void TForm1::Button1Click() {
@@ -618,7 +638,8 @@ void TForm1::showMessage(const QString& text) {
 }
 
 void TForm1::setProgress(int percent) {
-    // The plot does not yield to the event loop: repaint the gauge when its value changes.
+    // The plot looks at the event queue only now and then: repaint the gauge when its
+    // value changes.
     if (Gauge1->value() == percent)
         return;
     Gauge1->setValue(percent);

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+class BusyGuard;
 class Canvas;
 class PlotImage;
 class QCheckBox;
@@ -115,6 +116,7 @@ public:
     void setProgress(int percent) override;
     void setStatusText(const QString& text) override;
     PlotSettings plotSettings() const override;
+    bool stopRequested() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -145,6 +147,7 @@ private:
     QString m_lastSaveName; ///< SaveDialog1 offers the name chosen last
     QString m_lastOpenName; ///< OpenDialog1 offers the name chosen last
     bool m_placed = false;
+    BusyGuard* m_busy = nullptr; ///< while a plot runs
 };
 
 /** The main window, created first and living until the program ends. */

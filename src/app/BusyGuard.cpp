@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "BusyGuard.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QWidget>
+#include <QWindow>
+#include <cfenv>
+
+namespace {
+// Long enough to cost the plot nothing, short enough to feel immediate.
+constexpr qint64 kLookEveryMs = 50;
+
+// What the user does with the keyboard and the mouse (the pointer entering and leaving
+// controls included, so the hints wait too).
+bool isUserInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+    case QEvent::HoverMove:
+    case QEvent::ContextMenu:
+    case QEvent::NonClientAreaMouseMove:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::NativeGesture:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The program's window that a close request is for: the widget itself, or the widget of a
+// top-level window of the window system. Pop-ups and tool tips close as they please.
+QWidget* windowClosedBy(QObject* watched) {
+    QWidget* widget = nullptr;
+    if (watched->isWidgetType()) {
+        widget = static_cast<QWidget*>(watched);
+    } else if (watched->isWindowType()) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->windowHandle() == watched)
+                widget = w;
+    }
+    if (!widget || !widget->isWindow())
+        return nullptr;
+    const Qt::WindowType type = widget->windowType();
+    return type == Qt::Window || type == Qt::Dialog ? widget : nullptr;
+}
+} // namespace
+
+BusyGuard::BusyGuard(QWidget* mainWindow)
+    : m_mainWindow(mainWindow), m_modalAtStart(QApplication::activeModalWidget()) {
+    m_sinceLook.start();
+    qApp->installEventFilter(this);
+}
+
+BusyGuard::~BusyGuard() {
+    qApp->removeEventFilter(this);
+    workEnded();
+    // Posted, not sent: the held input is handled after the command has returned, in the
+    // order it came, as if the program had been busy.
+    for (Held& held : m_held) {
+        if (!held.receiver)
+            continue;
+        if (held.event) {
+            QCoreApplication::postEvent(held.receiver, held.event.release());
+            continue;
+        }
+        auto* window = static_cast<QWidget*>(held.receiver.data());
+        QMetaObject::invokeMethod(
+            window, [window] { window->close(); }, Qt::QueuedConnection);
+    }
+}
+
+bool BusyGuard::lookDue() const {
+    return m_sinceLook.elapsed() >= kLookEveryMs;
+}
+
+bool BusyGuard::look() {
+    if (!m_busyCursor) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_busyCursor = true;
+    }
+    // Whatever runs meanwhile leaves the command's floating-point state as it was.
+    std::fenv_t environment;
+    std::fegetenv(&environment);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    std::fesetenv(&environment);
+    m_sinceLook.restart();
+    return m_stop;
+}
+
+void BusyGuard::workEnded() {
+    if (!m_busyCursor)
+        return;
+    QApplication::restoreOverrideCursor();
+    m_busyCursor = false;
+}
+
+bool BusyGuard::eventFilter(QObject* watched, QEvent* event) {
+    // A box that the command opened answers its own input (the windows behind it are
+    // blocked by the box anyway).
+    if (QApplication::activeModalWidget() != m_modalAtStart)
+        return false;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Close)
+        return holdClose(watched, event);
+    if (type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) {
+        // A drop cannot wait for later: it is refused, and its source keeps the text.
+        event->ignore();
+        return true;
+    }
+    if (type == QEvent::ShortcutOverride) {
+        // Taken by the focused control: no shortcut fires now; the key press is held.
+        event->accept();
+        return true;
+    }
+    if (!isUserInput(type))
+        return false;
+    // Accepted, so that the event does not travel on to the parents of its receiver.
+    event->accept();
+    if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        m_stop = true;
+        return true;
+    }
+    m_held.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
+    return true;
+}
+
+bool BusyGuard::holdClose(QObject* watched, QEvent* event) {
+    QWidget* window = windowClosedBy(watched);
+    if (!window)
+        return false;
+    if (window == m_mainWindow)
+        m_stop = true;
+    event->ignore();
+    m_held.push_back({window, nullptr});
+    return true;
+}

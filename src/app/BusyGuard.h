@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A long command stays in the user's hands: it looks at the event queue now and then,
+// Esc stops it, and what the user types or clicks meanwhile waits until it has ended.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+class QEvent;
+class QWidget;
+
+/** Lives for one command. While it lives, paint and timer events are delivered at each
+    look, and the keyboard and mouse input of every window of the program is held back;
+    when it ends, the held input is posted again in its order, so that it is handled as a
+    busy program catches up, never inside the command. Esc, or a request to close the main
+    window, asks the command to stop; the close request is handled after the command. A
+    modal box that opens during the command gets its own input. */
+class BusyGuard : public QObject {
+public:
+    explicit BusyGuard(QWidget* mainWindow);
+    ~BusyGuard() override;
+
+    /** Reads the clock: whether about 50 ms have passed since the last look. */
+    bool lookDue() const;
+    /** Delivers the pending events (the first look shows the busy cursor); true once the
+        user has asked to stop. */
+    bool look();
+    /** The command's work is over: the normal cursor comes back, input stays held until
+        the guard ends. */
+    void workEnded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool holdClose(QObject* watched, QEvent* event);
+
+    /** An event to post again when the command ends; without an event, a close request
+        for the window. */
+    struct Held {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QEvent> event;
+    };
+
+    QPointer<QWidget> m_mainWindow;
+    QPointer<QWidget> m_modalAtStart;
+    std::vector<Held> m_held;
+    QElapsedTimer m_sinceLook;
+    bool m_stop = false;
+    bool m_busyCursor = false;
+};
