@@ -8,28 +8,39 @@
 
 #include <cstdint>
 
-/** Samples between two questions to the view whether the user asked to stop: the
-    per-sample path only counts. */
+/** About this many samples lie between two questions to the view whether the user
+    asked to stop. */
 inline constexpr int kSamplesPerStopCheck = 4096;
 
 /** Ends the plot command where it stands when the user asked to stop it. */
 struct PlotStopped {};
 
+/** The end of the stretch of about kSamplesPerStopCheck samples that starts at the current
+    frequency, never beyond FreqTo; formed in extended precision, where it cannot overflow. */
+inline double stretchEnd() {
+    const long double end =
+        PlotState.SweepFreq + static_cast<long double>(kSamplesPerStopCheck) * PlotState.FreqStep;
+    return end < PlotState.FreqTo ? static_cast<double>(end) : PlotState.FreqTo;
+}
+
 /** Runs body once per sample with PlotState.SweepFreq at the sample's frequency; the
-    frequency advances by the running sum of the step, stored as a double. Every
-    kSamplesPerStopCheck samples the view is asked whether to stop (PlotStopped). */
+    frequency advances by the running sum of the step, stored as a double. Between two
+    stretches of samples the view is asked whether to stop (PlotStopped). */
 template <typename Body> void sweep(PlotView& view, Body&& body) {
     PlotState.SweepFreq = PlotState.FreqFrom;
-    int untilCheck = kSamplesPerStopCheck;
-    do {
-        body();
-        PlotState.SweepFreq = fp::sumStored(PlotState.SweepFreq, PlotState.FreqStep);
-        if (--untilCheck == 0) [[unlikely]] {
-            untilCheck = kSamplesPerStopCheck;
-            if (view.stopRequested())
-                throw PlotStopped();
-        }
-    } while (PlotState.SweepFreq < PlotState.FreqTo);
+    for (;;) {
+        // The per-sample loop compares with the stretch's end as it would with FreqTo:
+        // the question costs nothing per sample, and the samples are the same.
+        const double end = stretchEnd();
+        do {
+            body();
+            PlotState.SweepFreq = fp::sumStored(PlotState.SweepFreq, PlotState.FreqStep);
+        } while (PlotState.SweepFreq < end);
+        if (!(PlotState.SweepFreq < PlotState.FreqTo))
+            return;
+        if (view.stopRequested())
+            throw PlotStopped();
+    }
 }
 
 struct SamplePixel {

@@ -237,8 +237,9 @@ TEST_F(PlotCommand, FirstSampleIsDrawnEvenWhenTheIntervalIsShorterThanTheStep) {
 }
 
 TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
-    // 3 x 4096 samples a sweep, so each sweep asks three times whether to stop: questions
-    // 1-3 fall in the n'' scan, 4-6 in the n scan, 7-9 in the n'' trace, 10-12 in the n trace.
+    // 3 x 4096 samples a sweep: each sweep asks twice whether to stop, between its three
+    // stretches, so questions 1-2 fall in the n'' scan, 3-4 in the n scan, 5-6 in the n''
+    // trace and 7-8 in the n trace.
     const double step = 6e15 / (3 * kSamplesPerStopCheck); // 488281250000 exactly
     const QRgb blue = qRgb(0, 0, 255), red = qRgb(255, 0, 0);
     const struct {
@@ -248,8 +249,8 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
     } cases[] = {
         {0, {kImText, kReText, QString()}, true, true}, // never stopped: the whole plot
         {2, {kStoppedText}, false, false},
-        {8, {kImText, kStoppedText}, true, false},
-        {11, {kImText, kReText, kStoppedText}, true, true},
+        {6, {kImText, kStoppedText}, true, false},
+        {8, {kImText, kReText, kStoppedText}, true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stopAt);
@@ -259,7 +260,7 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
         view.typeExample("0", "6E15", "488281250000");
         view.stopAtCheck = c.stopAt;
         runPlotCommand(view, canvas);
-        EXPECT_EQ(view.stopChecks, c.stopAt ? c.stopAt : 12);
+        EXPECT_EQ(view.stopChecks, c.stopAt ? c.stopAt : 8);
         EXPECT_EQ(view.statusTexts, c.status);
         EXPECT_EQ(view.progress.back(), 0);
         EXPECT_EQ(countColour(blue) > 0, c.blue);
@@ -269,7 +270,7 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
         // Two thirds of the way: the sweep stopped after 8192 samples, and the curve it was
         // tracing ends near x = 315.
         EXPECT_EQ(PlotState.SweepFreq, 2 * kSamplesPerStopCheck * step);
-        EXPECT_EQ(countColour(c.stopAt == 8 ? blue : red, 320, 473), 0);
+        EXPECT_EQ(countColour(c.stopAt == 6 ? blue : red, 320, 473), 0);
         EXPECT_EQ(countColour(qRgb(1, 2, 3)) == 473 * 473, c.stopAt == 2)
             << "the scans draw nothing; the traces keep what they drew";
     }
