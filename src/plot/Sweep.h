@@ -6,7 +6,9 @@
 #include "PlotView.h"
 #include "model/CheckedFloat.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 /** About this many samples lie between two questions to the view whether the user
     asked to stop. */
@@ -16,11 +18,13 @@ inline constexpr int kSamplesPerStopCheck = 4096;
 struct PlotStopped {};
 
 /** The end of the stretch of about kSamplesPerStopCheck samples that starts at the current
-    frequency, never beyond FreqTo; formed in extended precision, where it cannot overflow. */
+    frequency, never beyond FreqTo; formed in extended precision and kept within the
+    doubles, so that no floating-point flag is raised. */
 inline double stretchEnd() {
     const long double end =
         PlotState.SweepFreq + static_cast<long double>(kSamplesPerStopCheck) * PlotState.FreqStep;
-    return end < PlotState.FreqTo ? static_cast<double>(end) : PlotState.FreqTo;
+    return static_cast<double>(
+        std::clamp<long double>(end, -std::numeric_limits<double>::max(), PlotState.FreqTo));
 }
 
 /** Runs body once per sample with PlotState.SweepFreq at the sample's frequency; the

@@ -13,11 +13,12 @@ TEST(Sweep, StretchesKeepTheSamplesOfThePlainLoop) {
     const struct {
         double from, to, step;
     } cases[] = {
-        {0, 6e15, 6e15 / 12288}, // three whole stretches, the last ending on the end
-        {big, big + 2000, 0.13}, // each sum rounds up: 0,25 a sample, not 0,13
-        {big, big + 2000, 0.3},  // each sum rounds down: 0,25 a sample, not 0,3
-        {1e308, 1.7e308, 1e304}, // stretch ends beyond the largest double
-        {2000, -2000, -2},       // one sample: a start above the end
+        {0, 6e15, 6e15 / 12288},    // three whole stretches, the last ending on the end
+        {big, big + 2000, 0.13},    // each sum rounds up: 0,25 a sample, not 0,13
+        {big, big + 2000, 0.3},     // each sum rounds down: 0,25 a sample, not 0,3
+        {1e308, 1.7e308, 1e304},    // stretch ends beyond the largest double
+        {2000, -2000, -2},          // one sample: a start above the end
+        {-1e308, -1.5e308, -1e306}, // one sample; its stretch would end below the doubles
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.step);
@@ -32,7 +33,9 @@ TEST(Sweep, StretchesKeepTheSamplesOfThePlainLoop) {
             w = fp::sumStored(w, c.step);
         } while (w < c.to);
         RecordingPlotView view;
+        fp::clearPending();
         sweep(view, [&] { swept.push_back(PlotState.SweepFreq); });
+        EXPECT_EQ(fp::pending(), 0) << "no floating-point flag left behind";
         EXPECT_EQ(swept, plain);
         EXPECT_EQ(PlotState.SweepFreq, w);
         EXPECT_LE(view.stopChecks, static_cast<int>(plain.size()) / 1000) << "never per sample";
