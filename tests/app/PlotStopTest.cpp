@@ -84,8 +84,10 @@ TEST_F(PlotStop, EscOrClosingTheWindowEndsALongPlotWithinASecond) {
         EXPECT_EQ(PlotState.FreqStep, 6e6);
         EXPECT_LT(PlotState.SweepFreq, 6e15);
         EXPECT_TRUE(Form1->isVisible()) << "the close query waits for the end of the command";
+        script->answers = {Dialogs::Answer::No}; // "Сохранить файл перед выходом?"
         QCoreApplication::sendPostedEvents();
         EXPECT_EQ(Form1->isVisible(), !closing);
+        EXPECT_EQ(script->questions.size(), closing ? 1 : 0);
     }
 }
 
