@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -276,16 +277,20 @@ TEST_F(PlotFrame, InnerGridLeavesMidHeightToTheTicks) {
 }
 
 TEST_F(PlotFrame, ScaleLabels) {
-    // The ten frequency values of the interval 0 to 1000, under the w0 label "5".
-    const std::vector<Text> kTenFrequencies = {
-        {236, 261, "5"},   {47, 261, "100"},  {95, 261, "200"},  {142, 261, "300"},
-        {189, 261, "400"}, {236, 261, "500"}, {284, 261, "600"}, {331, 261, "700"},
-        {378, 261, "800"}, {426, 261, "900"}};
-    const auto tenPoints = [&](std::vector<Text> values) {
-        std::vector<Text> all = kTenFrequencies;
-        all.insert(all.end(), values.begin(), values.end());
+    // The ten-point set: the w0 label at w0x, the nine frequency values under the inner tenths
+    // of the side, then the nine values beside them down the left edge (none without a range).
+    using Nine = std::array<const char*, 9>;
+    const auto tenPoints = [](int w0x, const char* w0, Nine frequencies, Nine values = {}) {
+        constexpr int kTenths[] = {47, 95, 142, 189, 236, 284, 331, 378, 426};
+        std::vector<Text> all{{w0x, 261, w0}};
+        for (int i = 0; i < 9; ++i)
+            all.push_back({kTenths[i], 261, frequencies[i]});
+        for (int i = 0; i < 9 && values[i]; ++i)
+            all.push_back({10, kTenths[i], values[i]});
         return all;
     };
+    // The interval 0 to 1000 under the w0 label "5".
+    const Nine kHundreds = {"100", "200", "300", "400", "500", "600", "700", "800", "900"};
     constexpr bool kManual = false, kAutomatic = true;
     const struct {
         int count;
@@ -296,171 +301,42 @@ TEST_F(PlotFrame, ScaleLabels) {
         double omega0After;
         std::vector<Text> labels;
     } cases[] = {
+        // clang-format off
         // A two-digit exponent: the four-character prefix is the whole rule; the minimum
         // keeps as many digits, its minus sign aside.
-        {2, "5", "2", "-1,23456789012345E27", "1,23456789012345E27", ',', kManual, 0, 1000, 0.473,
-         500,
-         tenPoints({{10, 47, "0,984"},
-                    {10, 95, "0,738"},
-                    {10, 142, "0,492"},
-                    {10, 189, "0,246"},
-                    {10, 236, "0"},
-                    {10, 284, "-0,246"},
-                    {10, 331, "-0,492"},
-                    {10, 378, "-0,738"},
-                    {10, 426, "-0,984"}})},
+        {2, "5", "2", "-1,23456789012345E27", "1,23456789012345E27", ',', kManual, 0, 1000, 0.473, 500,
+         tenPoints(236, "5", kHundreds, {"0,984", "0,738", "0,492", "0,246", "0", "-0,246", "-0,492", "-0,738", "-0,984"})},
         // The prefix is taken from the mantissa: "5,29" of 5,29789976184937E2, not "5,2".
-        {2, "5", "2", "-5,29789976184937E2", "5,29789976184937E2", ',', kManual, 0, 1000, 0.473,
-         500,
-         tenPoints({{10, 47, "4,232"},
-                    {10, 95, "3,174"},
-                    {10, 142, "2,116"},
-                    {10, 189, "1,058"},
-                    {10, 236, "0"},
-                    {10, 284, "-1,058"},
-                    {10, 331, "-2,116"},
-                    {10, 378, "-3,174"},
-                    {10, 426, "-4,232"}})},
+        {2, "5", "2", "-5,29789976184937E2", "5,29789976184937E2", ',', kManual, 0, 1000, 0.473, 500,
+         tenPoints(236, "5", kHundreds, {"4,232", "3,174", "2,116", "1,058", "0", "-1,058", "-2,116", "-3,174", "-4,232"})},
         // A medium of negative concentration: the maximum carries the minus sign.
-        {2, "5", "2", "5,29789976184937E2", "-5,29789976184937E2", ',', kManual, 0, 1000, 0.473,
-         500,
-         tenPoints({{10, 47, "-4,16"},
-                    {10, 95, "-3,12"},
-                    {10, 142, "-2,08"},
-                    {10, 189, "-1,04"},
-                    {10, 236, "0"},
-                    {10, 284, "1,04"},
-                    {10, 331, "2,08"},
-                    {10, 378, "3,12"},
-                    {10, 426, "4,16"}})},
+        {2, "5", "2", "5,29789976184937E2", "-5,29789976184937E2", ',', kManual, 0, 1000, 0.473, 500,
+         tenPoints(236, "5", kHundreds, {"-4,16", "-3,12", "-2,08", "-1,04", "0", "1,04", "2,08", "3,12", "4,16"})},
         // "2,5E" would be no number; the minimum takes five characters where there are.
-        {1,
-         "5",
-         "2",
-         "-2,5E-5",
-         "2,5E-5",
-         ',',
-         kManual,
-         0,
-         1000,
-         0.473,
-         500,
+        {1, "5", "2", "-2,5E-5", "2,5E-5", ',', kManual, 0, 1000, 0.473, 500,
          {{236, 261, "5"}, {95, 261, "200"}, {378, 261, "800"}, {10, 189, "1"}, {10, 284, "-1"}}},
-        {1,
-         "5",
-         "2",
-         "-12,75",
-         "12,75",
-         ',',
-         kManual,
-         0,
-         1000,
-         0.473,
-         500,
-         {{236, 261, "5"},
-          {95, 261, "200"},
-          {378, 261, "800"},
-          {10, 189, "5,08"},
-          {10, 284, "-5,08"}}},
-        {0,
-         "5",
-         "2",
-         "-1.5E20",
-         "1.5E20",
-         '.',
-         kManual,
-         0,
-         1000,
-         0.473,
-         500,
+        {1, "5", "2", "-12,75", "12,75", ',', kManual, 0, 1000, 0.473, 500,
+         {{236, 261, "5"}, {95, 261, "200"}, {378, 261, "800"}, {10, 189, "5,08"}, {10, 284, "-5,08"}}},
+        {0, "5", "2", "-1.5E20", "1.5E20", '.', kManual, 0, 1000, 0.473, 500,
          {{236, 261, "5"}, {236, 261, "500"}, {10, 189, "0.6"}}},
         // No range yet: the value labels are left out.
-        {2, "5", "2", "", "", ',', kManual, 0, 1000, 0.473, 500, kTenFrequencies},
-        {2, "5", "2", "-1", "", ',', kManual, 0, 1000, 0.473, 500, kTenFrequencies},
+        {2, "5", "2", "", "", ',', kManual, 0, 1000, 0.473, 500, tenPoints(236, "5", kHundreds)},
+        {2, "5", "2", "-1", "", ',', kManual, 0, 1000, 0.473, 500, tenPoints(236, "5", kHundreds)},
         // The thousand rule on an automatic interval: w0 = 3 x 10^15 plots 3000 in units of
         // 10^12 Hz, and the labels are in thousands of them.
-        {2,
-         "3",
-         "15",
-         "",
-         "",
-         ',',
-         kAutomatic,
-         1500,
-         4500,
-         0.1,
-         3000,
-         {{150, 261, "3"},
-          {47, 261, "1,8"},
-          {95, 261, "2,1"},
-          {142, 261, "2,4"},
-          {189, 261, "2,7"},
-          {236, 261, "3"},
-          {284, 261, "3,3"},
-          {331, 261, "3,6"},
-          {378, 261, "3,9"},
-          {426, 261, "4,2"}}},
+        {2, "3", "15", "", "", ',', kAutomatic, 1500, 4500, 0.1, 3000,
+         tenPoints(150, "3", {"1,8", "2,1", "2,4", "2,7", "3", "3,3", "3,6", "3,9", "4,2"})},
         // On a typed interval in hertz: the values in units of 10^15 Hz, as the title says,
         // and the w0 label under the marker at 3E15 Hz.
-        {2,
-         "3",
-         "15",
-         "",
-         "",
-         ',',
-         kManual,
-         0,
-         6e15,
-         1e-13,
-         3000,
-         {{300, 261, "3"},
-          {47, 261, "0,6"},
-          {95, 261, "1,2"},
-          {142, 261, "1,8"},
-          {189, 261, "2,4"},
-          {236, 261, "3"},
-          {284, 261, "3,6"},
-          {331, 261, "4,2"},
-          {378, 261, "4,8"},
-          {426, 261, "5,4"}}},
+        {2, "3", "15", "", "", ',', kManual, 0, 6e15, 1e-13, 3000,
+         tenPoints(300, "3", {"0,6", "1,2", "1,8", "2,4", "3", "3,6", "4,2", "4,8", "5,4"})},
         // A negative exponent: 2000000 x 10^-1 Hz is read back as 2000000 on that scale.
-        {0,
-         "2000000",
-         "-1",
-         "",
-         "",
-         ',',
-         kManual,
-         0,
-         4e5,
-         0.001,
-         2e9,
+        {0, "2000000", "-1", "", "", ',', kManual, 0, 4e5, 0.001, 2e9,
          {{200, 261, "2000000"}, {236, 261, "2000000"}}},
         // 1 x 10^3 is exactly 1000, which already falls under the rule.
-        {0,
-         "1",
-         "3",
-         "",
-         "",
-         ',',
-         kAutomatic,
-         700,
-         1300,
-         0.5,
-         1000,
-         {{150, 261, "1"}, {236, 261, "1"}}},
-        {0,
-         "999",
-         "0",
-         "",
-         "",
-         ',',
-         kManual,
-         0,
-         1000,
-         0.2,
-         999,
-         {{200, 261, "999"}, {236, 261, "500"}}},
+        {0, "1", "3", "", "", ',', kAutomatic, 700, 1300, 0.5, 1000, {{150, 261, "1"}, {236, 261, "1"}}},
+        {0, "999", "0", "", "", ',', kManual, 0, 1000, 0.2, 999, {{200, 261, "999"}, {236, 261, "500"}}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.mantissa) + " " + c.rangeMax + (c.automatic ? " auto" : ""));
