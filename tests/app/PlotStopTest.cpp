@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A plot of minutes in the real window: Esc or closing the window stops it, and what the
 // user types or clicks meanwhile is handled after it, in its order.
+#include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
 #include "app/PlotImage.h"
 #include "app/QtDialogs.h"
-#include "app/Startup.h"
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
 #include "model/Model.h"
 #include "plot/PlotState.h"
 
@@ -24,26 +23,18 @@
 namespace {
 const QString kStopped = QStringLiteral("Построение прервано");
 
-class PlotStop : public ::testing::Test {
+class PlotStop : public MainWindowShown {
 protected:
     void SetUp() override {
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         PlotState = {};
-        createWindows();
-        Form1->show();
+        MainWindowShown::SetUp();
         Form1->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
-        // The classroom medium with 10^9 samples a sweep: minutes of work.
-        const char* texts[] = {"3",   "1",  "1",   "1,6", "9,1",  "15", "13",
-                               "-31", "28", "-19", "0",   "6E15", "6E6"};
-        for (int i = 0; i < 13; ++i)
-            Form1->setFieldText(i + 1, QString::fromUtf8(texts[i]));
+        for (int n = 1; n <= 13; ++n)
+            Form1->setFieldText(n, kClassroomTexts[n - 1]);
+        Form1->setFieldText(13, QStringLiteral("6E6")); // 10^9 samples a sweep: minutes of work
         Form1->Edit1->setFocus();
         Form1->Edit1->end(false);
-    }
-    void TearDown() override {
-        destroyWindows();
-        QLocale::setDefault(QLocale::system());
     }
 
     // Keys and clicks take the window system's road into the program.
@@ -51,6 +42,7 @@ protected:
         QTest::keyClick(window->windowHandle(), key);
     }
 
+    RussianLocale locale;
     DialogsScript script;
 };
 } // namespace

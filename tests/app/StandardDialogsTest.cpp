@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialogs as the program shows them: font, colours and the language of their buttons.
-#include "app/Startup.h"
-#include "app/Unit1.h"
+#include "MainWindowShown.h"
 #include "settings/ColorPanel.h"
 #include "settings/Unit3.h"
 
@@ -38,14 +37,7 @@ template <typename D> void answerNextDialog(std::function<void(D*)> answer) {
     timer->start(10);
 }
 
-class StandardDialogs : public ::testing::Test {
-protected:
-    void SetUp() override {
-        createWindows();
-        Form1->show();
-    }
-    void TearDown() override { destroyWindows(); }
-};
+class StandardDialogs : public MainWindowShown {};
 } // namespace
 
 TEST_F(StandardDialogs, FontDialogOpensWithTheClassicFontAndOKWithoutAChangeKeepsIt) {

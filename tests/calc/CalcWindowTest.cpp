@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window driven as the user drives it: the choice in the list, the rows the
 // timer shows, typing, the commands, the status line and hiding.
+#include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
-#include "app/Startup.h"
 #include "app/StatusBar.h"
-#include "app/Unit1.h"
 #include "calc/Unit4.h"
 
 #include <QAction>
@@ -15,7 +14,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,17 +25,11 @@ namespace {
 const QString kOmega0Row = QStringLiteral("Собств. частота колебаний  Wo :");
 const QString kNoData = QStringLiteral("Не введены данные для расчета !");
 
-class CalcWindow : public ::testing::Test {
+class CalcWindow : public MainWindowShown {
 protected:
     void SetUp() override {
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-        createWindows();
-        Form1->show();
+        MainWindowShown::SetUp();
         Calc->show();
-    }
-    void TearDown() override {
-        destroyWindows();
-        QLocale::setDefault(QLocale::system());
     }
 
     static QWidget* control(const char* kind, int n) {
@@ -57,13 +49,6 @@ protected:
         ASSERT_TRUE(tick.wait(5000));
     }
 
-    // Click into the field, select what it holds and type over it.
-    static void type(QLineEdit* field, const char* text) {
-        QTest::mouseClick(field, Qt::LeftButton);
-        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(field, QString::fromUtf8(text));
-    }
-
     static QList<int> shown(const char* kind) {
         QList<int> numbers;
         for (int n = 1; n <= 23; ++n)
@@ -72,6 +57,7 @@ protected:
         return numbers;
     }
 
+    RussianLocale locale;
     DialogsScript script;
 };
 
@@ -90,7 +76,7 @@ TEST_F(CalcWindow, EachChoiceShowsItsRowsAtTheNextTick) {
     EXPECT_LT(Calc->Label17->geometry().right(), Calc->Edit16->x()) << "the n caption shows whole";
     for (int n : {6, 7, 8, 9, 10, 14, 17})
         EXPECT_EQ(edit(n)->text(), QStringLiteral("0")) << "Edit" << n;
-    type(edit(1), "7");
+    typeInto(edit(1), "7");
     const QList<int> inverse = numbers({{2, 5}, {7, 10}, {13, 17}});
     const auto inverseLabels = [](bool aboveW) {
         return numbers({{4, 7}, {9, 12}, {aboveW ? 14 : 15, 19}, {21, 23}});
@@ -140,7 +126,7 @@ TEST_F(CalcWindow, ExampleSolvedForTheIndexThenForTheMass) {
         {1, "3"},   {6, "15"},   {2, "1"},   {7, "13"},  {3, "1"},       {9, "28"},
         {4, "1,6"}, {10, "-19"}, {5, "9,1"}, {8, "-31"}, {13, "2,5E15"}, {14, "0"}};
     for (const auto& [n, text] : example)
-        type(edit(n), text);
+        typeInto(edit(n), text);
     QTest::mouseClick(Calc->Button1, Qt::LeftButton);
     EXPECT_EQ(Calc->Edit11->text(), QStringLiteral("6,77905359552485"));
     EXPECT_EQ(Calc->Edit12->text(), QStringLiteral("0,0525368508684077"));
@@ -150,12 +136,12 @@ TEST_F(CalcWindow, ExampleSolvedForTheIndexThenForTheMass) {
     EXPECT_EQ(script->messages, QStringList(kNoData)) << "the n row is still empty";
 
     chooseAndWait(4);
-    type(Calc->Edit16, "6,77905359552485");
-    type(Calc->Edit5, "3");
-    type(Calc->Edit8, "15");
+    typeInto(Calc->Edit16, "6,77905359552485");
+    typeInto(Calc->Edit5, "3");
+    typeInto(Calc->Edit8, "15");
     Calc->N3->trigger();
     EXPECT_EQ(Calc->Edit15->text(), QStringLiteral("9,1E-31"));
-    type(Calc->Edit3, "1.0");
+    typeInto(Calc->Edit3, "1.0");
     QTest::mouseClick(Calc->Button1, Qt::LeftButton);
     EXPECT_EQ(script->errors, QStringList("'1.0' is not a valid floating point value."));
 
@@ -181,7 +167,7 @@ TEST_F(CalcWindow, ExampleSolvedForTheIndexThenForTheMass) {
         EXPECT_EQ(edit(e)->text().isEmpty(), e < 11 || e > 15 || e == 13 || e == 14) << e;
     EXPECT_EQ(Calc->ComboBox1->currentIndex(), 4);
     for (int e : {2, 3, 4, 5, 13, 16})
-        type(edit(e), "2");
+        typeInto(edit(e), "2");
     Calc->N3->trigger();
     EXPECT_EQ(script->messages.size(), 2) << "the exponents are empty too";
     EXPECT_EQ(Calc->Edit15->text(), QStringLiteral("9,1E-31"));

@@ -1,49 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's .grafc commands and the save question on closing.
 #include "FileBytes.h"
+#include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
-#include "app/Startup.h"
-#include "app/Unit1.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
 const QString kSaved = QStringLiteral("Результаты успешно сохранёны!");
 const QString kLoaded = QStringLiteral("Результаты успешно загружены!");
-const QStringList kExample = {"3",   "1",  "1",   "1,6", "9,1",  "15",  "13",
-                              "-31", "28", "-19", "0",   "6E15", "1E12"};
 
-class FileCommands : public ::testing::Test {
+class FileCommands : public MainWindowShown {
 protected:
-    void SetUp() override {
-        createWindows();
-        Form1->show();
-    }
-    void TearDown() override { destroyWindows(); }
-
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
 
     /** Types the texts into Edit1...Edit13 as the user does. */
     static void type(const QStringList& texts) {
-        for (int n = 1; n <= 13; ++n) {
-            auto* edit = Form1->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n));
-            edit->selectAll();
-            QTest::keyClick(edit, Qt::Key_Delete);
-            for (const QChar ch : texts.value(n - 1)) {
-                if (ch.unicode() < 0x80)
-                    QTest::keyClick(edit, ch.toLatin1());
-                else // a letter of the keyboard's layout arrives as the key's text
-                    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch),
-                                        Qt::NoModifier);
-            }
-        }
+        for (int n = 1; n <= 13; ++n)
+            typeInto(Form1->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n)),
+                     texts.value(n - 1));
     }
 
     static QStringList fields() {
@@ -59,14 +40,14 @@ protected:
 } // namespace
 
 TEST_F(FileCommands, SaveThenLoadRestoresAllThirteenFields) {
-    QStringList typed = kExample;
+    QStringList typed = kClassroomTexts;
     typed[0] = QStringLiteral("Жар ё");
     type(typed);
     script->fileNames = {path("опыт"), path("опыт.grafc")};
     Form1->N5->trigger();
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("опыт.grafc")});
     EXPECT_EQ(readBytes(path("опыт.grafc")),
-              "\xc6\xe0\xf0 \xb8\r\n" + kExample.mid(1).join("\r\n").toLatin1() + "\r\n");
+              "\xc6\xe0\xf0 \xb8\r\n" + kClassroomTexts.mid(1).join("\r\n").toLatin1() + "\r\n");
 
     type(QStringList(13, QStringLiteral("x")));
     QTest::mouseClick(Form1->CheckBox2, Qt::LeftButton);
@@ -79,16 +60,16 @@ TEST_F(FileCommands, SaveThenLoadRestoresAllThirteenFields) {
 }
 
 TEST_F(FileCommands, NineLineFileOfAnOlderCopyEmptiesTheLastFour) {
-    writeBytes(path("old.grafc"), kExample.mid(0, 9).join("\r\n").toLatin1() + "\r\n");
-    type(kExample);
+    writeBytes(path("old.grafc"), kClassroomTexts.mid(0, 9).join("\r\n").toLatin1() + "\r\n");
+    type(kClassroomTexts);
     script->fileNames = {path("old.grafc")};
     Form1->N6->trigger();
-    EXPECT_EQ(fields(), kExample.mid(0, 9) + QStringList(4, QString()));
+    EXPECT_EQ(fields(), kClassroomTexts.mid(0, 9) + QStringList(4, QString()));
     EXPECT_EQ(script->messages, QStringList{kLoaded});
 }
 
 TEST_F(FileCommands, CancelledDialogsDoNothingAndEachDialogOffersItsOwnLastName) {
-    type(kExample);
+    type(kClassroomTexts);
     script->fileNames = {QString(), path("x"), path("y.grafc"), QString(), QString()};
     Form1->N5->trigger();
     Form1->ToolButton2->click(); // x
@@ -100,15 +81,15 @@ TEST_F(FileCommands, CancelledDialogsDoNothingAndEachDialogOffersItsOwnLastName)
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("x.grafc")});
     EXPECT_EQ(script->messages, QStringList{kSaved});
     EXPECT_EQ(script->errors, QStringList{QStringLiteral("I/O error 103.")});
-    EXPECT_EQ(fields(), kExample);
+    EXPECT_EQ(fields(), kClassroomTexts);
 }
 
 TEST_F(FileCommands, ChosenFileIsReplacedOrNotCreatedAtAll) {
-    type(kExample);
+    type(kClassroomTexts);
     writeBytes(path("A.GRAFC"), QByteArray(500, 'o'));
     script->fileNames = {path("A.GRAFC"), path("no folder/a")};
     Form1->ToolButton2->click();
-    EXPECT_EQ(readBytes(path("A.GRAFC")), kExample.join("\r\n").toLatin1() + "\r\n");
+    EXPECT_EQ(readBytes(path("A.GRAFC")), kClassroomTexts.join("\r\n").toLatin1() + "\r\n");
     Form1->N5->trigger();
     EXPECT_EQ(script->errors, QStringList{QStringLiteral("File not found.")});
     EXPECT_EQ(script->messages, QStringList{kSaved});
@@ -124,21 +105,18 @@ TEST_F(FileCommands, CloseQuestionAndEachAnswer) {
         bool closes;
         QStringList messages, errors;
     } cases[] = {
+        // clang-format off
         {"No closes without a dialog", A::No, nullptr, true, {}, {}},
         {"Cancel keeps the window", A::Cancel, nullptr, false, {}, {}},
         {"Yes and a name saves and closes", A::Yes, "q", true, {kSaved}, {}},
         {"Yes, the dialog cancelled, keeps the window", A::Yes, nullptr, false, {}, {}},
-        {"Yes and a failed save keeps the window",
-         A::Yes,
-         "none/q",
-         false,
-         {},
-         {"File not found."}},
+        {"Yes and a failed save keeps the window", A::Yes, "none/q", false, {}, {"File not found."}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         DialogsScript each;
         Form1->show();
-        type(kExample);
+        type(kClassroomTexts);
         each->answers = {c.answer};
         each->fileNames = {c.chosen ? path(c.chosen) : QString()};
         Form1->close();
@@ -148,7 +126,7 @@ TEST_F(FileCommands, CloseQuestionAndEachAnswer) {
         EXPECT_EQ(each->fileInitials.size(), c.answer == A::Yes ? 1 : 0) << c.name;
         EXPECT_EQ(each->messages, c.messages) << c.name;
         EXPECT_EQ(each->errors, c.errors) << c.name;
-        EXPECT_EQ(fields(), kExample) << c.name;
+        EXPECT_EQ(fields(), kClassroomTexts) << c.name;
     }
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("q.grafc")});
 }

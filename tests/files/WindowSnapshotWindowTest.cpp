@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of the main window, grafic.bmp, from the menu and from the toolbar.
 #include "FileBytes.h"
+#include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
 #include "app/PlotImage.h"
-#include "app/Startup.h"
-#include "app/Unit1.h"
 #include "calc/Unit4.h"
 #include "files/ProgramFolder.h"
 
@@ -21,16 +20,15 @@
 #include <cstring>
 
 namespace {
-class WindowSnapshot : public ::testing::Test {
+class WindowSnapshot : public MainWindowShown {
 protected:
     void SetUp() override {
-        createWindows();
-        Form1->show();
+        MainWindowShown::SetUp();
         m_previousFolder = setProgramFolder(dir.path());
     }
     void TearDown() override {
         setProgramFolder(m_previousFolder);
-        destroyWindows();
+        MainWindowShown::TearDown();
     }
 
     QString picture() const { return dir.filePath(QStringLiteral("grafic.bmp")); }

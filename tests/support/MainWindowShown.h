@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the window tests share: the program's windows made afresh, the classroom example's
+// texts, the Russian locale and typing into a field as the user does.
+#pragma once
+
+#include "app/Startup.h"
+#include "app/Unit1.h"
+
+#include <QLineEdit>
+#include <QLocale>
+#include <QStringList>
+#include <QTest>
+#include <gtest/gtest.h>
+
+/** The classroom medium as typed into Edit1...Edit13: w0 = 3E15, g = 1E13, N = 1E28,
+    Q = 1,6E-19, m = 9,1E-31, the interval 0 to 6E15 by 1E12. */
+inline const QStringList kClassroomTexts = {"3",   "1",  "1",   "1,6", "9,1",  "15",  "13",
+                                            "-31", "28", "-19", "0",   "6E15", "1E12"};
+
+/** The program's four windows made for each test, the main window shown. */
+class MainWindowShown : public ::testing::Test {
+protected:
+    void SetUp() override {
+        createWindows();
+        Form1->show();
+    }
+    void TearDown() override { destroyWindows(); }
+};
+
+/** The decimal comma of a Russian desktop while it lives (a member: before the windows). */
+struct RussianLocale {
+    RussianLocale() { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    ~RussianLocale() { QLocale::setDefault(QLocale::system()); }
+};
+
+/** Clicks into the field, selects what it holds and types the text over it key by key. */
+inline void typeInto(QLineEdit* field, const QString& text) {
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Delete);
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(field, ch.toLatin1());
+        else // a letter of the keyboard's layout arrives as the key's text
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
