@@ -34,14 +34,9 @@ public:
 constexpr std::pair<int, int> kRows[] = {{1, 6}, {2, 7}, {3, 9}, {4, 10}, {5, 8}, {13, 14}};
 // For indices 2 to 7: the row that carries w0 (w0 itself is not typed for 2), the unknown.
 constexpr int kOmega0Row[] = {0, 0, 0, 5, 4, 1, 2, 3};
-constexpr double TCalcValues::*kUnknown[] = {nullptr,
-                                             nullptr,
-                                             &TCalcValues::Omega0,
-                                             &TCalcValues::Omega,
-                                             &TCalcValues::Mass,
-                                             &TCalcValues::Gamma,
-                                             &TCalcValues::Concentration,
-                                             &TCalcValues::Charge};
+using V = TCalcValues;
+constexpr double V::*kUnknown[] = {nullptr,  nullptr,   &V::Omega0,        &V::Omega,
+                                   &V::Mass, &V::Gamma, &V::Concentration, &V::Charge};
 
 struct Medium {
     const char* name;

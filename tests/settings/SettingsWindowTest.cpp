@@ -215,8 +215,7 @@ TEST(SettingsWindow, CentredOnTheWholeScreenAndOnlyOKOrTheCloseBoxCloseIt) {
 
     // Return and Enter close nothing, wherever the user has put the focus.
     for (QWidget* target :
-         {static_cast<QWidget*>(window.CheckBox1), static_cast<QWidget*>(window.ComboBox4),
-          static_cast<QWidget*>(window.Button1)}) {
+         std::initializer_list<QWidget*>{window.CheckBox1, window.ComboBox4, window.Button1}) {
         for (int tabs = 0; tabs < 30 && QApplication::focusWidget() != target; ++tabs)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), target) << target->objectName().toStdString();
