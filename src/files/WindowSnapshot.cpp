@@ -14,12 +14,13 @@
 #include <QWidget>
 
 namespace {
-/** Lets the closed message box leave the screen and the window repaint where it stood. */
+/** Lets the closed message box leave the screen and the window repaint where it stood. What
+    the user types or clicks meanwhile waits for the end of the command. */
 void letTheScreenSettle() {
     QElapsedTimer clock;
     clock.start();
     do
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
     while (clock.elapsed() < 150);
 }
 
