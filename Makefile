@@ -2,16 +2,21 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: setup build run test bench format clean
+.PHONY: setup configure build run test bench format clean
 
 setup:
 	./scripts/setup.sh
 
-build: setup
+configure: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Everything: the program, its help, the tests, the benchmark and the tools.
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program and its help only: a newcomer does not wait for the tests to compile.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target volnograf volnograf_help
 	cd $(BUILD) && ./volnograf
 
 test: build

@@ -11,7 +11,15 @@
 #include <QScreen>
 #include <qdrawutil.h>
 
+#include <algorithm>
+#include <limits>
+
 namespace form {
+
+namespace {
+/** The height of an edit field in the window layouts. */
+constexpr int kEditHeight = 21;
+} // namespace
 
 QFont font(const QString& family, int pixels, bool bold) {
     QFont f(family);
@@ -67,8 +75,19 @@ QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int width,
 QLineEdit* placeLineEdit(QLineEdit* edit, const char* name, int x, int y, int width,
                          const QString& hint) {
     named(edit, name, hint);
-    edit->setGeometry(x, y, width, 21);
+    edit->setGeometry(x, y, width, kEditHeight);
+    // Qt's default limit of 32767 characters would cut a long line of a loaded file.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     return edit;
+}
+
+void showText(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    edit->setCursorPosition(0);
+}
+
+void fitHeightToFont(QLineEdit* edit) {
+    edit->resize(edit->width(), std::max(kEditHeight, edit->sizeHint().height()));
 }
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect rect) {

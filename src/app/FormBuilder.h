@@ -48,13 +48,21 @@ protected:
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y,
               const QFont* font = nullptr, const QString& hint = QString());
 
-/** A single-line edit field, 21 pixels high. */
+/** A single-line edit field, 21 pixels high, that takes a text of any length whole. */
 QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int width,
                     const QString& hint = QString());
 
 /** Names and places an edit field made elsewhere (of a kind of its own), 21 pixels high. */
 QLineEdit* placeLineEdit(QLineEdit* edit, const char* name, int x, int y, int width,
                          const QString& hint = QString());
+
+/** Writes a text the program computed or read and shows its beginning, where the sign and
+    the first digits stand, however much wider than the field the text is. */
+void showText(QLineEdit* edit, const QString& text);
+
+/** Makes an edit field tall enough for its font, as auto-sized edit fields are: never lower
+    than the layout's 21 pixels, its top-left corner and width kept. */
+void fitHeightToFont(QLineEdit* edit);
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect rect);
 

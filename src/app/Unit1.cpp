@@ -473,7 +473,10 @@ void TForm1::N17Click() {
     if (!font)
         return;
     m_lastFont = *font;
-    forMantissaFields([&](QLineEdit* e) { e->setFont(m_lastFont); });
+    forMantissaFields([&](QLineEdit* e) {
+        e->setFont(m_lastFont);
+        form::fitHeightToFont(e);
+    });
 }
 
 void TForm1::N15Click() {
@@ -550,7 +553,7 @@ void TForm1::LoadInputData() {
     // Read whole before any field changes; disabled interval fields are filled too.
     const GrafcTexts texts = loadGrafcFile(*chosen);
     for (int n = 1; n <= 13; ++n)
-        edit(n)->setText(texts[static_cast<std::size_t>(n - 1)]);
+        form::showText(edit(n), texts[static_cast<std::size_t>(n - 1)]);
     dialogs().showMessage(QStringLiteral("Результаты успешно загружены!"));
 }
 
@@ -595,8 +598,8 @@ void TForm1::Image1MouseMove(int x, int y) {
     const CursorTexts texts =
         cursorReadout(x, y, Image1->width(), Image1->height(), CheckBox2->isChecked(),
                       Edit6->text(), decimalSeparator());
-    Edit14->setText(texts.frequency);
-    Edit15->setText(texts.value);
+    form::showText(Edit14, texts.frequency);
+    form::showText(Edit15, texts.value);
 }
 
 void TForm1::Timer1Timer() {
@@ -615,7 +618,7 @@ QString TForm1::fieldText(int n) const {
 }
 
 void TForm1::setFieldText(int n, const QString& text) {
-    edit(n)->setText(text);
+    form::showText(edit(n), text);
 }
 
 bool TForm1::isChecked(int checkBox) const {

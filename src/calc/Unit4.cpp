@@ -76,7 +76,9 @@ void setCaption(QLabel* l, const QString& caption) {
 TCalc::TCalc(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Calc"));
     setWindowTitle(QStringLiteral("Калькулятор"));
-    setWindowFlag(Qt::Tool);
+    // A tool window with a caption and a close box, nothing else.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/icons/calculator.xpm")));
     setFont(form::font(QStringLiteral("MS Sans Serif"), 11));
     createControls();
@@ -327,7 +329,7 @@ QChar TCalc::decimalSeparator() const {
 }
 
 void TCalc::setResultText(int n, const QString& text) {
-    edit(n)->setText(text);
+    form::showText(edit(n), text);
 }
 
 void TCalc::showMessage(const QString& text) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own commands, its timer and the program-wide hint.
+#include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
 #include "app/Application.h"
@@ -20,6 +21,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,14 +33,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-class Commands : public ::testing::Test {
+class Commands : public MainWindowShown {
 protected:
-    void SetUp() override {
-        createWindows();
-        Form1->show();
-    }
-    void TearDown() override { destroyWindows(); }
-
     static StatusBar* statusOf(QWidget* window) {
         return window->findChild<StatusBar*>(QStringLiteral("StatusBar1"));
     }
@@ -137,13 +133,19 @@ TEST_F(Commands, EditCommandsWorkOnTheSelectionsLeftInTheFiveMantissaFields) {
 }
 
 TEST_F(Commands, FontGoesToTheMantissaFieldsAndIsOfferedAgain) {
+    // 20 points for the back rows: taller than the layout's fields.
     QFont chosen(QStringLiteral("Liberation Serif"));
-    chosen.setPixelSize(17);
+    chosen.setPixelSize(27);
     chosen.setItalic(true);
     script->fonts = {chosen, std::nullopt};
+    const QRect before = Form1->Edit3->geometry();
     Form1->N17->trigger();
-    const auto looksChosen = [](const QFont& f) { return f.pixelSize() == 17 && f.italic(); };
+    const auto looksChosen = [](const QFont& f) { return f.pixelSize() == 27 && f.italic(); };
     EXPECT_TRUE(looksChosen(Form1->Edit3->font()));
+    const QRect after = Form1->Edit3->geometry();
+    EXPECT_EQ(QRect(after.topLeft(), QSize(after.width(), before.height())), before);
+    EXPECT_GE(textArea(Form1->Edit3).height(), QFontMetrics(Form1->Edit3->font()).height())
+        << "no glyph clipped";
     EXPECT_FALSE(looksChosen(Form1->Edit6->font()));
     Form1->N17->trigger(); // cancelled
     ASSERT_EQ(script->fontInitials.size(), 2);

@@ -11,14 +11,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEnterEvent>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,6 +75,10 @@ QList<int> numbers(std::initializer_list<std::pair<int, int>> spans) {
 
 TEST_F(CalcWindow, EachChoiceShowsItsRowsAtTheNextTick) {
     EXPECT_EQ(Calc->ClientArea->size(), QSize(794, 477));
+    const Qt::WindowFlags boxes = Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                  Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    EXPECT_EQ(Calc->windowFlags() & boxes, Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+        << "a caption and a close box only";
     EXPECT_EQ(Calc->GroupBox1->palette().color(QPalette::Window), QColor(166, 202, 240));
     EXPECT_LT(Calc->Label17->geometry().right(), Calc->Edit16->x()) << "the n caption shows whole";
     for (int n : {6, 7, 8, 9, 10, 14, 17})
@@ -174,4 +181,51 @@ TEST_F(CalcWindow, ExampleSolvedForTheIndexThenForTheMass) {
     Calc->close();
     EXPECT_FALSE(Calc->isVisible());
     EXPECT_TRUE(Form1->isVisible());
+}
+
+// A text the program writes, wider than its field, shows from its first character: a minus
+// sign scrolled out of sight would turn a negative result positive.
+TEST_F(CalcWindow, WrittenTextsShowTheirBeginning) {
+    QTemporaryDir dir;
+    const QString lesson = dir.filePath(QStringLiteral("long.grafc"));
+    QFile file(lesson);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // Longer than Qt's default limit of 32767 characters a field takes.
+    const QByteArray longLine = "-" + QByteArray(40000, '7');
+    file.write(longLine + "\r\n");
+    file.close();
+    script->fileNames = {lesson};
+    // The classroom medium solved for N with the natural frequency below the wave's.
+    const std::pair<int, const char*> medium[] = {
+        {3, "2,5"}, {9, "15"},   {13, "3"},  {14, "15"}, {2, "1"},  {7, "13"},
+        {4, "1,6"}, {10, "-19"}, {5, "9,1"}, {8, "-31"}, {17, "0"}, {16, "6,77905359552485"}};
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        QLineEdit* field;
+        const char* begins;
+        qsizetype length;
+    } cases[] = {
+        {"a concentration below zero",
+         [&] {
+             chooseAndWait(6);
+             for (const auto& [n, text] : medium)
+                 typeInto(edit(n), text);
+             QTest::mouseClick(Calc->Button1, Qt::LeftButton);
+         },
+         Calc->Edit15, "-1,00003636", 20},
+        {"a long line of a lesson file", [] { Form1->N6->trigger(); }, Form1->Edit1, "-7777",
+         longLine.size()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.act();
+        EXPECT_EQ(c.field->text().size(), c.length);
+        ASSERT_TRUE(c.field->text().startsWith(QLatin1String(c.begins)))
+            << c.field->text().toStdString();
+        ASSERT_GT(c.field->fontMetrics().horizontalAdvance(c.field->text()),
+                  textArea(c.field).width());
+        c.field->grab(); // lays the text out as the screen shows it
+        EXPECT_EQ(c.field->cursorPositionAt(QPoint(4, c.field->height() / 2)), 0);
+    }
 }

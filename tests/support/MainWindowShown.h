@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QStringList>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -44,4 +46,15 @@ inline void typeInto(QLineEdit* field, const QString& text) {
         else // a letter of the keyboard's layout arrives as the key's text
             QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
     }
+}
+
+/** Where the field draws its text: inside its frame, as the style lays it out, less the
+    field's own margins of two pixels beside and one above and below the text. */
+inline QRect textArea(QLineEdit* field) {
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    return field->style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, field)
+        .adjusted(2, 1, -2, -1);
 }
