@@ -9,8 +9,6 @@
 #include <array>
 #include <cmath>
 
-TCalcValues CalcValues;
-
 const QString kNoCalcInputMessage = QStringLiteral("Не введены данные для расчета !");
 
 namespace {
@@ -58,14 +56,18 @@ bool anyEmpty(const CalcFields& fields, int index) {
 
 // The values as the formulas read them: the stored doubles, widened to extended precision.
 struct Stored {
-    long double w0 = CalcValues.Omega0;
-    long double n = CalcValues.IndexRe;
-    long double N = CalcValues.Concentration;
-    long double m = CalcValues.Mass;
-    long double q = CalcValues.Charge;
-    long double eps0 = CalcValues.Epsilon0;
-    long double g = CalcValues.Gamma;
-    long double w = CalcValues.Omega;
+    explicit Stored(const TCalcValues& v)
+        : w0(v.Omega0), n(v.IndexRe), N(v.Concentration), m(v.Mass), q(v.Charge), eps0(v.Epsilon0),
+          g(v.Gamma), w(v.Omega) {}
+
+    long double w0;
+    long double n;
+    long double N;
+    long double m;
+    long double q;
+    long double eps0;
+    long double g;
+    long double w;
 
     long double B() const { return w0 * w0 - w * w; }
     long double S() const { return B() * B() + (g * g) * (w * w); }
@@ -73,14 +75,14 @@ struct Stored {
 
 // Each stored quantity is rounded to a double on the way in and read back from there; the
 // arithmetic between, square roots included, is carried in extended precision.
-void solveForIndex(const Stored& v) {
+void solveForIndex(const Stored& v, TCalcValues& CalcValues) {
     fp::clearPending();
     CalcValues.IndexRe = fp::store(1 + (v.q * v.q) * v.N * v.B() / (v.S() * 2 * v.eps0 * v.m));
     CalcValues.IndexIm = fp::store((v.q * v.q) * v.N * v.w * v.g / (v.S() * 2 * v.eps0 * v.m));
 }
 
 // The larger root x of the quadratic in x = w0^2 - w^2.
-void solveForOmega0(const Stored& v) {
+void solveForOmega0(const Stored& v, TCalcValues& CalcValues) {
     fp::clearPending();
     const long double A = (v.q * v.q) * v.N / ((v.n - 1) * 2 * v.eps0 * v.m);
     CalcValues.Discriminant = fp::store(A * A - 4 * (v.w * v.w) * (v.g * v.g));
@@ -91,7 +93,7 @@ void solveForOmega0(const Stored& v) {
 }
 
 // The smaller root of the quadratic in w^2.
-void solveForOmega(const Stored& v) {
+void solveForOmega(const Stored& v, TCalcValues& CalcValues) {
     fp::clearPending();
     const long double K = (v.q * v.q) * v.N / (2 * v.eps0 * v.m * (v.n - 1));
     const long double w0Squared = v.w0 * v.w0;
@@ -104,12 +106,12 @@ void solveForOmega(const Stored& v) {
     CalcValues.Omega = fp::store(std::sqrt((B - std::sqrt(D)) / 2));
 }
 
-void solveForMass(const Stored& v) {
+void solveForMass(const Stored& v, TCalcValues& CalcValues) {
     fp::clearPending();
     CalcValues.Mass = fp::store(v.B() * (v.q * v.q) * v.N / (v.S() * 2 * v.eps0 * (v.n - 1)));
 }
 
-void solveForGamma(const Stored& v) {
+void solveForGamma(const Stored& v, TCalcValues& CalcValues) {
     fp::clearPending();
     const long double B = v.B();
     const long double numerator = B * (v.q * v.q) * v.N - (B * B) * 2 * v.eps0 * (v.n - 1) * v.m;
@@ -117,19 +119,19 @@ void solveForGamma(const Stored& v) {
         fp::store(std::sqrt(numerator / (2 * v.eps0 * v.m * (v.w * v.w) * (v.n - 1))));
 }
 
-void solveForConcentration(const Stored& v) {
+void solveForConcentration(const Stored& v, TCalcValues& CalcValues) {
     fp::clearPending();
     CalcValues.Concentration =
         fp::store(v.S() * 2 * v.eps0 * (v.n - 1) * v.m / (v.B() * (v.q * v.q)));
 }
 
-void solveForCharge(const Stored& v) {
+void solveForCharge(const Stored& v, TCalcValues& CalcValues) {
     fp::clearPending();
     CalcValues.Charge = fp::store(std::sqrt(v.S() * 2 * v.eps0 * (v.n - 1) * v.m / (v.B() * v.N)));
 }
 } // namespace
 
-void SolveForUnknown(CalcFields& fields) {
+void SolveForUnknown(CalcFields& fields, TCalcValues& CalcValues) {
     const int index = fields.itemIndex();
     if (index < 1 || index > 7)
         return;
@@ -144,39 +146,39 @@ void SolveForUnknown(CalcFields& fields) {
             ScaledValue(fields.fieldText(in.mantissa), fields.fieldText(in.exponent), sep);
     CalcValues.Epsilon0 = electricConstant();
 
-    const Stored values;
+    const Stored values(CalcValues);
     const auto show = [&](int edit, double value) {
         fields.setResultText(edit, formatGeneral(value, sep));
     };
     switch (index) {
     case 1:
         // Both parts are formed before either is shown: an error in n'' shows neither.
-        solveForIndex(values);
+        solveForIndex(values, CalcValues);
         show(11, CalcValues.IndexRe);
         show(12, CalcValues.IndexIm);
         return;
     case 2:
-        solveForOmega0(values);
+        solveForOmega0(values, CalcValues);
         show(15, CalcValues.Omega0);
         return;
     case 3:
-        solveForOmega(values);
+        solveForOmega(values, CalcValues);
         show(15, CalcValues.Omega);
         return;
     case 4:
-        solveForMass(values);
+        solveForMass(values, CalcValues);
         show(15, CalcValues.Mass);
         return;
     case 5:
-        solveForGamma(values);
+        solveForGamma(values, CalcValues);
         show(15, CalcValues.Gamma);
         return;
     case 6:
-        solveForConcentration(values);
+        solveForConcentration(values, CalcValues);
         show(15, CalcValues.Concentration);
         return;
     default:
-        solveForCharge(values);
+        solveForCharge(values, CalcValues);
         show(15, CalcValues.Charge);
         return;
     }

@@ -6,7 +6,8 @@
 #include <QChar>
 #include <QString>
 
-/** The calculator's own values; only SolveForUnknown reads or writes them. */
+/** The calculator's own values, kept by its window from one solve to the next; only
+    SolveForUnknown reads or writes them. */
 struct TCalcValues {
     double Omega0 = 0;        ///< w0, natural frequency of one particle
     double IndexRe = 0;       ///< n, real part of the refractive index
@@ -21,8 +22,6 @@ struct TCalcValues {
     double ConstTerm = 0;     ///< H (solving for w)
     double Discriminant = 0;  ///< D (solving for w0 or for w)
 };
-
-extern TCalcValues CalcValues;
 
 /** The calculator window as the solver sees it. */
 class CalcFields {
@@ -44,5 +43,6 @@ extern const QString kNoCalcInputMessage; ///< "Не введены данные
 
 /** Checks the twelve fields of the chosen unknown, converts them pair by pair into
     CalcValues and writes the unknown in the general number format. A conversion or
-    floating-point error is thrown where it arises, before any result is written. */
-void SolveForUnknown(CalcFields& fields);
+    floating-point error is thrown where it arises, before any result is written; the
+    values converted until then stay in CalcValues. */
+void SolveForUnknown(CalcFields& fields, TCalcValues& CalcValues);

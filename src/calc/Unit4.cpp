@@ -267,11 +267,11 @@ QLabel* TCalc::label(int n) const {
 }
 
 void TCalc::Button1Click() {
-    SolveForUnknown(*this);
+    SolveForUnknown(*this, CalcValues);
 }
 
 void TCalc::N3Click() {
-    SolveForUnknown(*this);
+    SolveForUnknown(*this, CalcValues);
 }
 
 void TCalc::N4Click() {

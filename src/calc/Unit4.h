@@ -82,6 +82,7 @@ private:
     std::array<QLineEdit*, 18> m_edits{};
     std::array<QLabel*, 24> m_labels{};
     bool m_placed = false;
+    TCalcValues CalcValues; ///< kept from one solve to the next
 };
 
 extern TCalc* Calc;

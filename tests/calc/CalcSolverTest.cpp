@@ -78,8 +78,9 @@ TEST(CalcSolver, UnknownsComeBackFromTheShownIndex) {
     for (const Medium& medium : kMedia) {
         SCOPED_TRACE(medium.name);
         FakeCalc forward = typed(medium);
-        SolveForUnknown(forward);
-        const TCalcValues typedValues = CalcValues;
+        TCalcValues values;
+        SolveForUnknown(forward, values);
+        const TCalcValues typedValues = values;
         // The plot's model at the same point: another evaluation order, the same digits.
         const TCalcValues& v = typedValues;
         ModelParams = {v.Omega0, v.Gamma, v.Charge, v.Concentration, v.Mass, v.Epsilon0};
@@ -88,7 +89,7 @@ TEST(CalcSolver, UnknownsComeBackFromTheShownIndex) {
 
         for (int index = 2; index <= 7; ++index) {
             FakeCalc inverse = typed(medium, index, forward.fieldText(11));
-            SolveForUnknown(inverse);
+            SolveForUnknown(inverse, values);
             const double found = inverse.shown(15);
             if (index > 3 || medium.lowerRoots) {
                 // n is shown to 15 digits; the damping, a small correction to the relation
@@ -100,7 +101,7 @@ TEST(CalcSolver, UnknownsComeBackFromTheShownIndex) {
             FakeCalc check = typed(medium);
             check.at(index == 2 ? 1 : 13) = inverse.fieldText(15);
             check.at(index == 2 ? 6 : 14) = QStringLiteral("0");
-            SolveForUnknown(check);
+            SolveForUnknown(check, values);
             EXPECT_GT(std::abs(found / (typedValues.*kUnknown[index]) - 1.0), 1e-3) << index;
             EXPECT_NEAR(check.shown(11) / forward.shown(11), 1.0, 1e-9) << index;
         }
@@ -157,10 +158,11 @@ TEST(CalcSolver, OutcomesOfBadAndBorderlineInput) {
             calc.at(edit) = QString::fromUtf8(text);
         for (int edit : {11, 12, 15})
             calc.at(edit) = previous;
-        CalcValues.Omega0 = 42;
-        const TCalcValues before = CalcValues;
+        TCalcValues values;
+        values.Omega0 = 42;
+        const TCalcValues before = values;
 
-        const QString error = errorText([&] { SolveForUnknown(calc); });
+        const QString error = errorText([&] { SolveForUnknown(calc, values); });
 
         const QString text = QString::fromUtf8(c.text);
         EXPECT_EQ(calc.messages, c.ends == Ends::WithMessage ? QStringList(text) : QStringList());
@@ -171,7 +173,7 @@ TEST(CalcSolver, OutcomesOfBadAndBorderlineInput) {
             EXPECT_EQ(calc.fieldText(12), previous) << "n'' stays too";
         }
         if (c.ends == Ends::Quietly || c.ends == Ends::WithMessage) {
-            EXPECT_EQ(std::memcmp(&before, &CalcValues, sizeof before), 0) << "nothing read";
+            EXPECT_EQ(std::memcmp(&before, &values, sizeof before), 0) << "nothing read";
         }
     }
 }
