@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Application.h"
 #include "app/Startup.h"
-#include "app/Unit1.h"
+#include "widgets/Application.h"
+#include "windows/Unit1.h"
 
 int main(int argc, char** argv) {
     VolnografApp app(argc, argv);

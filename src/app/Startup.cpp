@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Startup.h"
 
-#include "Unit1.h"
-#include "Unit2.h"
-#include "calc/Unit4.h"
-#include "settings/Unit3.h"
+#include "windows/Unit1.h"
+#include "windows/Unit2.h"
+#include "windows/Unit3.h"
+#include "windows/Unit4.h"
 
 void createWindows() {
     Form1 = new TForm1;

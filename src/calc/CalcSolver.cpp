@@ -2,7 +2,7 @@
 #include "CalcSolver.h"
 
 #include "model/CheckedFloat.h"
-#include "model/InputParameters.h"
+#include "model/Model.h"
 #include "model/NumberText.h"
 #include "model/ScaledValue.h"
 
@@ -144,7 +144,7 @@ void SolveForUnknown(CalcFields& fields, TCalcValues& CalcValues) {
     for (const Input& in : inputsOf(index))
         CalcValues.*in.value =
             ScaledValue(fields.fieldText(in.mantissa), fields.fieldText(in.exponent), sep);
-    CalcValues.Epsilon0 = electricConstant();
+    CalcValues.Epsilon0 = kElectricConstant;
 
     const Stored values(CalcValues);
     const auto show = [&](int edit, double value) {

@@ -2,8 +2,11 @@
 #include "Model.h"
 
 #include "CheckedFloat.h"
+#include "ScaledValue.h"
 
 TModelParams ModelParams;
+
+const double kElectricConstant = ScaledValue(8.85L, -12.0L);
 
 namespace {
 // The shared terms, each formed in extended precision in the model's own order.

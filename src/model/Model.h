@@ -14,6 +14,9 @@ struct TModelParams {
 
 extern TModelParams ModelParams;
 
+/** The electric constant, formed like a typed value: 8.85 x 10^-12. */
+extern const double kElectricConstant;
+
 /** Real part n(w) = 1 + Q^2 N B / (S P), B = w0^2 - w^2, S = B^2 + w^2 g^2, P = 2 eps0 m. */
 double RefractionRe(double w);
 

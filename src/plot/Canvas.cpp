@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "plot/Canvas.h"
+#include "Canvas.h"
 
 #include <QFont>
 #include <QFontMetrics>

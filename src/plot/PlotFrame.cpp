@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotFrame.h"
 
+#include "Canvas.h"
+#include "PlotState.h"
 #include "model/CheckedFloat.h"
 #include "model/Model.h"
 #include "model/NumberText.h"
 #include "model/ScaledValue.h"
-#include "plot/Canvas.h"
-#include "plot/PlotState.h"
 
 #include <algorithm>
 #include <cstdint>

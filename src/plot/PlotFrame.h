@@ -3,7 +3,7 @@
 // grids and scale values. Positions come from PlotState and the image size.
 #pragma once
 
-#include "settings/PlotSettings.h"
+#include "PlotSettings.h"
 
 #include <QChar>
 #include <QString>

@@ -2,8 +2,8 @@
 // What the plot command reads from and writes into the main window while it runs.
 #pragma once
 
-#include "model/InputParameters.h"
-#include "settings/PlotSettings.h"
+#include "InputParameters.h"
+#include "PlotSettings.h"
 
 class PlotView : public InputFields {
 public:

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its picture, its controls, its modal run and its place on the screen.
-#include "app/JpegImage.h"
-#include "app/Unit2.h"
+#include "widgets/JpegImage.h"
+#include "windows/Unit2.h"
 
 #include "QtPrinters.h"
 #include <QBuffer>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it stands at start, and the program's four windows.
-#include "app/Hint.h"
-#include "app/PlotImage.h"
 #include "app/Startup.h"
-#include "app/Unit1.h"
-#include "app/Unit2.h"
-#include "calc/Unit4.h"
-#include "settings/Unit3.h"
+#include "widgets/Hint.h"
+#include "widgets/PlotImage.h"
+#include "windows/Unit1.h"
+#include "windows/Unit2.h"
+#include "windows/Unit3.h"
+#include "windows/Unit4.h"
 
 #include "QtPrinters.h"
 #include <QAction>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The plot command's first stage, driven through the main window.
 #include "ScriptedDialogs.h"
-#include "app/Unit1.h"
 #include "model/Model.h"
+#include "windows/Unit1.h"
 
 #include "QtPrinters.h"
 #include <QCheckBox>

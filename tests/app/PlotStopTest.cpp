@@ -4,11 +4,11 @@
 #include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
-#include "app/PlotImage.h"
-#include "app/QtDialogs.h"
-#include "app/StatusBar.h"
 #include "model/Model.h"
 #include "plot/PlotState.h"
+#include "widgets/PlotImage.h"
+#include "widgets/QtDialogs.h"
+#include "widgets/StatusBar.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

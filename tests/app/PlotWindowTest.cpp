@@ -2,14 +2,14 @@
 // The plot as the main window runs it: picture, readout and the settings window.
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
-#include "app/PlotImage.h"
 #include "app/Startup.h"
-#include "app/Unit1.h"
 #include "model/Model.h"
 #include "model/NumberText.h"
 #include "plot/PlotState.h"
-#include "settings/ColorPanel.h"
-#include "settings/Unit3.h"
+#include "widgets/ColorPanel.h"
+#include "widgets/PlotImage.h"
+#include "windows/Unit1.h"
+#include "windows/Unit3.h"
 
 #include <QAction>
 #include <QApplication>

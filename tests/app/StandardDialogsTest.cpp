@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialogs as the program shows them: font, colours and the language of their buttons.
 #include "MainWindowShown.h"
-#include "settings/ColorPanel.h"
-#include "settings/Unit3.h"
+#include "widgets/ColorPanel.h"
+#include "windows/Unit3.h"
 
 #include "QtPrinters.h"
 #include <QAbstractButton>

@@ -4,8 +4,8 @@
 #include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
-#include "app/StatusBar.h"
-#include "calc/Unit4.h"
+#include "widgets/StatusBar.h"
+#include "windows/Unit4.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,9 +4,9 @@
 #include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
-#include "app/PlotImage.h"
-#include "calc/Unit4.h"
 #include "files/ProgramFolder.h"
+#include "widgets/PlotImage.h"
+#include "windows/Unit4.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 #include "model/Model.h"
 #include "ErrorText.h"
 #include "model/Errors.h"
-#include "model/InputParameters.h"
+#include "plot/InputParameters.h"
 
 #include "QtPrinters.h"
 
@@ -12,9 +12,7 @@ namespace {
 // The classroom example: an electron gas with w0 = 3E15 and g = 1E13.
 class ModelTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ModelParams = {3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, electricConstant()};
-    }
+    void SetUp() override { ModelParams = {3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, kElectricConstant}; }
 };
 
 } // namespace

@@ -5,11 +5,11 @@
 #include "QtPrinters.h"
 #include "RecordingPlotView.h"
 #include "model/Errors.h"
-#include "model/InputParameters.h"
 #include "model/Model.h"
 #include "model/ScaledValue.h"
 #include "plot/Canvas.h"
 #include "plot/CursorReadout.h"
+#include "plot/InputParameters.h"
 #include "plot/PlotState.h"
 #include "plot/Sweep.h"
 

@@ -4,8 +4,8 @@
 #include "QtPrinters.h"
 #include "RecordingPlotView.h"
 #include "model/Errors.h"
-#include "model/InputParameters.h"
 #include "model/Model.h"
+#include "plot/InputParameters.h"
 #include "plot/PlotState.h"
 #include "plot/Sweep.h"
 

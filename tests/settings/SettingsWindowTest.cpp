@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window: its defaults, the shared colour dialogs, the timer and the layout.
 #include "ScriptedDialogs.h"
-#include "app/StatusBar.h"
-#include "settings/ColorPanel.h"
-#include "settings/Unit3.h"
+#include "widgets/ColorPanel.h"
+#include "widgets/StatusBar.h"
+#include "windows/Unit3.h"
 
 #include "QtPrinters.h"
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/Startup.h"
-#include "app/Unit1.h"
+#include "windows/Unit1.h"
 
 #include <QLineEdit>
 #include <QLocale>

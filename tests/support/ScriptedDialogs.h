@@ -2,7 +2,7 @@
 // Dialogs answered from a script, recording what the program showed.
 #pragma once
 
-#include "app/Dialogs.h"
+#include "widgets/Dialogs.h"
 
 #include <QStringList>
 #include <deque>

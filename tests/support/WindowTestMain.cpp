@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window tests run on the offscreen platform inside the program's own application object.
-#include "app/Application.h"
+#include "widgets/Application.h"
 
 #include <gtest/gtest.h>
 

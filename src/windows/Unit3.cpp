@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit3.h"
 
-#include "ColorPanel.h"
-#include "app/Application.h"
-#include "app/Dialogs.h"
-#include "app/FormBuilder.h"
-#include "app/Hint.h"
-#include "app/HintTracker.h"
-#include "app/StatusBar.h"
+#include "widgets/Application.h"
+#include "widgets/ColorPanel.h"
+#include "widgets/Dialogs.h"
+#include "widgets/FormBuilder.h"
+#include "widgets/Hint.h"
+#include "widgets/HintTracker.h"
+#include "widgets/StatusBar.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "InputParameters.h"
 
-#include "Model.h"
-#include "NumberText.h"
-#include "ScaledValue.h"
+#include "model/Model.h"
+#include "model/NumberText.h"
+#include "model/ScaledValue.h"
 
 const QString kNoInputMessage = QStringLiteral("Не введены данные для построения графика!");
 const QString kBadIntervalMessage =
@@ -25,10 +25,6 @@ double scaled(const InputFields& fields, int mantissaEdit, int exponentEdit) {
 }
 } // namespace
 
-double electricConstant() {
-    return ScaledValue(8.85L, -12.0L);
-}
-
 InputOutcome readInputParameters(InputFields& fields) {
     for (int edit = 1; edit <= kFieldCount; ++edit) {
         if (fields.fieldText(edit).isEmpty()) {
@@ -46,6 +42,6 @@ InputOutcome readInputParameters(InputFields& fields) {
     ModelParams.Concentration = scaled(fields, 3, 9);
     ModelParams.Charge = scaled(fields, 4, 10);
     ModelParams.Mass = scaled(fields, 5, 8);
-    ModelParams.Epsilon0 = electricConstant();
+    ModelParams.Epsilon0 = kElectricConstant;
     return InputOutcome::Loaded;
 }

@@ -2,8 +2,8 @@
 // The settings window: the style of the plot.
 #pragma once
 
-#include "PlotSettings.h"
-#include "app/Dialogs.h"
+#include "plot/PlotSettings.h"
+#include "widgets/Dialogs.h"
 
 #include <QColor>
 #include <QDialog>

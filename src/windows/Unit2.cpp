@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit2.h"
 
-#include "Application.h"
-#include "JpegImage.h"
+#include "widgets/Application.h"
+#include "widgets/JpegImage.h"
 
 #include <QFile>
 #include <QLabel>

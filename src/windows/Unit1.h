@@ -2,8 +2,8 @@
 // The main window: input fields, interval, plot, readouts, menu, toolbar and status bar.
 #pragma once
 
-#include "Dialogs.h"
 #include "plot/PlotCommand.h"
+#include "widgets/Dialogs.h"
 
 #include <QMainWindow>
 #include <array>

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit4.h"
 
-#include "UnknownLayout.h"
-#include "app/Application.h"
-#include "app/Dialogs.h"
-#include "app/FormBuilder.h"
-#include "app/Hint.h"
-#include "app/HintTracker.h"
-#include "app/StatusBar.h"
-#include "files/WindowSnapshot.h"
+#include "calc/UnknownLayout.h"
+#include "widgets/Application.h"
+#include "widgets/Dialogs.h"
+#include "widgets/FormBuilder.h"
+#include "widgets/Hint.h"
+#include "widgets/HintTracker.h"
+#include "widgets/StatusBar.h"
+#include "widgets/WindowSnapshot.h"
 
 #include <QComboBox>
 #include <QFontMetrics>

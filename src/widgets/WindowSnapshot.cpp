@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowSnapshot.h"
 
-#include "ProgramFolder.h"
-#include "WindowPicture.h"
-#include "app/Dialogs.h"
+#include "Dialogs.h"
+#include "files/ProgramFolder.h"
+#include "files/WindowPicture.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

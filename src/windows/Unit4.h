@@ -2,7 +2,7 @@
 // The calculator window: solves the dispersion relation for one unknown.
 #pragma once
 
-#include "CalcSolver.h"
+#include "calc/CalcSolver.h"
 
 #include <QMainWindow>
 #include <array>

@@ -29,6 +29,3 @@ enum class InputOutcome {
 /** Checks the thirteen fields and loads ModelParams field by field (a bad text part-way
     leaves the earlier values stored); conversion and overflow errors are thrown. */
 InputOutcome readInputParameters(InputFields& fields);
-
-/** The electric constant, formed like a typed value: 8.85 x 10^-12. */
-double electricConstant();
