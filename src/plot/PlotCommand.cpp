@@ -51,6 +51,8 @@ void plotCommand(PlotView& view, Canvas& canvas) {
 } // namespace
 
 void runPlotCommand(PlotView& view, Canvas& canvas) {
+    // Nothing of the last command (such as its stop) stays on the status line.
+    view.setStatusText(QString());
     try {
         plotCommand(view, canvas);
     } catch (const PlotStopped&) {

@@ -6,7 +6,8 @@
 
 class Canvas;
 
-/** Runs the plot command into canvas; conversion and floating-point errors end it where
-    they arise, leaving what was drawn and written so far. A stop asked for by the user
-    ends it the same way, with the gauge at 0 and "Построение прервано" in the status line. */
+/** Runs the plot command into canvas, the status line cleared first; conversion and floating-point
+   errors end it where they arise, leaving what was drawn and written so far. A stop asked for by
+   the user ends it the same way, with the gauge at 0 and "Построение прервано" in the status line.
+ */
 void runPlotCommand(PlotView& view, Canvas& canvas);

@@ -119,7 +119,9 @@ void drawFrequencyAxisTitle(Canvas& canvas, const PlotSettings& settings, bool c
     }
     const QString title = QStringLiteral("Wx10(") + texts.exponentW0 +
                           (connected ? QStringLiteral("),Гц") : QStringLiteral(")"));
-    canvas.textOut(fp::wrapSub(PlotState.PlotWidth, connected ? 55 : 45), y, title);
+    // A longer exponent (negative, fractional) moves the title left: it ends at the edge.
+    const std::int32_t offset = std::max(connected ? 55 : 45, canvas.textExtent(title).width());
+    canvas.textOut(fp::wrapSub(PlotState.PlotWidth, offset), y, title);
 }
 
 constexpr std::int32_t kOnePoint[] = {5};

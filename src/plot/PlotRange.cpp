@@ -13,6 +13,8 @@
 #include <limits>
 
 namespace {
+const QString kRangeText = QStringLiteral("Вычисление диапазона значений...");
+
 // The larger of n(0) and n''(w0); n'' is evaluated first, so g = 0 fails before n(0).
 double halfRange() {
     const double peak = RefractionIm(ModelParams.Omega0);
@@ -135,6 +137,8 @@ bool computePlotRange(PlotView& view, int imageWidth, int imageHeight) {
     PlotState.PlotHeight = imageHeight;
     PlotState.PlotWidth = imageWidth;
     setHalfRange();
+    // The two scans take as long as a curve: the status line says what runs.
+    view.setStatusText(kRangeText);
     scan(view, RefractionIm);
 
     computeScales();

@@ -7,7 +7,8 @@ class PlotView;
 /** The vertical range (shown in Edit18 and Edit19), the typed or automatic interval, the
     two widening scans, the scales and the origins, into PlotState. Under the thousand rule
     the automatic interval also expresses the medium's damping and concentration in the
-    plotted unit (see TypedMediumGuard). Returns false when the sweep would never reach the
+    plotted unit (see TypedMediumGuard). The status line says "Вычисление диапазона
+    значений..." during the scans. Returns false when the sweep would never reach the
     end of the interval: PlotState, Edit18 and Edit19 are then put back as they were and
     the interval message is shown. */
 bool computePlotRange(PlotView& view, int imageWidth, int imageHeight);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 #include <cfenv>
@@ -49,17 +50,35 @@ bool isUserInput(QEvent::Type type) {
     }
 }
 
+bool isClick(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The widget of a top-level window of the window system, or the widget itself.
+QWidget* widgetOf(QObject* watched) {
+    if (watched->isWidgetType())
+        return static_cast<QWidget*>(watched);
+    if (watched->isWindowType())
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->windowHandle() == watched)
+                return w;
+    return nullptr;
+}
+
 // The program's window that a close request is for: the widget itself, or the widget of a
 // top-level window of the window system. Pop-ups and tool tips close as they please.
 QWidget* windowClosedBy(QObject* watched) {
-    QWidget* widget = nullptr;
-    if (watched->isWidgetType()) {
-        widget = static_cast<QWidget*>(watched);
-    } else if (watched->isWindowType()) {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->windowHandle() == watched)
-                widget = w;
-    }
+    QWidget* widget = widgetOf(watched);
     if (!widget || !widget->isWindow())
         return nullptr;
     const Qt::WindowType type = widget->windowType();
@@ -80,6 +99,8 @@ BusyGuard::~BusyGuard() {
     // order it came, as if the program had been busy.
     for (Held& held : m_held) {
         if (!held.receiver)
+            continue;
+        if (m_escaped && held.event && isClick(held.event->type()))
             continue;
         if (held.event) {
             QCoreApplication::postEvent(held.receiver, held.event.release());
@@ -107,6 +128,10 @@ bool BusyGuard::look() {
     std::fesetenv(&environment);
     m_sinceLook.restart();
     return m_stop;
+}
+
+void BusyGuard::dropClicksOn(QWidget* control) {
+    m_droppedControls.emplace_back(control);
 }
 
 void BusyGuard::workEnded() {
@@ -140,10 +165,30 @@ bool BusyGuard::eventFilter(QObject* watched, QEvent* event) {
     event->accept();
     if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         m_stop = true;
+        m_escaped = true;
         return true;
     }
+    if (clickOnDropped(watched, event))
+        return true;
     m_held.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
     return true;
+}
+
+bool BusyGuard::clickOnDropped(QObject* watched, QEvent* event) const {
+    if (!isClick(event->type()) || !event->isPointerEvent())
+        return false;
+    QWidget* widget = widgetOf(watched);
+    if (!widget)
+        return false;
+    // A window's clicks are for the control under the pointer.
+    const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+    QWidget* target = widget->isWindow() ? widget->childAt(at) : nullptr;
+    if (!target)
+        target = widget;
+    for (const QPointer<QWidget>& control : m_droppedControls)
+        if (control && (target == control || control->isAncestorOf(target)))
+            return true;
+    return false;
 }
 
 bool BusyGuard::holdClose(QObject* watched, QEvent* event) {

@@ -16,8 +16,10 @@ class QWidget;
     look, and the keyboard and mouse input of every window of the program is held back;
     when it ends, the held input is posted again in its order, so that it is handled as a
     busy program catches up, never inside the command. Esc, or a request to close the main
-    window, asks the command to stop; the close request is handled after the command. A
-    modal box that opens during the command gets its own input. */
+    window, asks the command to stop; the close request is handled after the command. After
+    Esc the held mouse clicks are dropped (the user wanted the program back, not what the
+    impatient clicks would start); typed keys still follow. A modal box that opens during
+    the command gets its own input. */
 class BusyGuard : public QObject {
 public:
     explicit BusyGuard(QWidget* mainWindow);
@@ -31,12 +33,17 @@ public:
     /** The command's work is over: the normal cursor comes back, input stays held until
         the guard ends. */
     void workEnded();
+    /** Clicks on control are dropped, not held: a command clicked again while it runs
+        does not run once more after it. (Its menu item needs no such care: no menu opens
+        while input is held.) */
+    void dropClicksOn(QWidget* control);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool holdClose(QObject* watched, QEvent* event);
+    bool clickOnDropped(QObject* watched, QEvent* event) const;
 
     /** An event to post again when the command ends; without an event, a close request
         for the window. */
@@ -48,7 +55,9 @@ private:
     QPointer<QWidget> m_mainWindow;
     QPointer<QWidget> m_modalAtStart;
     std::vector<Held> m_held;
+    std::vector<QPointer<QWidget>> m_droppedControls;
     QElapsedTimer m_sinceLook;
     bool m_stop = false;
+    bool m_escaped = false;
     bool m_busyCursor = false;
 };

@@ -393,6 +393,7 @@ void TForm1::plot() {
     // Input that comes while the plot runs, or while its error box is open, is handled
     // when the whole command is over.
     BusyGuard guard(this);
+    guard.dropClicksOn(Button1);
     m_busy = &guard;
     runCommand([this] {
         // Whatever the command drew before it ended is shown, also after an error; its

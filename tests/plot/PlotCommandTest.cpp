@@ -22,6 +22,7 @@ const QString kImText =
 const QString kReText = QStringLiteral(
     "Построение зависимости действительной части показателя преломления от частоты...");
 const QString kStoppedText = QStringLiteral("Построение прервано");
+const QString kRangeText = QStringLiteral("Вычисление диапазона значений...");
 
 class PlotCommand : public ::testing::Test {
 protected:
@@ -107,7 +108,7 @@ TEST_F(PlotCommand, AnomalousRegionIsDottedAndTheRestSolid) {
 TEST_F(PlotCommand, ProgressClimbsInEachSweepAndIsResetAtTheEnd) {
     view.typeExample("0", "6E15", "1E12"); // 6000 samples a sweep
     runPlotCommand(view, canvas);
-    EXPECT_EQ(view.statusTexts, (QStringList{kImText, kReText, QString()}));
+    EXPECT_EQ(view.statusTexts, (QStringList{QString(), kRangeText, kImText, kReText, QString()}));
     ASSERT_GE(view.progress.size(), 3u);
     EXPECT_EQ(view.progress.back(), 0);
     // Two sweeps, each 0 to 100 (the last sample lies one step below the end).
@@ -133,7 +134,7 @@ TEST_F(PlotCommand, AnErrorLeavesGaugeAndStatusAsTheyWere) {
     view.fields[1] = QStringLiteral("три");
     EXPECT_THROW(runPlotCommand(view, canvas), ConversionError);
     EXPECT_EQ(view.progress, std::vector<int>{42});
-    EXPECT_TRUE(view.statusTexts.isEmpty());
+    EXPECT_EQ(view.statusTexts, QStringList{QString()}) << "cleared when it started, not since";
 }
 
 TEST_F(PlotCommand, RejectedIntervalDrawsRulersOverThePictureAndResets) {
@@ -144,7 +145,7 @@ TEST_F(PlotCommand, RejectedIntervalDrawsRulersOverThePictureAndResets) {
     EXPECT_EQ(image.pixel(300, 300), qRgb(1, 2, 3));
     EXPECT_EQ(image.pixel(0, 47), view.settings.AxesColor); // a left tick
     EXPECT_EQ(view.progress.back(), 0);
-    EXPECT_EQ(view.statusTexts, QStringList{QString()});
+    EXPECT_EQ(view.statusTexts, (QStringList{QString(), QString()}));
 }
 
 TEST_F(PlotCommand, RefusedStepKeepsTheLastPlotAndEndsAsARejectedInterval) {
@@ -245,10 +246,11 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
         QStringList status;
         QRgb tracing; // the curve that ends near x = 315 (two thirds), or none
     } cases[] = {
-        {0, 8, {kImText, kReText, QString()}, 0},
-        {2, 2, {kStoppedText}, 0},
-        {6, 6, {kImText, kStoppedText}, blue},
-        {8, 8, {kImText, kReText, kStoppedText}, red},
+        {0, 8, {QString(), kRangeText, kImText, kReText, QString()}, 0},
+        {2, 2, {QString(), kRangeText, kStoppedText}, 0},
+        {4, 4, {QString(), kRangeText, kStoppedText}, 0},
+        {6, 6, {QString(), kRangeText, kImText, kStoppedText}, blue},
+        {8, 8, {QString(), kRangeText, kImText, kReText, kStoppedText}, red},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stopAt);
@@ -261,8 +263,9 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
         EXPECT_EQ(view.stopChecks, c.questions);
         EXPECT_EQ(view.statusTexts, c.status);
         EXPECT_EQ(view.progress.back(), 0);
-        EXPECT_EQ(countColour(untouched) == 473 * 473, c.stopAt == 2) << "the scans draw nothing";
-        EXPECT_EQ(countColour(blue) > 0, c.stopAt != 2);
+        const bool inScans = c.stopAt == 2 || c.stopAt == 4;
+        EXPECT_EQ(countColour(untouched) == 473 * 473, inScans) << "the scans draw nothing";
+        EXPECT_EQ(countColour(blue) > 0, !inScans);
         EXPECT_EQ(countColour(red) > 0, c.stopAt == 0 || c.tracing == red);
         if (c.tracing) {
             EXPECT_EQ(PlotState.SweepFreq, 2 * kSamplesPerStopCheck * 488281250000.0);

@@ -168,13 +168,15 @@ TEST_F(PlotFrame, AxisTitles) {
         {false, true, true, 999.99, "2", "1,5E20", 30, "W", "n(w),n\"(w) x10(20)"},
         {true, true, true, 1000, "15", "2,5E-5", 55, "Wx10(15),Гц", "n(w),n\"(w) x10(-5)"},
         {false, true, true, 3000, "15", "", 45, "Wx10(15)", "n(w),n\"(w) x10()"},
+        // A negative fractional exponent: the title, 67 pixels wide, ends at the right edge.
+        {true, true, true, 1000, "-14,25", "2,5E-5", 67, "Wx10(-14,25),Гц", "n(w),n\"(w) x10(-5)"},
         // A range text without an exponent gives its last two characters, or its only one.
         {true, true, true, 500, "2", "1,25", 40, "W,Гц", "n(w),n\"(w) x10(25)"},
         {true, true, true, 500, "2", "7", 40, "W,Гц", "n(w),n\"(w) x10(7)"},
         {true, false, false, 1000, "15", "2,5E-5", 55, nullptr, nullptr},
         {false, false, false, 500, "2", "2,5E-5", 30, nullptr, nullptr},
     };
-    const QRect bandOX(kSide - 60, 110, 60, textHeight());
+    const QRect bandOX(kSide - 80, 110, 80, textHeight());
     const QRect bandOY(15, 10, kSide - 15, textHeight());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rangeMax);
@@ -188,8 +190,11 @@ TEST_F(PlotFrame, AxisTitles) {
         DrawAxesLayer(canvas, settings, c.connected, texts);
 
         std::vector<Text> titles;
-        if (c.titleOXText)
+        if (c.titleOXText) {
             titles.push_back({kSide - c.offsetOX, 110, c.titleOXText});
+            EXPECT_LE(canvas.textExtent(QString::fromUtf8(c.titleOXText)).width(), c.offsetOX)
+                << "the title fits the image";
+        }
         if (c.titleOYText)
             titles.push_back({20, 10, c.titleOYText});
         const QImage expected = expectedTexts(titles, kLabel);
