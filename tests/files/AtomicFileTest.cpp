@@ -3,6 +3,7 @@
 #include "files/AtomicFile.h"
 #include "ErrorText.h"
 #include "FileBytes.h"
+#include "ProcessLimit.h"
 #include "QtPrinters.h"
 #include "files/FileErrors.h"
 #include "files/GrafcFile.h"
@@ -11,27 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
-
-namespace {
-/** Lowers one soft limit of the process for a scope. */
-class Limit {
-public:
-    Limit(int resource, rlim_t value) : m_resource(resource) {
-        getrlimit(m_resource, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = value;
-        setrlimit(m_resource, &lowered);
-    }
-    ~Limit() { setrlimit(m_resource, &m_saved); }
-
-private:
-    int m_resource;
-    rlimit m_saved{};
-};
-} // namespace
 
 TEST(AtomicFile, FailuresAreToldByTheirMeaning) {
     QTemporaryDir dir;
@@ -62,13 +43,11 @@ TEST(AtomicFile, AFailurePartWayLeavesTheOldFileWhole) {
     const QString path = dir.filePath(QStringLiteral("a.grafc"));
     writeBytes(path, "old\r\n");
     // A file size limit stops the write after a few bytes, as a full disk would.
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     int error = 0;
     {
-        const Limit small(RLIMIT_FSIZE, 8);
+        const FileSizeLimit small(8);
         error = writeFileAtomically(path, QByteArray(100, 'n'));
     }
-    std::signal(SIGXFSZ, previous);
     EXPECT_EQ(error, EFBIG);
     EXPECT_EQ(readBytes(path), QByteArray("old\r\n"));
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("a.grafc")}) << "no half file";
