@@ -13,9 +13,18 @@
 #include <utility>
 
 namespace {
+int& temporaryFailure() {
+    static int error = 0;
+    return error;
+}
+
 /** A new file in the folder under a free short name (so that a long final name does not
     make it fail); its descriptor, or -1 with errno. */
 int createBeside(const QString& folder, QByteArray& name) {
+    if (temporaryFailure() != 0) {
+        errno = temporaryFailure();
+        return -1;
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = QFile::encodeName(
             QStringLiteral("%1/.volnograf-%2.tmp")
@@ -79,6 +88,11 @@ FileReplacement::FileReplacement(const QString& path) {
     if (m_fd < 0) {
         m_error = errno;
         m_temporary.clear();
+        // A shared folder may forbid new files and still let its files be written.
+        if ((m_error == EACCES || m_error == EPERM) && regular) {
+            m_fd = ::open(m_target.constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+            m_error = m_fd < 0 ? errno : 0;
+        }
         return;
     }
     if (regular && ::fchmod(m_fd, old.st_mode & 07777) != 0)
@@ -131,4 +145,8 @@ int FileReplacement::commit(QByteArrayView bytes) {
 int writeFileAtomically(const QString& path, QByteArrayView bytes) {
     FileReplacement file(path);
     return file.commit(bytes);
+}
+
+int setTemporaryFileFailure(int error) {
+    return std::exchange(temporaryFailure(), error);
 }

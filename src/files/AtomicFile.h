@@ -8,7 +8,9 @@
 
 /** The replacement of one file. Its bytes go into a new hidden file beside it, flushed to
     disk and then renamed over the old one; until then the old file stays as it was, and a
-    replacement that does not end in commit() leaves nothing behind. */
+    replacement that does not end in commit() leaves nothing behind. In a folder where no
+    new file may be made for lack of permission, an existing file that may be written is
+    written in place instead, as a plain save does. */
 class FileReplacement {
 public:
     explicit FileReplacement(const QString& path);
@@ -27,7 +29,7 @@ private:
     void fail(int error);
 
     QByteArray m_target;
-    QByteArray m_temporary;
+    QByteArray m_temporary; ///< empty while writing in place
     int m_fd = -1;
     int m_error = 0;
 };
@@ -35,3 +37,8 @@ private:
 /** Writes the bytes to path as a FileReplacement does; the system's error number of the step
     that failed, 0 on success. */
 [[nodiscard]] int writeFileAtomically(const QString& path, QByteArrayView bytes);
+
+/** Makes the creation of temporary files fail with the error number (0: as the system
+    answers) and returns the previous setting. Tests stand in with it for folders they
+    cannot make unwritable. */
+int setTemporaryFileFailure(int error);

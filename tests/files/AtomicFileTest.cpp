@@ -53,6 +53,33 @@ TEST(AtomicFile, AFailurePartWayLeavesTheOldFileWhole) {
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("a.grafc")}) << "no half file";
 }
 
+TEST(AtomicFile, WhereNoNewFileMayBeMadeAWritableFileIsWrittenInPlace) {
+    const struct {
+        const char* name;
+        int refusal;       // why no file can be made beside the old one
+        QByteArray before; // null: no old file
+        int result;
+        QByteArray after;
+    } cases[] = {
+        {"no permission: written in place", EACCES, "older and longer\r\n", 0, "new"},
+        {"no permission and no file to write", EACCES, {}, EACCES, {}},
+        {"a full disk is no matter of permission", ENOSPC, "old", ENOSPC, "old"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lesson.grafc"));
+        if (!c.before.isNull())
+            writeBytes(path, c.before);
+        // A shared class folder, as the tests may run as root and no permission stops them.
+        const int previous = setTemporaryFileFailure(c.refusal);
+        const int result = writeFileAtomically(path, "new");
+        setTemporaryFileFailure(previous);
+        EXPECT_EQ(result, c.result) << c.name;
+        EXPECT_EQ(readBytes(path), c.after) << c.name;
+        EXPECT_EQ(filesIn(dir.path()).size(), c.before.isNull() ? 0 : 1) << c.name;
+    }
+}
+
 TEST(AtomicFile, ReplacesTheFileALinkPointsToAndKeepsItsMode) {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("target.grafc"));
