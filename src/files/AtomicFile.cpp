@@ -1,21 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AtomicFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
 namespace {
+/** The age after which a temporary file of the program belongs to no running save. */
+constexpr std::time_t kStaleSeconds = 10 * 60;
+
 int& temporaryFailure() {
     static int error = 0;
     return error;
+}
+
+/** The names the program gives its temporary files, and no other. */
+const QRegularExpression& temporaryName() {
+    static const QRegularExpression name(QStringLiteral("^\\.volnograf-[0-9a-f]{8}\\.tmp$"));
+    return name;
+}
+
+/** Removes the program's own temporary files in the folder that no running save can still
+    be writing: those of a save killed halfway would otherwise stay for ever. */
+void removeStaleTemporaries(const QString& folder) {
+    const QStringList names = QDir(folder).entryList({QStringLiteral(".volnograf-*.tmp")},
+                                                     QDir::Files | QDir::Hidden | QDir::System);
+    const std::time_t before = std::time(nullptr) - kStaleSeconds;
+    for (const QString& name : names) {
+        if (!temporaryName().match(name).hasMatch())
+            continue;
+        const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + name);
+        struct stat info {};
+        if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == ::geteuid() && info.st_mtime < before)
+            ::unlink(path.constData());
+    }
 }
 
 /** A new file in the folder under a free short name (so that a long final name does not
@@ -84,6 +113,7 @@ FileReplacement::FileReplacement(const QString& path) {
         m_error = errno;
         return;
     }
+    removeStaleTemporaries(folder);
     m_fd = createBeside(folder, m_temporary);
     if (m_fd < 0) {
         m_error = errno;

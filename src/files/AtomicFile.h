@@ -10,7 +10,8 @@
     disk and then renamed over the old one; until then the old file stays as it was, and a
     replacement that does not end in commit() leaves nothing behind. In a folder where no
     new file may be made for lack of permission, an existing file that may be written is
-    written in place instead, as a plain save does. */
+    written in place instead, as a plain save does. Making one also removes the program's
+    own temporary files in that folder that a save cut short long ago left behind. */
 class FileReplacement {
 public:
     explicit FileReplacement(const QString& path);

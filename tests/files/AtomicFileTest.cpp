@@ -8,6 +8,7 @@
 #include "files/FileErrors.h"
 #include "files/GrafcFile.h"
 
+#include <QDateTime>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -78,6 +79,28 @@ TEST(AtomicFile, WhereNoNewFileMayBeMadeAWritableFileIsWrittenInPlace) {
         EXPECT_EQ(readBytes(path), c.after) << c.name;
         EXPECT_EQ(filesIn(dir.path()).size(), c.before.isNull() ? 0 : 1) << c.name;
     }
+}
+
+TEST(AtomicFile, ASaveRemovesItsOwnTemporaryFilesLeftLongAgoAndNothingElse) {
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        int age; // seconds
+        bool stays;
+    } cases[] = {
+        {".volnograf-0123abcd.tmp", 3600, false}, // a save killed an hour ago
+        {".volnograf-89abcdef.tmp", 60, true},    // a save that may still be running
+        {".volnograf-notes.tmp", 3600, true},     // no name the program gives
+    };
+    for (const auto& c : cases) {
+        QFile file(dir.filePath(QString::fromUtf8(c.name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-c.age),
+                         QFileDevice::FileModificationTime);
+    }
+    ASSERT_EQ(writeFileAtomically(dir.filePath(QStringLiteral("a.grafc")), "new"), 0);
+    for (const auto& c : cases)
+        EXPECT_EQ(QFile::exists(dir.filePath(QString::fromUtf8(c.name))), c.stays) << c.name;
 }
 
 TEST(AtomicFile, ReplacesTheFileALinkPointsToAndKeepsItsMode) {
