@@ -15,6 +15,7 @@
 #include "Unit2.h"
 #include "calc/Unit4.h"
 #include "files/GrafcFile.h"
+#include "files/ProgramFolder.h"
 #include "files/WindowSnapshot.h"
 #include "plot/Canvas.h"
 #include "plot/CursorReadout.h"
@@ -529,7 +530,8 @@ bool TForm1::saveInputFields() {
     GrafcTexts texts;
     for (int n = 1; n <= 13; ++n)
         texts[static_cast<std::size_t>(n - 1)] = edit(n)->text();
-    const std::optional<QString> chosen = dialogs().saveFileName(kGrafcFilter, m_lastSaveName);
+    const std::optional<QString> chosen = dialogs().saveFileName(
+        kGrafcFilter, m_lastSaveName.isEmpty() ? firstDialogFolder() : m_lastSaveName);
     if (!chosen)
         return false;
     m_lastSaveName = *chosen;
@@ -543,7 +545,8 @@ void TForm1::SaveInputData() {
 }
 
 void TForm1::LoadInputData() {
-    const std::optional<QString> chosen = dialogs().openFileName(kGrafcFilter, m_lastOpenName);
+    const std::optional<QString> chosen = dialogs().openFileName(
+        kGrafcFilter, m_lastOpenName.isEmpty() ? firstDialogFolder() : m_lastOpenName);
     if (!chosen)
         return;
     m_lastOpenName = *chosen;
