@@ -136,4 +136,5 @@ TEST_F(WindowSnapshot, CalculatorPicturedIntoCalculBmpAfterItsMessage) {
               QStringList{QStringLiteral("Расчеты сохранены в текущую папку программы !")});
     const QImage image(calcul);
     EXPECT_EQ(image.size(), Calc->frameGeometry().size() + QSize(1, 1));
+    EXPECT_EQ(QFileInfo(calcul).size(), bmpFileSize(Calc->frameGeometry().size()));
 }
