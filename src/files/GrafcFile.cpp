@@ -7,12 +7,13 @@
 
 #include <QFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 constexpr char kEndOfFile = 0x1A;
 constexpr char kExtension[] = ".grafc";
-/** A real file holds a few hundred bytes; reading stops here, as at the end of the file, so
-    that a device without end (a named character device) cannot hang the program. */
-constexpr qint64 kReadLimit = 1 << 20;
 constexpr int kReadError = 100;
 constexpr int kNotOpen = 103;
 
@@ -59,15 +60,11 @@ GrafcTexts readGrafc(QIODevice& device) {
     GrafcTexts texts;
     LineReader reader(texts);
     char chunk[4096];
-    qint64 total = 0;
-    while (total < kReadLimit) {
+    for (;;) {
         const qint64 got = device.read(chunk, sizeof chunk);
         if (got < 0)
             throw FileError(ioErrorText(kReadError));
-        if (got == 0)
-            break;
-        total += got;
-        if (!reader.take(QByteArrayView(chunk, got)))
+        if (got == 0 || !reader.take(QByteArrayView(chunk, got)))
             break;
     }
     reader.finish();
@@ -94,8 +91,21 @@ void saveGrafcFile(const QString& path, const GrafcTexts& texts) {
 }
 
 GrafcTexts loadGrafcFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file is read: a named pipe would wait for a writer and a device may
+    // never end. Opened without waiting, and looked at again once open, in case another
+    // file took the name meanwhile.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
         throw FileError(ioErrorText(kNotOpen));
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError(ioErrorText(kNotOpen));
+    QFile file;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw FileError(ioErrorText(kNotOpen));
+    }
     return readGrafc(file);
 }

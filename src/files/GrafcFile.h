@@ -27,5 +27,7 @@ QString grafcPath(const QString& chosenName);
     FileError with the text of its system error. */
 void saveGrafcFile(const QString& path, const GrafcTexts& texts);
 
-/** Reads the file named exactly path; one that cannot be opened throws "I/O error 103". */
+/** Reads the file named exactly path, to the end of its thirteenth line however long; one
+    that cannot be opened or is no regular file (a named pipe, a device, a folder) throws
+    "I/O error 103" at once. */
 GrafcTexts loadGrafcFile(const QString& path);

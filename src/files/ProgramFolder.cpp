@@ -2,6 +2,9 @@
 #include "ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <utility>
 
 namespace {
@@ -20,6 +23,11 @@ QString besideProgram(const QString& fileName) {
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
     return folder + fileName;
+}
+
+QString firstDialogFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString setProgramFolder(const QString& folder) {

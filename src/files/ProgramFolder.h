@@ -10,6 +10,11 @@ QString programFolder();
 /** The full path of a file beside the executable. */
 QString besideProgram(const QString& fileName);
 
+/** Where the file dialogs start before a name has been chosen in them: the user's documents
+    folder, or the home folder where there is none. Never the program's own folder, which an
+    uninstall deletes. */
+QString firstDialogFolder();
+
 /** Makes programFolder() answer folder instead (an empty text restores the executable's);
     returns the previous setting. Tests point it at folders of their own. */
 QString setProgramFolder(const QString& folder);

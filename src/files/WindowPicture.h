@@ -2,6 +2,8 @@
 // The picture of a window written as a BMP file: what stays the same whatever the window.
 #pragma once
 
+#include "AtomicFile.h"
+
 #include <QImage>
 #include <QString>
 
@@ -9,10 +11,23 @@
     pixel wider and one pixel taller than that size, stretched without smoothing. */
 QImage stretchedByOnePixel(const QImage& shown, const QSize& outer);
 
-/** Throws FileError "Cannot create file "PATH". REASON" when no file can be created in the
-    folder of path; creates nothing that stays. */
-void checkCreatable(const QString& path);
+/** The size in bytes of the BMP file of a window of the outer size: the headers and the rows
+    of its stretched picture, padded to four bytes. */
+qint64 bmpFileSize(const QSize& outer);
 
-/** Writes the picture as an uncompressed Windows bitmap, replacing the file at path whole;
-    a failure throws FileError "Cannot create file "PATH". REASON". */
-void writeBmpFile(const QImage& picture, const QString& path);
+/** The BMP file of a window's picture, its room on the disk taken before the picture is made,
+    so that a folder or a disk that cannot take it is known before anyone is told it is
+    saved. Failures throw FileError "Cannot create file "PATH". REASON". */
+class PictureFile {
+public:
+    /** Takes the room of the picture of a window of the outer size in a replacement of the
+        file at path. */
+    PictureFile(const QString& path, const QSize& outer);
+    /** Writes the picture as an uncompressed Windows bitmap and puts the file in place,
+        replacing the old one whole. */
+    void write(const QImage& picture);
+
+private:
+    QString m_path;
+    FileReplacement m_file;
+};

@@ -42,8 +42,9 @@ public:
     /** A question with the information icon: Yes/No, or Yes/No/Cancel when withCancel. */
     virtual Answer ask(const QString& caption, const QString& text, bool withCancel,
                        Answer defaultButton) = 0;
-    virtual std::optional<QString> openFileName(const QString& filter, const QString& last) = 0;
-    virtual std::optional<QString> saveFileName(const QString& filter, const QString& last) = 0;
+    /** The file dialogs offer start: the name chosen last, or the folder to begin in. */
+    virtual std::optional<QString> openFileName(const QString& filter, const QString& start) = 0;
+    virtual std::optional<QString> saveFileName(const QString& filter, const QString& start) = 0;
     /** Opens with initial and the given custom colours; when the user confirms, the custom
         colours take what the dialog holds then. */
     virtual std::optional<QColor> chooseColor(const QColor& initial,

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QMessageBox>
@@ -13,6 +14,12 @@
 namespace {
 QWidget* owner() {
     return QApplication::activeWindow();
+}
+
+/** A name chosen before is offered again; a folder is only where the dialog begins. */
+void offerName(QFileDialog& dialog, const QString& start) {
+    if (!start.isEmpty() && !QFileInfo(start).isDir())
+        dialog.selectFile(start);
 }
 
 void box(QMessageBox::Icon icon, const QString& text) {
@@ -57,23 +64,21 @@ Dialogs::Answer QtDialogs::ask(const QString& caption, const QString& text, bool
     return Answer::Cancel;
 }
 
-std::optional<QString> QtDialogs::openFileName(const QString& filter, const QString& last) {
-    QFileDialog dialog(owner(), QString(), last, filter);
+std::optional<QString> QtDialogs::openFileName(const QString& filter, const QString& start) {
+    QFileDialog dialog(owner(), QString(), start, filter);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (!last.isEmpty())
-        dialog.selectFile(last);
+    offerName(dialog, start);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> QtDialogs::saveFileName(const QString& filter, const QString& last) {
-    QFileDialog dialog(owner(), QString(), last, filter);
+std::optional<QString> QtDialogs::saveFileName(const QString& filter, const QString& start) {
+    QFileDialog dialog(owner(), QString(), start, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (!last.isEmpty())
-        dialog.selectFile(last);
+    offerName(dialog, start);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

@@ -10,8 +10,8 @@ public:
     void showError(const QString& text) override;
     Answer ask(const QString& caption, const QString& text, bool withCancel,
                Answer defaultButton) override;
-    std::optional<QString> openFileName(const QString& filter, const QString& last) override;
-    std::optional<QString> saveFileName(const QString& filter, const QString& last) override;
+    std::optional<QString> openFileName(const QString& filter, const QString& start) override;
+    std::optional<QString> saveFileName(const QString& filter, const QString& start) override;
     std::optional<QColor> chooseColor(const QColor& initial, CustomColors& customColors) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
 };

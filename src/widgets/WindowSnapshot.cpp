@@ -52,10 +52,9 @@ QImage renderWindow(QWidget* window, const QRect& outer) {
 
 void SaveWindowSnapshot(QWidget* window, const QString& fileName, const QString& message,
                         bool messageFirst) {
-    const QString path = besideProgram(fileName);
+    // The user is told "saved" only once the whole file has its room on the disk.
+    PictureFile file(besideProgram(fileName), window->frameGeometry().size());
     if (messageFirst) {
-        // The user is told "saved" only where the file can be written.
-        checkCreatable(path);
         dialogs().showMessage(message);
         letTheScreenSettle();
     }
@@ -63,7 +62,7 @@ void SaveWindowSnapshot(QWidget* window, const QString& fileName, const QString&
     QImage shown = readScreen(window, outer);
     if (shown.isNull())
         shown = renderWindow(window, outer);
-    writeBmpFile(stretchedByOnePixel(shown, outer.size()), path);
+    file.write(stretchedByOnePixel(shown, outer.size()));
     if (!messageFirst)
         dialogs().showMessage(message);
 }

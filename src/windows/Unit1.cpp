@@ -5,6 +5,7 @@
 #include "Unit3.h"
 #include "Unit4.h"
 #include "files/GrafcFile.h"
+#include "files/ProgramFolder.h"
 #include "plot/Canvas.h"
 #include "plot/CursorReadout.h"
 #include "widgets/Application.h"
@@ -533,7 +534,8 @@ bool TForm1::saveInputFields() {
     GrafcTexts texts;
     for (int n = 1; n <= 13; ++n)
         texts[static_cast<std::size_t>(n - 1)] = edit(n)->text();
-    const std::optional<QString> chosen = dialogs().saveFileName(kGrafcFilter, m_lastSaveName);
+    const std::optional<QString> chosen = dialogs().saveFileName(
+        kGrafcFilter, m_lastSaveName.isEmpty() ? firstDialogFolder() : m_lastSaveName);
     if (!chosen)
         return false;
     m_lastSaveName = *chosen;
@@ -547,7 +549,8 @@ void TForm1::SaveInputData() {
 }
 
 void TForm1::LoadInputData() {
-    const std::optional<QString> chosen = dialogs().openFileName(kGrafcFilter, m_lastOpenName);
+    const std::optional<QString> chosen = dialogs().openFileName(
+        kGrafcFilter, m_lastOpenName.isEmpty() ? firstDialogFolder() : m_lastOpenName);
     if (!chosen)
         return;
     m_lastOpenName = *chosen;

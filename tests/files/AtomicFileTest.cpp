@@ -3,35 +3,17 @@
 #include "files/AtomicFile.h"
 #include "ErrorText.h"
 #include "FileBytes.h"
+#include "ProcessLimit.h"
 #include "QtPrinters.h"
 #include "files/FileErrors.h"
 #include "files/GrafcFile.h"
 
+#include <QDateTime>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
-
-namespace {
-/** Lowers one soft limit of the process for a scope. */
-class Limit {
-public:
-    Limit(int resource, rlim_t value) : m_resource(resource) {
-        getrlimit(m_resource, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = value;
-        setrlimit(m_resource, &lowered);
-    }
-    ~Limit() { setrlimit(m_resource, &m_saved); }
-
-private:
-    int m_resource;
-    rlimit m_saved{};
-};
-} // namespace
 
 TEST(AtomicFile, FailuresAreToldByTheirMeaning) {
     QTemporaryDir dir;
@@ -62,16 +44,63 @@ TEST(AtomicFile, AFailurePartWayLeavesTheOldFileWhole) {
     const QString path = dir.filePath(QStringLiteral("a.grafc"));
     writeBytes(path, "old\r\n");
     // A file size limit stops the write after a few bytes, as a full disk would.
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     int error = 0;
     {
-        const Limit small(RLIMIT_FSIZE, 8);
+        const FileSizeLimit small(8);
         error = writeFileAtomically(path, QByteArray(100, 'n'));
     }
-    std::signal(SIGXFSZ, previous);
     EXPECT_EQ(error, EFBIG);
     EXPECT_EQ(readBytes(path), QByteArray("old\r\n"));
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("a.grafc")}) << "no half file";
+}
+
+TEST(AtomicFile, WhereNoNewFileMayBeMadeAWritableFileIsWrittenInPlace) {
+    const struct {
+        const char* name;
+        int refusal;       // why no file can be made beside the old one
+        QByteArray before; // null: no old file
+        int result;
+        QByteArray after;
+    } cases[] = {
+        {"no permission: written in place", EACCES, "older and longer\r\n", 0, "new"},
+        {"no permission and no file to write", EACCES, {}, EACCES, {}},
+        {"a full disk is no matter of permission", ENOSPC, "old", ENOSPC, "old"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lesson.grafc"));
+        if (!c.before.isNull())
+            writeBytes(path, c.before);
+        // A shared class folder, as the tests may run as root and no permission stops them.
+        const int previous = setTemporaryFileFailure(c.refusal);
+        const int result = writeFileAtomically(path, "new");
+        setTemporaryFileFailure(previous);
+        EXPECT_EQ(result, c.result) << c.name;
+        EXPECT_EQ(readBytes(path), c.after) << c.name;
+        EXPECT_EQ(filesIn(dir.path()).size(), c.before.isNull() ? 0 : 1) << c.name;
+    }
+}
+
+TEST(AtomicFile, ASaveRemovesItsOwnTemporaryFilesLeftLongAgoAndNothingElse) {
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        int age; // seconds
+        bool stays;
+    } cases[] = {
+        {".volnograf-0123abcd.tmp", 3600, false}, // a save killed an hour ago
+        {".volnograf-89abcdef.tmp", 60, true},    // a save that may still be running
+        {".volnograf-notes.tmp", 3600, true},     // no name the program gives
+    };
+    for (const auto& c : cases) {
+        QFile file(dir.filePath(QString::fromUtf8(c.name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-c.age),
+                         QFileDevice::FileModificationTime);
+    }
+    ASSERT_EQ(writeFileAtomically(dir.filePath(QStringLiteral("a.grafc")), "new"), 0);
+    for (const auto& c : cases)
+        EXPECT_EQ(QFile::exists(dir.filePath(QString::fromUtf8(c.name))), c.stays) << c.name;
 }
 
 TEST(AtomicFile, ReplacesTheFileALinkPointsToAndKeepsItsMode) {

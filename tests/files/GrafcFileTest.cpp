@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes of a .grafc file and the path a save writes.
 #include "files/GrafcFile.h"
+#include "ErrorText.h"
 #include "QtPrinters.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <sys/stat.h>
 
 namespace {
 GrafcTexts textsOf(const QStringList& lines) {
@@ -30,6 +37,7 @@ QStringList numbered(int count) {
 
 TEST(GrafcFile, ReadsLineTextsAsTheyStand) {
     const QByteArray longText(5000, '7'); // longer than one read of the file
+    const QByteArray hugeText(3 << 20, '8');
     const struct {
         const char* name;
         QByteArray bytes;
@@ -51,10 +59,41 @@ TEST(GrafcFile, ReadsLineTextsAsTheyStand) {
         {"the byte the code page leaves undefined", "\x98", {QString(QChar(0x98))}},
         {"more than thirteen", numbered(15).join("\r\n").toLatin1(), numbered(13)},
         {"a text longer than a read", "1\r\n" + longText + "\r\n3", {"1", longText, "3"}},
+        {"a first line of 3 MB", hugeText + "\r\n" + numbered(13).mid(1).join("\r\n").toLatin1(),
+         QStringList{hugeText} + numbered(13).mid(1)},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(read(c.bytes), textsOf(c.texts)) << c.name;
-    EXPECT_FALSE(loadGrafcFile(QStringLiteral("/dev/zero"))[0].isEmpty()) << "ends, never hangs";
+    for (const auto& c : cases) {
+        const GrafcTexts got = read(c.bytes), wanted = textsOf(c.texts);
+        // A failure shows the start of the line and its length, not megabytes of it.
+        for (std::size_t i = 0; i < got.size(); ++i)
+            if (got[i] != wanted[i])
+                ADD_FAILURE() << c.name << ", line " << i + 1 << ": \""
+                              << got[i].left(40).toStdString() << "\" of " << got[i].size()
+                              << " characters, not \"" << wanted[i].left(40).toStdString()
+                              << "\" of " << wanted[i].size();
+    }
+}
+
+TEST(GrafcFile, WhatIsNoRegularFileIsRefusedAtOnce) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.grafc"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const struct {
+        const char* name;
+        QString path;
+    } cases[] = {
+        {"a device without end", QStringLiteral("/dev/zero")},
+        {"a named pipe nobody writes to", pipe},
+    };
+    for (const auto& c : cases) {
+        auto load = std::async(std::launch::async,
+                               [&] { return errorText([&] { loadGrafcFile(c.path); }); });
+        const bool atOnce = load.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+        if (!atOnce) // a writer that comes and goes lets a waiting load end
+            QFile(c.path).open(QIODevice::WriteOnly);
+        EXPECT_TRUE(atOnce) << c.name;
+        EXPECT_EQ(load.get(), QStringLiteral("I/O error 103")) << c.name;
+    }
 }
 
 TEST(GrafcFile, WritesThirteenLinesInWindows1251WithCrLf) {

@@ -2,9 +2,11 @@
 // The picture of the main window, grafic.bmp, from the menu and from the toolbar.
 #include "FileBytes.h"
 #include "MainWindowShown.h"
+#include "ProcessLimit.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
 #include "files/ProgramFolder.h"
+#include "files/WindowPicture.h"
 #include "widgets/PlotImage.h"
 #include "windows/Unit4.h"
 
@@ -18,6 +20,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 namespace {
 class WindowSnapshot : public MainWindowShown {
@@ -72,6 +75,7 @@ TEST_F(WindowSnapshot, WholeWindowOnePixelLargerAsUncompressedBmp) {
     EXPECT_EQ(field(b, 30), 0) << "no compression";
     const int row = ((outer.width() + 1) * (field(b, 28) & 0xffff) + 31) / 32 * 4;
     EXPECT_EQ(field(b, 10) + row * (outer.height() + 1), b.size()) << "rows padded to 4 bytes";
+    EXPECT_EQ(bmpFileSize(outer.size()), b.size()) << "the room taken before the picture";
 
     // Where the screen cannot be read, the window's own rendering at its place.
     const QImage image(picture());
@@ -93,15 +97,32 @@ TEST_F(WindowSnapshot, FileGoesBesideTheExecutableNotTheWorkingFolder) {
     EXPECT_TRUE(filesIn(dir.path()).isEmpty());
 }
 
-TEST_F(WindowSnapshot, FolderThatCannotBeWrittenRefusesWithoutTheMessage) {
-    const QString missing = dir.filePath(QStringLiteral("gone"));
-    setProgramFolder(missing);
-    Form1->N7->trigger();
-    Form1->ToolButton3->click();
-    const QString error = QStringLiteral("Cannot create file \"%1/grafic.bmp\". %2.")
-                              .arg(missing, QString::fromLocal8Bit(strerror(ENOENT)));
-    EXPECT_EQ(script->errors, QStringList(2, error));
-    EXPECT_TRUE(script->messages.isEmpty()) << "never told saved when it was not";
+TEST_F(WindowSnapshot, FolderOrDiskThatCannotTakeThePictureRefusesWithoutTheMessage) {
+    const struct {
+        const char* name;
+        QString folder;
+        rlim_t sizeLimit; // 0: none
+        int error;
+    } cases[] = {
+        {"a folder that is gone", dir.filePath(QStringLiteral("gone")), 0, ENOENT},
+        {"a disk with room for an empty file only", dir.path(), 4096, EFBIG},
+    };
+    for (const auto& c : cases) {
+        DialogsScript each;
+        setProgramFolder(c.folder);
+        {
+            std::optional<FileSizeLimit> limit;
+            if (c.sizeLimit != 0)
+                limit.emplace(c.sizeLimit);
+            Form1->N7->trigger();
+            Form1->ToolButton3->click();
+        }
+        const QString error = QStringLiteral("Cannot create file \"%1/grafic.bmp\". %2.")
+                                  .arg(c.folder, QString::fromLocal8Bit(strerror(c.error)));
+        EXPECT_EQ(each->errors, QStringList(2, error)) << c.name;
+        EXPECT_TRUE(each->messages.isEmpty()) << c.name << ": never told saved when it was not";
+        EXPECT_TRUE(filesIn(dir.path()).isEmpty()) << c.name << ": nothing left behind";
+    }
 }
 
 TEST_F(WindowSnapshot, CalculatorPicturedIntoCalculBmpAfterItsMessage) {
@@ -115,4 +136,5 @@ TEST_F(WindowSnapshot, CalculatorPicturedIntoCalculBmpAfterItsMessage) {
               QStringList{QStringLiteral("Расчеты сохранены в текущую папку программы !")});
     const QImage image(calcul);
     EXPECT_EQ(image.size(), Calc->frameGeometry().size() + QSize(1, 1));
+    EXPECT_EQ(QFileInfo(calcul).size(), bmpFileSize(Calc->frameGeometry().size()));
 }

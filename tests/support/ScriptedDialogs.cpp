@@ -17,15 +17,15 @@ Dialogs::Answer ScriptedDialogs::ask(const QString& caption, const QString& text
     return next(answers, defaultButton);
 }
 
-std::optional<QString> ScriptedDialogs::openFileName(const QString& filter, const QString& last) {
+std::optional<QString> ScriptedDialogs::openFileName(const QString& filter, const QString& start) {
     fileFilters << filter;
-    fileInitials << last;
+    fileInitials << start;
     return nextFileName();
 }
 
-std::optional<QString> ScriptedDialogs::saveFileName(const QString& filter, const QString& last) {
+std::optional<QString> ScriptedDialogs::saveFileName(const QString& filter, const QString& start) {
     fileFilters << filter;
-    fileInitials << last;
+    fileInitials << start;
     return nextFileName();
 }
 
