@@ -4,7 +4,7 @@
 #include "model/Model.h"
 #include "plot/Canvas.h"
 #include "plot/PlotCommand.h"
-#include "plot/PlotState.h"
+#include "plot/PlotSession.h"
 
 #include <QGuiApplication>
 #include <array>
@@ -57,8 +57,9 @@ void BM_Plot(benchmark::State& state) {
     typeMedium(view, samples);
     view.connect = mode != Points;
     view.dotted = mode == Dotted;
+    PlotSession session;
     for (auto _ : state)
-        runPlotCommand(view, canvas);
+        runPlotCommand(view, canvas, session);
     state.counters["ns_per_sample"] =
         benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
@@ -70,16 +71,16 @@ void BM_Plot(benchmark::State& state) {
 void BM_Model(benchmark::State& state) {
     const auto mode = static_cast<Mode>(state.range(0));
     const std::int64_t samples = state.range(1);
-    ModelParams = {3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, 8.85e-12};
+    const TModelParams medium{3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, 8.85e-12};
     const double step = 6e15 / static_cast<double>(samples);
     for (auto _ : state) {
         for (int pass = 0; pass < 2; ++pass) {
             for (double w = 0; w < 6e15; w += step)
-                benchmark::DoNotOptimize(RefractionIm(w));
+                benchmark::DoNotOptimize(RefractionIm(medium, w));
             for (double w = 0; w < 6e15; w += step) {
-                benchmark::DoNotOptimize(RefractionRe(w));
+                benchmark::DoNotOptimize(RefractionRe(medium, w));
                 if (pass == 1 && mode == Dotted)
-                    benchmark::DoNotOptimize(RefractionRe(w - step));
+                    benchmark::DoNotOptimize(RefractionRe(medium, w - step));
             }
         }
     }

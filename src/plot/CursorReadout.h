@@ -5,13 +5,15 @@
 #include <QChar>
 #include <QString>
 
+class PlotUnit;
+struct TPlotState;
+
 struct CursorTexts {
     QString frequency; ///< for Edit14
     QString value;     ///< for Edit15
 };
 
-/** Inverts the last plot's mapping at pixel (x, y) of a width x height image. In automatic
-    mode under the thousand rule the frequency is turned back into hertz with the exponent
-    text of w0, which may throw ConversionError. */
-CursorTexts cursorReadout(int x, int y, int width, int height, bool automatic,
-                          const QString& exponentText, QChar decimalSeparator);
+/** Inverts the plot's mapping at pixel (x, y) of a width x height image; the frequency is
+    given in hertz, converted back from the unit the picture was drawn in. */
+CursorTexts cursorReadout(int x, int y, int width, int height, const TPlotState& PlotState,
+                          const PlotUnit& unit, QChar decimalSeparator);

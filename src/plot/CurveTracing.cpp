@@ -2,7 +2,7 @@
 #include "CurveTracing.h"
 
 #include "Canvas.h"
-#include "PlotState.h"
+#include "PlotMapping.h"
 #include "PlotView.h"
 #include "Sweep.h"
 #include "model/Model.h"
@@ -19,18 +19,19 @@ const QString kReText = QStringLiteral(
 // looks at the event queue only now and then, so each change is painted at once by the view.
 class Progress {
 public:
-    Progress(PlotView& view, const QString& text) : m_view(view), m_text(text) {}
+    Progress(PlotView& view, const TPlotState& state, const QString& text)
+        : m_view(view), m_state(state), m_text(text) {}
 
     void sample() {
         if (!m_textShown) {
             m_view.setStatusText(m_text);
             m_textShown = true;
         }
-        const long double done = static_cast<long double>(PlotState.SweepFreq) - PlotState.FreqFrom;
+        const long double done = static_cast<long double>(m_state.SweepFreq) - m_state.FreqFrom;
         if (done < m_unchangedBelow)
             return;
         fp::clearPending();
-        const long double span = static_cast<long double>(PlotState.FreqTo) - PlotState.FreqFrom;
+        const long double span = static_cast<long double>(m_state.FreqTo) - m_state.FreqFrom;
         const int percent = static_cast<int>(fp::round(fp::checked(done * 100 / span)));
         if (percent != m_percent) {
             m_view.setProgress(percent);
@@ -44,65 +45,82 @@ public:
 
 private:
     PlotView& m_view;
+    const TPlotState& m_state;
     const QString& m_text;
     bool m_textShown = false;
     int m_percent = -1;
     long double m_unchangedBelow = -HUGE_VALL;
 };
 
-void traceLine(PlotView& view, Canvas& canvas, double (*model)(double), QRgb color,
-               const QString& text) {
-    canvas.setPenStyle(Canvas::PenStyle::Solid);
-    canvas.moveTo(0, pixelY(model(PlotState.FreqFrom)));
-    Progress progress(view, text);
-    sweep(view, [&] {
-        PlotState.SweepValue = model(PlotState.SweepFreq);
-        canvas.setPenColor(color);
-        const SamplePixel p = samplePixel(PlotState.SweepFreq, PlotState.SweepValue);
-        canvas.lineTo(p.x, p.y);
+using Model = double (*)(const TModelParams&, double);
+
+/** One sweep of the plot: what every way of tracing a curve shares. */
+struct Trace {
+    PlotView& view;
+    Canvas& canvas;
+    const TModelParams& medium;
+    TPlotState& state;
+};
+
+void traceLine(const Trace& t, Model model, QRgb color, const QString& text) {
+    TPlotState& state = t.state;
+    const PlotMapping mapping(state);
+    t.canvas.setPenStyle(Canvas::PenStyle::Solid);
+    t.canvas.moveTo(0, mapping.pixelY(model(t.medium, state.FreqFrom)));
+    Progress progress(t.view, state, text);
+    sweep(t.view, state, [&] {
+        state.SweepValue = model(t.medium, state.SweepFreq);
+        t.canvas.setPenColor(color);
+        const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
+        t.canvas.lineTo(p.x, p.y);
         progress.sample();
     });
 }
 
 // Each segment of n(w) is dotted where n has not risen over the step that ends there.
-void traceReWithAnomaly(PlotView& view, Canvas& canvas, QRgb color) {
-    canvas.moveTo(0, pixelY(RefractionRe(PlotState.FreqFrom)));
-    Progress progress(view, kReText);
-    sweep(view, [&] {
-        PlotState.SweepValue = RefractionRe(PlotState.SweepFreq);
-        canvas.setPenColor(color);
-        const double back = fp::sumStored(PlotState.SweepFreq, -PlotState.FreqStep);
-        const double before = RefractionRe(back);
-        canvas.setPenStyle(before < PlotState.SweepValue ? Canvas::PenStyle::Solid
-                                                         : Canvas::PenStyle::Dotted);
-        const SamplePixel p = samplePixel(PlotState.SweepFreq, PlotState.SweepValue);
-        canvas.lineTo(p.x, p.y);
+void traceReWithAnomaly(const Trace& t, QRgb color) {
+    TPlotState& state = t.state;
+    const PlotMapping mapping(state);
+    t.canvas.moveTo(0, mapping.pixelY(RefractionRe(t.medium, state.FreqFrom)));
+    Progress progress(t.view, state, kReText);
+    sweep(t.view, state, [&] {
+        state.SweepValue = RefractionRe(t.medium, state.SweepFreq);
+        t.canvas.setPenColor(color);
+        const double back = fp::sumStored(state.SweepFreq, -state.FreqStep);
+        const double before = RefractionRe(t.medium, back);
+        t.canvas.setPenStyle(before < state.SweepValue ? Canvas::PenStyle::Solid
+                                                       : Canvas::PenStyle::Dotted);
+        const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
+        t.canvas.lineTo(p.x, p.y);
         progress.sample();
     });
 }
 
-void tracePoints(PlotView& view, Canvas& canvas, double (*model)(double), QRgb color,
-                 const QString& text) {
-    Progress progress(view, text);
-    sweep(view, [&] {
-        PlotState.SweepValue = model(PlotState.SweepFreq);
-        const SamplePixel p = samplePixel(PlotState.SweepFreq, PlotState.SweepValue);
-        canvas.setPixel(p.x, p.y, color);
+void tracePoints(const Trace& t, Model model, QRgb color, const QString& text) {
+    TPlotState& state = t.state;
+    const PlotMapping mapping(state);
+    Progress progress(t.view, state, text);
+    sweep(t.view, state, [&] {
+        state.SweepValue = model(t.medium, state.SweepFreq);
+        const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
+        t.canvas.setPixel(p.x, p.y, color);
         progress.sample();
     });
 }
 } // namespace
 
-void traceCurves(PlotView& view, Canvas& canvas, bool connected, bool dottedAnomaly) {
+void traceCurves(PlotView& view, Canvas& canvas, const TModelParams& medium, TPlotState& PlotState,
+                 bool connected, bool dottedAnomaly) {
     const PlotSettings settings = view.plotSettings();
+    const Trace t{view, canvas, medium, PlotState};
     if (!connected) {
-        tracePoints(view, canvas, RefractionIm, settings.ImLineColor, kImText);
-        tracePoints(view, canvas, RefractionRe, settings.ReLineColor, kReText);
+        tracePoints(t, RefractionIm, settings.ImLineColor, kImText);
+        tracePoints(t, RefractionRe, settings.ReLineColor, kReText);
         return;
     }
-    traceLine(view, canvas, RefractionIm, settings.ImLineColor, kImText);
+    traceLine(t, RefractionIm, settings.ImLineColor, kImText);
     if (dottedAnomaly)
-        traceReWithAnomaly(view, canvas, settings.ReLineColor);
+        traceReWithAnomaly(t, settings.ReLineColor);
     else
-        traceLine(view, canvas, RefractionRe, settings.ReLineColor, kReText);
+        traceLine(t, RefractionRe, settings.ReLineColor, kReText);
 }

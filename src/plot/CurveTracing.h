@@ -4,6 +4,10 @@
 
 class Canvas;
 class PlotView;
+struct TModelParams;
+struct TPlotState;
 
-/** Traces both curves over the interval of PlotState, reporting progress per sample. */
-void traceCurves(PlotView& view, Canvas& canvas, bool connected, bool dottedAnomaly);
+/** Traces both curves of the medium over the interval of PlotState, reporting progress per
+    sample; the sweeps leave their last frequency and value in PlotState. */
+void traceCurves(PlotView& view, Canvas& canvas, const TModelParams& medium, TPlotState& PlotState,
+                 bool connected, bool dottedAnomaly);

@@ -25,7 +25,7 @@ double scaled(const InputFields& fields, int mantissaEdit, int exponentEdit) {
 }
 } // namespace
 
-InputOutcome readInputParameters(InputFields& fields) {
+InputOutcome readInputParameters(InputFields& fields, TModelParams& ModelParams) {
     for (int edit = 1; edit <= kFieldCount; ++edit) {
         if (fields.fieldText(edit).isEmpty()) {
             fields.showMessage(kNoInputMessage);

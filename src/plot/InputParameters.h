@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The first stage of the plot command: are the fields filled, is the interval sound,
-// then the medium's parameters are loaded into ModelParams.
+// then the medium's parameters are loaded.
 #pragma once
 
 #include <QChar>
 #include <QString>
+
+struct TModelParams;
 
 /** The main window's input fields as the plot command sees them. */
 class InputFields {
@@ -23,9 +25,9 @@ extern const QString kBadIntervalMessage; ///< "Некорректно введ�
 enum class InputOutcome {
     Ended,            ///< a field was empty: the command ends after its message
     IntervalRejected, ///< the command goes on to its closing frame steps only
-    Loaded,           ///< ModelParams holds the typed medium
+    Loaded,           ///< the medium holds the typed values
 };
 
-/** Checks the thirteen fields and loads ModelParams field by field (a bad text part-way
-    leaves the earlier values stored); conversion and overflow errors are thrown. */
-InputOutcome readInputParameters(InputFields& fields);
+/** Checks the thirteen fields and loads the medium ModelParams field by field (a bad text
+    part-way leaves the earlier values stored); conversion and overflow errors are thrown. */
+InputOutcome readInputParameters(InputFields& fields, TModelParams& ModelParams);

@@ -5,56 +5,71 @@
 #include "CurveTracing.h"
 #include "PlotFrame.h"
 #include "PlotRange.h"
+#include "PlotSession.h"
 #include "Sweep.h"
+#include "model/ScaledValue.h"
 
 namespace {
 const QString kStoppedText = QStringLiteral("Построение прервано");
 
 FrameTexts frameTexts(const PlotView& view) {
-    return {view.fieldText(1),  view.fieldText(6),       view.fieldText(18),
-            view.fieldText(19), view.decimalSeparator(), view.isChecked(2)};
+    return {view.fieldText(1), view.fieldText(6), view.fieldText(18), view.fieldText(19),
+            view.decimalSeparator()};
+}
+
+/** The unit of the picture on screen; before the first plot, the one the fields ask for. */
+PlotUnit pictureUnit(const PlotView& view, const PlotSession& session, const FrameTexts& texts) {
+    if (session.unit)
+        return *session.unit;
+    const QChar sep = texts.decimalSeparator;
+    return PlotUnit::decide(ScaledValue(texts.mantissaW0, texts.exponentW0, sep), view.isChecked(2),
+                            texts.mantissaW0, texts.exponentW0, sep);
 }
 
 // Rulers, grid and scale labels over the picture as it stands, then the reset.
-void drawClosingFrame(PlotView& view, Canvas& canvas) {
+void drawClosingFrame(PlotView& view, Canvas& canvas, const PlotSession& session) {
     const PlotSettings settings = view.plotSettings();
-    DrawRulersAndGrid(canvas, settings);
-    if (settings.ScaleLabels)
-        DrawScaleLabels(canvas, settings, frameTexts(view));
+    DrawRulersAndGrid(canvas, settings, session.PlotState);
+    if (settings.ScaleLabels) {
+        const FrameTexts texts = frameTexts(view);
+        DrawScaleLabels(canvas, settings, session.PlotState, pictureUnit(view, session, texts),
+                        texts);
+    }
     view.setProgress(0);
     view.setStatusText(QString());
 }
 
-void plotCommand(PlotView& view, Canvas& canvas) {
-    switch (readInputParameters(view)) {
+void plotCommand(PlotView& view, Canvas& canvas, PlotSession& session) {
+    switch (readInputParameters(view, session.ModelParams)) {
     case InputOutcome::Ended:
         return;
     case InputOutcome::IntervalRejected:
-        drawClosingFrame(view, canvas);
+        drawClosingFrame(view, canvas, session);
         return;
     case InputOutcome::Loaded:
         break;
     }
-    // The medium may be expressed in the plotted unit for this run only.
-    const TypedMediumGuard typedMedium;
-    if (!computePlotRange(view, canvas.width(), canvas.height())) {
+    const std::optional<TModelParams> medium =
+        computePlotRange(view, session, canvas.width(), canvas.height());
+    if (!medium) {
         // A refused step ends as a rejected interval does, over the last plot.
-        drawClosingFrame(view, canvas);
+        drawClosingFrame(view, canvas, session);
         return;
     }
     const bool connected = view.isChecked(1);
     DrawPlotBackground(canvas, view.plotSettings());
-    DrawAxesLayer(canvas, view.plotSettings(), connected, frameTexts(view));
-    traceCurves(view, canvas, connected, view.isChecked(3));
-    drawClosingFrame(view, canvas);
+    DrawAxesLayer(canvas, view.plotSettings(), connected, session.PlotState, *session.unit,
+                  frameTexts(view));
+    traceCurves(view, canvas, *medium, session.PlotState, connected, view.isChecked(3));
+    drawClosingFrame(view, canvas, session);
 }
 } // namespace
 
-void runPlotCommand(PlotView& view, Canvas& canvas) {
+void runPlotCommand(PlotView& view, Canvas& canvas, PlotSession& session) {
     // Nothing of the last command (such as its stop) stays on the status line.
     view.setStatusText(QString());
     try {
-        plotCommand(view, canvas);
+        plotCommand(view, canvas, session);
     } catch (const PlotStopped&) {
         // What was drawn and written so far stays; the gauge and the status line say so.
         view.setProgress(0);

@@ -5,9 +5,11 @@
 #include "PlotView.h"
 
 class Canvas;
+struct PlotSession;
 
-/** Runs the plot command into canvas, the status line cleared first; conversion and floating-point
-   errors end it where they arise, leaving what was drawn and written so far. A stop asked for by
-   the user ends it the same way, with the gauge at 0 and "Построение прервано" in the status line.
- */
-void runPlotCommand(PlotView& view, Canvas& canvas);
+/** Runs the plot command into canvas, the status line cleared first, keeping the medium, the
+    range and the unit of the picture in the session; conversion and floating-point errors
+    end it where they arise, leaving what was drawn and written so far. A stop asked for by
+    the user ends it the same way, with the gauge at 0 and "Построение прервано" in the
+    status line. */
+void runPlotCommand(PlotView& view, Canvas& canvas, PlotSession& session);

@@ -2,9 +2,9 @@
 #include "PlotFrame.h"
 
 #include "Canvas.h"
-#include "PlotState.h"
+#include "PlotMapping.h"
+#include "PlotUnit.h"
 #include "model/CheckedFloat.h"
-#include "model/Model.h"
 #include "model/NumberText.h"
 #include "model/ScaledValue.h"
 
@@ -34,18 +34,8 @@ Side sideOf(std::int32_t length) {
 }
 
 /** The middle row that the w0 marker text and the scale values hang from. */
-std::int32_t halfHeight() {
+std::int32_t halfHeight(const TPlotState& PlotState) {
     return pixel(static_cast<long double>(PlotState.PlotHeight) / 2);
-}
-
-/** x of the natural frequency on the plot. */
-std::int32_t omega0X() {
-    return pixel((static_cast<long double>(ModelParams.Omega0) - PlotState.FreqFrom) *
-                 PlotState.FreqScale);
-}
-
-bool thousandRule() {
-    return ModelParams.Omega0 >= 1000;
 }
 
 /** The power of ten the value axis is drawn in: the exponent of the maximum's text, or, for
@@ -74,14 +64,14 @@ qsizetype minimumPrefixLength(const FrameTexts& texts, qsizetype maxLength) {
     return maxLength - sign(texts.rangeMax) + sign(texts.rangeMin);
 }
 
-void drawArrowHead(Canvas& canvas) {
+void drawArrowHead(Canvas& canvas, const TPlotState& PlotState) {
     const std::int32_t tipX = PlotState.PlotWidth, tipY = PlotState.OriginY;
     const std::int32_t backX = fp::wrapSub(tipX, 10);
     canvas.line(tipX, tipY, backX, fp::wrapSub(tipY, 5));
     canvas.line(tipX, tipY, backX, fp::wrapAdd(tipY, 5));
 }
 
-void drawAxes(Canvas& canvas, const PlotSettings& settings) {
+void drawAxes(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState) {
     canvas.setPenColor(settings.AxesColor);
     canvas.setPenStyle(Pen::Solid);
     canvas.line(PlotState.OriginX, PlotState.PlotHeight, PlotState.OriginX, 0);
@@ -96,23 +86,26 @@ void drawValueAxisTitle(Canvas& canvas, const PlotSettings& settings, const Fram
                        QLatin1Char(')'));
 }
 
-void drawOmega0Marker(Canvas& canvas, const PlotSettings& settings) {
+void drawOmega0Marker(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState,
+                      const PlotUnit& unit) {
     if (!settings.MarkOmega0)
         return;
-    const std::int32_t x = omega0X();
+    const std::int32_t x = PlotMapping(PlotState).markerX(unit.omega0());
     canvas.setPenStyle(Pen::Dotted);
     canvas.line(x, 0, x, PlotState.PlotHeight);
     canvas.setPenStyle(Pen::Solid);
     canvas.setTextColor(settings.LabelFontColor);
-    canvas.textOut(fp::wrapAdd(x, 10), fp::wrapAdd(halfHeight(), 10), QStringLiteral("Wo"));
+    canvas.textOut(fp::wrapAdd(x, 10), fp::wrapAdd(halfHeight(PlotState), 10),
+                   QStringLiteral("Wo"));
 }
 
 void drawFrequencyAxisTitle(Canvas& canvas, const PlotSettings& settings, bool connected,
+                            const TPlotState& PlotState, const PlotUnit& unit,
                             const FrameTexts& texts) {
     if (!settings.TitleOX)
         return;
     const std::int32_t y = fp::wrapAdd(PlotState.OriginY, 10);
-    if (!thousandRule()) {
+    if (!unit.thousandRule()) {
         canvas.textOut(fp::wrapSub(PlotState.PlotWidth, connected ? 40 : 30), y,
                        connected ? QStringLiteral("W,Гц") : QStringLiteral("W"));
         return;
@@ -142,7 +135,8 @@ std::span<const std::int32_t> frequencyTenths(int labelPointCount) {
     }
 }
 
-void drawValueLabels(Canvas& canvas, int labelPointCount, const FrameTexts& texts) {
+void drawValueLabels(Canvas& canvas, int labelPointCount, const TPlotState& PlotState,
+                     const FrameTexts& texts) {
     const QChar sep = texts.decimalSeparator;
     const long double height = PlotState.PlotHeight;
     const auto write = [&](std::int32_t y, long double value) {
@@ -163,14 +157,14 @@ void drawValueLabels(Canvas& canvas, int labelPointCount, const FrameTexts& text
     }
     case 2: {
         const long double max4 = mantissaPrefix(texts.rangeMax, 4, sep);
-        for (PlotState.TickIndex = 1; PlotState.TickIndex <= 5; ++PlotState.TickIndex) {
-            const long double j = PlotState.TickIndex;
+        for (std::int32_t tick = 1; tick <= 5; ++tick) {
+            const long double j = tick;
             fp::clearPending();
             write(pixel(height * 0.1L * j), max4 * (1 - 0.2L * j));
         }
         const long double min = mantissaPrefix(texts.rangeMin, minimumPrefixLength(texts, 4), sep);
-        for (PlotState.TickIndex = 1; PlotState.TickIndex <= 4; ++PlotState.TickIndex) {
-            const long double j = PlotState.TickIndex;
+        for (std::int32_t tick = 1; tick <= 4; ++tick) {
+            const long double j = tick;
             fp::clearPending();
             write(pixel(height * 0.5L + height * 0.1L * j), min * 0.2L * j);
         }
@@ -190,24 +184,24 @@ void DrawPlotBackground(Canvas& canvas, const PlotSettings& settings) {
 }
 
 void DrawAxesLayer(Canvas& canvas, const PlotSettings& settings, bool connected,
-                   const FrameTexts& texts) {
-    drawAxes(canvas, settings);
+                   const TPlotState& PlotState, const PlotUnit& unit, const FrameTexts& texts) {
+    drawAxes(canvas, settings, PlotState);
     if (connected)
-        drawArrowHead(canvas);
+        drawArrowHead(canvas, PlotState);
     canvas.setTextColor(settings.LabelFontColor);
-    drawFrequencyAxisTitle(canvas, settings, connected, texts);
+    drawFrequencyAxisTitle(canvas, settings, connected, PlotState, unit, texts);
     drawValueAxisTitle(canvas, settings, texts);
-    drawOmega0Marker(canvas, settings);
+    drawOmega0Marker(canvas, settings, PlotState, unit);
     // In point mode no title or marker text may cover the arrow head.
     if (!connected)
-        drawArrowHead(canvas);
+        drawArrowHead(canvas, PlotState);
 }
 
-void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings) {
+void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState) {
     // The ruler sits at fixed tenths of the image, whatever the plot's range.
     const Side across = sideOf(canvas.width());
     const Side down = sideOf(canvas.height());
-    std::int32_t& i = PlotState.TickIndex;
+    std::int32_t i = 0;
 
     canvas.setPenColor(settings.AxesColor);
     canvas.setPenStyle(Pen::Solid);
@@ -242,33 +236,33 @@ void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings) {
     }
 }
 
-void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const FrameTexts& texts) {
+void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState,
+                     const PlotUnit& unit, const FrameTexts& texts) {
     const QChar sep = texts.decimalSeparator;
-    ModelParams.Omega0 = ScaledValue(texts.mantissaW0, texts.exponentW0, sep);
+    const PlotMapping mapping(PlotState);
     // A typed interval is in hertz: the w0 label stands under the marker, at w0 in hertz.
-    std::int32_t labelX = omega0X();
+    std::int32_t labelX = mapping.markerX(ScaledValue(texts.mantissaW0, texts.exponentW0, sep));
     // The thousand rule: frequencies are shown in units of 10^e, e the w0 exponent, as the
     // title says. An automatic interval is already in units of 10^(e-3) around the w0
     // mantissa x 1000; a typed one is in hertz.
-    long double unit = 1;
-    if (thousandRule()) {
+    long double divisor = 1;
+    if (unit.thousandRule()) {
         const long double mantissa = parseReal(texts.mantissaW0, sep);
-        unit = texts.automaticInterval ? 1000 : powerOfTen(parseReal(texts.exponentW0, sep));
+        divisor = unit.labelDivisor();
         fp::clearPending();
-        ModelParams.Omega0 = fp::store(mantissa * 1000);
-        if (texts.automaticInterval)
-            labelX = omega0X();
+        const double inThousandths = fp::store(mantissa * 1000);
+        if (unit.automatic())
+            labelX = mapping.markerX(inThousandths);
     }
 
-    const std::int32_t y = fp::wrapAdd(halfHeight(), 25);
+    const std::int32_t y = fp::wrapAdd(halfHeight(PlotState), 25);
     canvas.textOut(labelX, y, texts.mantissaW0);
 
     const long double from = PlotState.FreqFrom, to = PlotState.FreqTo;
     for (const std::int32_t tenth : frequencyTenths(settings.LabelPointCount)) {
-        PlotState.TickIndex = tenth;
         const long double i = tenth;
         fp::clearPending();
-        const long double frequency = fp::checked(((to - from) * 0.1L * i + from) / unit);
+        const long double frequency = fp::checked(((to - from) * 0.1L * i + from) / divisor);
         canvas.textOut(pixel(static_cast<long double>(PlotState.PlotWidth) * 0.1L * i), y,
                        formatGeneral(frequency, sep));
     }
@@ -276,5 +270,5 @@ void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const FrameTe
     // Before the first plot there is no range to label.
     if (texts.rangeMin.isEmpty() || texts.rangeMax.isEmpty())
         return;
-    drawValueLabels(canvas, settings.LabelPointCount, texts);
+    drawValueLabels(canvas, settings.LabelPointCount, PlotState, texts);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Everything on the plot but the curves: background, axes, titles, w0 marker, rulers,
-// grids and scale values. Positions come from PlotState and the image size.
+// grids and scale values. Positions come from the plot's PlotState and the image size.
 #pragma once
 
 #include "PlotSettings.h"
@@ -9,6 +9,8 @@
 #include <QString>
 
 class Canvas;
+class PlotUnit;
+struct TPlotState;
 
 /** The main window's texts that the frame writes or parses. */
 struct FrameTexts {
@@ -17,22 +19,21 @@ struct FrameTexts {
     QString rangeMin;   ///< Edit18, as the plot command wrote it
     QString rangeMax;   ///< Edit19
     QChar decimalSeparator = QLatin1Char(',');
-    /** CheckBox2: under the thousand rule an automatic interval is already in the plotted
-        unit 10^(e-3) Hz, a typed one is in hertz. */
-    bool automaticInterval = false;
 };
 
 /** F1: brush and pen take the background colour and the whole image is filled. */
 void DrawPlotBackground(Canvas& canvas, const PlotSettings& settings);
 
-/** F2: axes, arrow head, axis titles and the dotted w0 marker; connected or point mode. */
+/** F2: axes, arrow head, axis titles and the dotted w0 marker of the plot in its unit;
+    connected or point mode. */
 void DrawAxesLayer(Canvas& canvas, const PlotSettings& settings, bool connected,
-                   const FrameTexts& texts);
+                   const TPlotState& PlotState, const PlotUnit& unit, const FrameTexts& texts);
 
 /** F3: left ruler, left and middle ticks, outer and inner grid. */
-void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings);
+void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState);
 
 /** F4: w0 label under the marker, frequency values in the unit of the frequency title, value
-    scale values; rewrites ModelParams.Omega0 from the w0 texts (the thousand rule). Throws
-    ConversionError for a text that is no number. */
-void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const FrameTexts& texts);
+    scale values, for the plot drawn in the given unit. Throws ConversionError for a w0 or
+    range text that is no number. */
+void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState,
+                     const PlotUnit& unit, const FrameTexts& texts);

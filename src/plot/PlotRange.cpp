@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotRange.h"
 
-#include "PlotState.h"
+#include "InputParameters.h"
+#include "PlotSession.h"
 #include "PlotView.h"
 #include "Sweep.h"
 #include "model/CheckedFloat.h"
-#include "model/Model.h"
 #include "model/NumberText.h"
 #include "model/ScaledValue.h"
 
@@ -16,14 +16,14 @@ namespace {
 const QString kRangeText = QStringLiteral("Вычисление диапазона значений...");
 
 // The larger of n(0) and n''(w0); n'' is evaluated first, so g = 0 fails before n(0).
-double halfRange() {
-    const double peak = RefractionIm(ModelParams.Omega0);
-    const double atZero = RefractionRe(0);
+double halfRange(const TModelParams& medium) {
+    const double peak = RefractionIm(medium, medium.Omega0);
+    const double atZero = RefractionRe(medium, 0);
     return atZero > peak ? atZero : peak;
 }
 
-void setHalfRange() {
-    const double m = halfRange();
+void setHalfRange(TPlotState& PlotState, const TModelParams& medium) {
+    const double m = halfRange(medium);
     PlotState.ValueMin = -m;
     PlotState.ValueMax = m;
 }
@@ -34,40 +34,50 @@ double parsedAndStored(const QString& text, QChar sep) {
     return fp::store(v);
 }
 
-void chooseInterval(const PlotView& view) {
+/** The interval into PlotState in the unit decided for it. */
+void chooseInterval(const PlotView& view, TPlotState& PlotState, const TModelParams& typed,
+                    const PlotUnit& unit) {
     const QChar sep = view.decimalSeparator();
-    if (!view.isChecked(2)) {
+    if (!unit.automatic()) {
         PlotState.FreqFrom = parsedAndStored(view.fieldText(11), sep);
         PlotState.FreqTo = parsedAndStored(view.fieldText(12), sep);
         PlotState.FreqStep = parsedAndStored(view.fieldText(13), sep);
         return;
     }
-    if (ModelParams.Omega0 < 1000) {
+    if (!unit.thousandRule()) {
         PlotState.FreqFrom = 0;
         fp::clearPending();
-        PlotState.FreqTo = fp::store(2 * static_cast<long double>(ModelParams.Omega0));
+        PlotState.FreqTo = fp::store(2 * static_cast<long double>(typed.Omega0));
         PlotState.FreqStep = 0.1;
         return;
     }
-    // The thousand rule: frequencies in units of 10^(e-3) Hz around the w0 mantissa x 1000.
-    const long double m = parseReal(view.fieldText(1), sep);
-    const long double e = parseReal(view.fieldText(6), sep);
+    // Around the w0 mantissa x 1000, in units of 10^(e-3) Hz.
+    const long double m = unit.mantissa();
+    const long double e = unit.exponent();
     fp::clearPending();
-    ModelParams.Omega0 = fp::store(m * 1000);
     PlotState.FreqFrom = fp::store(m * 1000 - e * 100);
     PlotState.FreqTo = fp::store(m * 1000 + e * 100);
     PlotState.FreqStep = fp::store(e * 2);
-    // The typed medium in that unit u: n and n'' at W in units of u are then the typed
-    // medium's at W u hertz, so the curves, the range and the readout tell of one medium.
-    const long double u = powerOfTen(e - 3);
-    fp::clearPending();
-    ModelParams.Gamma = fp::store(ModelParams.Gamma / u);
-    ModelParams.Concentration = fp::store(ModelParams.Concentration / (u * u));
 }
 
-void scan(PlotView& view, double (*model)(double)) {
-    sweep(view, [model] {
-        PlotState.SweepValue = model(PlotState.SweepFreq);
+/** The typed medium in the picture's unit u: n and n'' at W units are then the typed
+    medium's at W u hertz, so the curves, the range and the readout tell of one medium. */
+TModelParams plottedMedium(const TModelParams& typed, const PlotUnit& unit) {
+    TModelParams medium = typed;
+    if (!unit.inThousandths())
+        return medium;
+    medium.Omega0 = unit.omega0();
+    const long double u = powerOfTen(unit.exponent() - 3);
+    fp::clearPending();
+    medium.Gamma = fp::store(medium.Gamma / u);
+    medium.Concentration = fp::store(medium.Concentration / (u * u));
+    return medium;
+}
+
+template <typename Model>
+void scan(PlotView& view, TPlotState& PlotState, const TModelParams& medium, Model model) {
+    sweep(view, PlotState, [&] {
+        PlotState.SweepValue = model(medium, PlotState.SweepFreq);
         if (PlotState.SweepValue < PlotState.ValueMin)
             PlotState.ValueMin = PlotState.SweepValue;
         if (PlotState.SweepValue > PlotState.ValueMax)
@@ -75,7 +85,7 @@ void scan(PlotView& view, double (*model)(double)) {
     });
 }
 
-void computeScales() {
+void computeScales(TPlotState& PlotState) {
     fp::clearPending();
     PlotState.ValueScale =
         fp::store(PlotState.PlotHeight /
@@ -106,50 +116,52 @@ bool sweepEnds(double from, double to, double step) {
     return std::isfinite(spacing) && step > spacing * (0.5 + 1.0 / 2048);
 }
 
-TypedMediumGuard::TypedMediumGuard()
-    : m_gamma(ModelParams.Gamma), m_concentration(ModelParams.Concentration) {}
-
-TypedMediumGuard::~TypedMediumGuard() {
-    ModelParams.Gamma = m_gamma;
-    ModelParams.Concentration = m_concentration;
-}
-
-bool computePlotRange(PlotView& view, int imageWidth, int imageHeight) {
-    // A refused step leaves the last plot's range, its fields and so its readout as they were.
+std::optional<TModelParams> computePlotRange(PlotView& view, PlotSession& session, int imageWidth,
+                                             int imageHeight) {
+    TPlotState& PlotState = session.PlotState;
+    const TModelParams& typed = session.ModelParams;
+    // A refused step leaves the last plot's range, unit, fields and so its readout as they were.
     const TPlotState lastPlot = PlotState;
+    const std::optional<PlotUnit> lastUnit = session.unit;
     const QString lastMin = view.fieldText(18), lastMax = view.fieldText(19);
-    setHalfRange();
+    setHalfRange(PlotState, typed);
     const QChar sep = view.decimalSeparator();
     // The range fields show the first range in scientific form: the frame reads its
     // value labels and the axis exponent from them.
     view.setFieldText(18, formatScientific(PlotState.ValueMin, sep));
     view.setFieldText(19, formatScientific(PlotState.ValueMax, sep));
 
-    chooseInterval(view);
+    // The thousand rule is decided here, once for the whole plot.
+    const PlotUnit unit = PlotUnit::decide(typed.Omega0, view.isChecked(2), view.fieldText(1),
+                                           view.fieldText(6), sep);
+    session.unit = unit;
+    chooseInterval(view, PlotState, typed, unit);
+    const TModelParams medium = plottedMedium(typed, unit);
     if (!sweepEnds(PlotState.FreqFrom, PlotState.FreqTo, PlotState.FreqStep)) {
         PlotState = lastPlot;
+        session.unit = lastUnit;
         view.setFieldText(18, lastMin);
         view.setFieldText(19, lastMax);
         view.showMessage(kBadIntervalMessage);
-        return false;
+        return std::nullopt;
     }
 
     PlotState.PlotHeight = imageHeight;
     PlotState.PlotWidth = imageWidth;
-    setHalfRange();
+    setHalfRange(PlotState, medium);
     // The two scans take as long as a curve: the status line says what runs.
     view.setStatusText(kRangeText);
-    scan(view, RefractionIm);
+    scan(view, PlotState, medium, RefractionIm);
 
-    computeScales();
+    computeScales(PlotState);
     fp::clearPending();
     PlotState.OriginX = origin(PlotState.PlotWidth,
                                static_cast<long double>(PlotState.FreqTo) * PlotState.FreqScale);
     PlotState.OriginY = origin(PlotState.PlotHeight,
                                static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
 
-    scan(view, RefractionRe);
+    scan(view, PlotState, medium, RefractionRe);
     // A range widened by the second scan changes the scales but not the zero lines.
-    computeScales();
-    return true;
+    computeScales(PlotState);
+    return medium;
 }

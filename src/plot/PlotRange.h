@@ -2,30 +2,24 @@
 // The part of the (W, n) plane that the picture shows, and its mapping to pixels.
 #pragma once
 
+#include "model/Model.h"
+
+#include <optional>
+
 class PlotView;
+struct PlotSession;
 
-/** The vertical range (shown in Edit18 and Edit19), the typed or automatic interval, the
-    two widening scans, the scales and the origins, into PlotState. Under the thousand rule
-    the automatic interval also expresses the medium's damping and concentration in the
-    plotted unit (see TypedMediumGuard). The status line says "Вычисление диапазона
-    значений..." during the scans. Returns false when the sweep would never reach the
-    end of the interval: PlotState, Edit18 and Edit19 are then put back as they were and
-    the interval message is shown. */
-bool computePlotRange(PlotView& view, int imageWidth, int imageHeight);
-
-/** Puts the typed damping and concentration back into ModelParams when the run that
-    expressed them in the plotted unit ends, however it ends. */
-class TypedMediumGuard {
-public:
-    TypedMediumGuard();
-    ~TypedMediumGuard();
-    TypedMediumGuard(const TypedMediumGuard&) = delete;
-    TypedMediumGuard& operator=(const TypedMediumGuard&) = delete;
-
-private:
-    double m_gamma;
-    double m_concentration;
-};
+/** The vertical range (shown in Edit18 and Edit19), the typed or automatic interval and its
+    unit, the two widening scans, the scales and the origins, into the session's PlotState
+    and unit, from the medium the session loaded. The status line says "Вычисление
+    диапазона значений..." during the scans. Returns the medium as the picture plots it:
+    under the thousand rule an automatic interval is in units of 10^(e-3) Hz, and w0, the
+    damping and the concentration are expressed in that unit, so that n and n'' at W units
+    are the typed medium's at W units in hertz. Returns nothing when the sweep would never
+    reach the end of the interval: the PlotState, the unit, Edit18 and Edit19 are then put
+    back as they were and the interval message is shown. */
+std::optional<TModelParams> computePlotRange(PlotView& view, PlotSession& session, int imageWidth,
+                                             int imageHeight);
 
 /** Whether a sweep from `from` by `step` reaches `to`: a start at or above the end takes
     one sample; otherwise the step must move every frequency the sweep passes. */

@@ -7,7 +7,6 @@
 #include "model/CheckedFloat.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <limits>
 
 /** About this many samples lie between two questions to the view whether the user
@@ -20,7 +19,7 @@ struct PlotStopped {};
 /** The end of the stretch of about kSamplesPerStopCheck samples that starts at the current
     frequency, never beyond FreqTo; formed in extended precision and kept within the
     doubles, so that no floating-point flag is raised. */
-inline double stretchEnd() {
+inline double stretchEnd(const TPlotState& PlotState) {
     const long double end =
         PlotState.SweepFreq + static_cast<long double>(kSamplesPerStopCheck) * PlotState.FreqStep;
     return static_cast<double>(
@@ -30,12 +29,12 @@ inline double stretchEnd() {
 /** Runs body once per sample with PlotState.SweepFreq at the sample's frequency; the
     frequency advances by the running sum of the step, stored as a double. Between two
     stretches of samples the view is asked whether to stop (PlotStopped). */
-template <typename Body> void sweep(PlotView& view, Body&& body) {
+template <typename Body> void sweep(PlotView& view, TPlotState& PlotState, Body&& body) {
     PlotState.SweepFreq = PlotState.FreqFrom;
     for (;;) {
         // The per-sample loop compares with the stretch's end as it would with FreqTo:
         // the question costs nothing per sample, and the samples are the same.
-        const double end = stretchEnd();
+        const double end = stretchEnd(PlotState);
         do {
             body();
             PlotState.SweepFreq = fp::sumStored(PlotState.SweepFreq, PlotState.FreqStep);
@@ -45,26 +44,4 @@ template <typename Body> void sweep(PlotView& view, Body&& body) {
         if (view.stopRequested())
             throw PlotStopped();
     }
-}
-
-struct SamplePixel {
-    std::int32_t x;
-    std::int32_t y;
-};
-
-/** The pixel of a sample (W, v): x = OriginX + Round(W x FreqScale),
-    y = OriginY - Round(v x ValueScale), 32-bit with wrap-around. */
-inline SamplePixel samplePixel(double w, double v) {
-    // Products of finite doubles are finite in extended precision: only the conversion
-    // can fail.
-    const std::int64_t rx = fp::round(static_cast<long double>(w) * PlotState.FreqScale);
-    const std::int64_t ry = fp::round(static_cast<long double>(v) * PlotState.ValueScale);
-    return {fp::wrapAdd(PlotState.OriginX, fp::low32(rx)),
-            fp::wrapSub(PlotState.OriginY, fp::low32(ry))};
-}
-
-/** y pixel of a value: OriginY - Round(v x ValueScale), 32-bit with wrap-around. */
-inline std::int32_t pixelY(double v) {
-    return fp::wrapSub(PlotState.OriginY,
-                       fp::low32(fp::round(static_cast<long double>(v) * PlotState.ValueScale)));
 }

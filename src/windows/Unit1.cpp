@@ -407,7 +407,7 @@ void TForm1::plot() {
                 form->Image1->update();
             }
         } finish{this};
-        runPlotCommand(*this, *m_canvas);
+        runPlotCommand(*this, *m_canvas, m_plotSession);
     });
 }
 
@@ -599,9 +599,10 @@ void TForm1::ToolButton4Click() {
 }
 
 void TForm1::Image1MouseMove(int x, int y) {
+    // The picture on screen tells the unit: hertz until an interval was first chosen.
     const CursorTexts texts =
-        cursorReadout(x, y, Image1->width(), Image1->height(), CheckBox2->isChecked(),
-                      Edit6->text(), decimalSeparator());
+        cursorReadout(x, y, Image1->width(), Image1->height(), m_plotSession.PlotState,
+                      m_plotSession.unit.value_or(PlotUnit()), decimalSeparator());
     form::showText(Edit14, texts.frequency);
     form::showText(Edit15, texts.value);
 }

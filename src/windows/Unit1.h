@@ -3,6 +3,7 @@
 #pragma once
 
 #include "plot/PlotCommand.h"
+#include "plot/PlotSession.h"
 #include "widgets/Dialogs.h"
 
 #include <QMainWindow>
@@ -118,6 +119,9 @@ public:
     PlotSettings plotSettings() const override;
     bool stopRequested() override;
 
+    /** The medium, range and unit of the picture on screen. */
+    const PlotSession& plotSession() const { return m_plotSession; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -148,6 +152,7 @@ private:
     QString m_lastOpenName; ///< OpenDialog1 offers the name chosen last
     bool m_placed = false;
     BusyGuard* m_busy = nullptr; ///< while a plot runs
+    PlotSession m_plotSession;
 };
 
 /** The main window, created first and living until the program ends. */

@@ -19,10 +19,7 @@ const QString kBadInterval = QStringLiteral("Некорректно введен
 
 class PlotInput : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QLocale::setDefault(QLocale::c());
-        ModelParams = {};
-    }
+    void SetUp() override { QLocale::setDefault(QLocale::c()); }
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
 
     // The classroom example, manual interval 0 to 6E15, step 1E12.
@@ -32,6 +29,9 @@ protected:
         for (int i = 0; i < 13; ++i)
             form.setFieldText(i + 1, QString::fromLatin1(texts[i]));
     }
+
+    /** The medium as the last plot command loaded it. */
+    const TModelParams& medium() const { return form.plotSession().ModelParams; }
 
     DialogsScript script;
     TForm1 form;
@@ -50,7 +50,7 @@ TEST_F(PlotInput, EmptyFieldEndsTheCommandWithItsMessage) {
         script->messages.clear();
         form.Button1->click();
         EXPECT_EQ(script->messages, QStringList{kNoData}) << "Edit" << empty;
-        EXPECT_EQ(ModelParams.Omega0, 0.0);
+        EXPECT_EQ(medium().Omega0, 0.0);
     }
 }
 
@@ -78,9 +78,8 @@ TEST_F(PlotInput, RefusedIntervals) {
         form.Button1->click();
         EXPECT_EQ(script->messages, QStringList{kBadInterval}) << c.from << " " << c.to;
         EXPECT_TRUE(script->errors.isEmpty());
-        EXPECT_EQ(ModelParams.Gamma, 0.0) << "the medium is not loaded";
-        // Only the scale labels drawn over the old picture rewrite w0 from its fields.
-        EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3000);
+        EXPECT_EQ(medium().Gamma, 0.0) << "the medium is not loaded";
+        EXPECT_EQ(medium().Omega0, 0.0);
     }
 }
 
@@ -89,13 +88,12 @@ TEST_F(PlotInput, TheExampleLoadsTheMedium) {
     form.Button1->click();
     EXPECT_TRUE(script->messages.isEmpty());
     EXPECT_TRUE(script->errors.isEmpty()) << script->errors.join(' ').toStdString();
-    // The scale labels leave w0 in the plotted unit: its mantissa x 1000.
-    EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3000);
-    EXPECT_DOUBLE_EQ(ModelParams.Gamma, 1e13);
-    EXPECT_DOUBLE_EQ(ModelParams.Concentration, 1e28);
-    EXPECT_DOUBLE_EQ(ModelParams.Charge, 1.6e-19);
-    EXPECT_DOUBLE_EQ(ModelParams.Mass, 9.1e-31);
-    EXPECT_DOUBLE_EQ(ModelParams.Epsilon0, 8.85e-12);
+    EXPECT_DOUBLE_EQ(medium().Omega0, 3e15);
+    EXPECT_DOUBLE_EQ(medium().Gamma, 1e13);
+    EXPECT_DOUBLE_EQ(medium().Concentration, 1e28);
+    EXPECT_DOUBLE_EQ(medium().Charge, 1.6e-19);
+    EXPECT_DOUBLE_EQ(medium().Mass, 9.1e-31);
+    EXPECT_DOUBLE_EQ(medium().Epsilon0, 8.85e-12);
 }
 
 TEST_F(PlotInput, ABadTextPartWayKeepsTheValuesStoredBeforeIt) {
@@ -104,10 +102,10 @@ TEST_F(PlotInput, ABadTextPartWayKeepsTheValuesStoredBeforeIt) {
     form.Button1->click();
     EXPECT_EQ(script->errors,
               QStringList{QStringLiteral("'abc' is not a valid floating point value.")});
-    EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3e15);
-    EXPECT_DOUBLE_EQ(ModelParams.Gamma, 1e13);
-    EXPECT_EQ(ModelParams.Concentration, 0.0);
-    EXPECT_EQ(ModelParams.Charge, 0.0);
+    EXPECT_DOUBLE_EQ(medium().Omega0, 3e15);
+    EXPECT_DOUBLE_EQ(medium().Gamma, 1e13);
+    EXPECT_EQ(medium().Concentration, 0.0);
+    EXPECT_EQ(medium().Charge, 0.0);
 }
 
 TEST_F(PlotInput, TheStepIsNotReadInAutomaticMode) {
@@ -116,7 +114,7 @@ TEST_F(PlotInput, TheStepIsNotReadInAutomaticMode) {
     form.CheckBox2->setChecked(true);
     form.Button1->click();
     EXPECT_TRUE(script->errors.isEmpty()) << script->errors.join(' ').toStdString();
-    EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3000);
+    EXPECT_DOUBLE_EQ(form.plotSession().unit->omega0(), 3000) << "w0 in units of 10^12 Hz";
 }
 
 TEST_F(PlotInput, FractionalAndNegativeExponents) {
@@ -124,7 +122,7 @@ TEST_F(PlotInput, FractionalAndNegativeExponents) {
     form.Edit6->setText(QStringLiteral("-0.5"));
     form.N13->trigger();
     EXPECT_TRUE(script->errors.isEmpty());
-    EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3 * std::pow(10.0, -0.5));
+    EXPECT_DOUBLE_EQ(medium().Omega0, 3 * std::pow(10.0, -0.5));
 }
 
 TEST_F(PlotInput, TheUsersDecimalSeparatorIsRead) {
@@ -133,7 +131,7 @@ TEST_F(PlotInput, TheUsersDecimalSeparatorIsRead) {
     form.Edit4->setText(QStringLiteral("1,6"));
     form.Edit5->setText(QStringLiteral("9.1")); // a point is a stranger here
     form.Button1->click();
-    EXPECT_DOUBLE_EQ(ModelParams.Charge, 1.6e-19);
+    EXPECT_DOUBLE_EQ(medium().Charge, 1.6e-19);
     EXPECT_EQ(script->errors,
               QStringList{QStringLiteral("'9.1' is not a valid floating point value.")});
 }
@@ -143,5 +141,5 @@ TEST_F(PlotInput, AnOverflowingValueIsAnError) {
     form.Edit7->setText(QStringLiteral("400"));
     form.Button1->click();
     EXPECT_EQ(script->errors, QStringList{QStringLiteral("Floating point overflow.")});
-    EXPECT_DOUBLE_EQ(ModelParams.Omega0, 3e15);
+    EXPECT_DOUBLE_EQ(medium().Omega0, 3e15);
 }

@@ -6,7 +6,6 @@
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
 #include "model/Model.h"
-#include "plot/PlotState.h"
 #include "widgets/PlotImage.h"
 #include "widgets/QtDialogs.h"
 #include "widgets/StatusBar.h"
@@ -27,7 +26,6 @@ const QString kStopped = QStringLiteral("Построение прервано")
 class PlotStop : public MainWindowShown {
 protected:
     void SetUp() override {
-        PlotState = {};
         MainWindowShown::SetUp();
         Form1->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
@@ -86,8 +84,8 @@ TEST_F(PlotStop, EscOrClosingTheWindowEndsALongPlotWithinASecond) {
         EXPECT_EQ(Form1->StatusBar1->simpleText(), kStopped);
         // Stopped in the first scan, which draws nothing; what the command wrote stays.
         EXPECT_EQ(Form1->Image1->image(), earlier);
-        EXPECT_EQ(PlotState.FreqStep, 6e6);
-        EXPECT_LT(PlotState.SweepFreq, 6e15);
+        EXPECT_EQ(Form1->plotSession().PlotState.FreqStep, 6e6);
+        EXPECT_LT(Form1->plotSession().PlotState.SweepFreq, 6e15);
         EXPECT_TRUE(Form1->isVisible()) << "the close query waits for the end of the command";
         script->answers = {Dialogs::Answer::No}; // "Сохранить файл перед выходом?"
         QTimer stopAgain; // a plot that the held input started is stopped, late
@@ -142,11 +140,12 @@ TEST_F(PlotStop, InputDuringThePlotIsHandledAfterItInItsOrder) {
 
 TEST_F(PlotStop, ErrorBoxOfThePlotTakesItsKeysWhileHeldInputWaits) {
     std::unique_ptr<Dialogs> scripted = setDialogs(std::make_unique<QtDialogs>());
-    // Part-way through the first scan the medium loses its mass: the model divides by zero.
-    QTimer::singleShot(200, [] {
-        press(Qt::Key_7);
-        ModelParams.Mass = 0;
-    });
+    // An interval at the end of the doubles: some 2 x 10^7 samples into the first scan, the
+    // running sum passes the largest double.
+    Form1->setFieldText(11, QStringLiteral("1,5976931348623157E308"));
+    Form1->setFieldText(12, QStringLiteral("1,7976931348623155E308"));
+    Form1->setFieldText(13, QStringLiteral("1E300"));
+    QTimer::singleShot(100, [] { press(Qt::Key_7); });
     QString underBox; // the box's text, Edit1 and the cursor while the box is up
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
@@ -165,7 +164,7 @@ TEST_F(PlotStop, ErrorBoxOfThePlotTakesItsKeysWhileHeldInputWaits) {
     Form1->Button1->click();
     setDialogs(std::move(scripted));
     EXPECT_LT(clock.elapsed(), 2500) << "Esc closed the box";
-    EXPECT_EQ(underBox, QStringLiteral("Floating point division by zero.|3|"));
+    EXPECT_EQ(underBox, QStringLiteral("Floating point overflow.|3|"));
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("37"));
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The plot as the main window runs it: picture, readout and the settings window.
+#include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
 #include "app/Startup.h"
 #include "model/Model.h"
 #include "model/NumberText.h"
-#include "plot/PlotState.h"
 #include "widgets/ColorPanel.h"
 #include "widgets/PlotImage.h"
 #include "windows/Unit1.h"
@@ -24,21 +24,12 @@
 #include <gtest/gtest.h>
 
 namespace {
-class PlotWindow : public ::testing::Test {
+class PlotWindow : public MainWindowShown {
 protected:
     void SetUp() override {
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-        PlotState = {};
-        ModelParams = {};
-        createWindows();
-        const char* texts[] = {"3",   "1",  "1",   "1,6", "9,1",  "15",  "13",
-                               "-31", "28", "-19", "0",   "6E15", "1E12"};
-        for (int i = 0; i < 13; ++i)
-            Form1->setFieldText(i + 1, QString::fromUtf8(texts[i]));
-    }
-    void TearDown() override {
-        destroyWindows();
-        QLocale::setDefault(QLocale::system());
+        MainWindowShown::SetUp();
+        for (int n = 1; n <= 13; ++n)
+            Form1->setFieldText(n, kClassroomTexts[n - 1]);
     }
 
     // A move of the pointer over the picture, as the window receives it.
@@ -57,6 +48,7 @@ protected:
         return n;
     }
 
+    RussianLocale locale;
     DialogsScript script;
 };
 } // namespace
@@ -90,16 +82,23 @@ TEST_F(PlotWindow, CursorReadoutFollowsThePointer) {
     Form1->Button1->click();
     movePointer(236, 0);
     EXPECT_EQ(Form1->Edit14->text(), QStringLiteral("498,942917547569"));
-    EXPECT_EQ(Form1->Edit15->text(), formatGeneral(PlotState.ValueMax, QLatin1Char(',')));
+    EXPECT_EQ(Form1->Edit15->text(),
+              formatGeneral(Form1->plotSession().PlotState.ValueMax, QLatin1Char(',')));
+}
 
-    // Automatic mode with a bad exponent: the error box, the fields keep their texts.
-    ModelParams.Omega0 = 5000;
-    Form1->CheckBox2->setChecked(true);
-    Form1->Edit6->setText(QStringLiteral("x"));
-    movePointer(100, 100);
-    EXPECT_EQ(script->errors,
-              QStringList{QStringLiteral("'x' is not a valid floating point value.")});
-    EXPECT_EQ(Form1->Edit14->text(), QStringLiteral("498,942917547569"));
+// The readout speaks of the picture on screen: ticking "Автоматически" or typing another
+// exponent after the plot changes neither its unit nor its numbers.
+TEST_F(PlotWindow, CursorReadoutKeepsTheUnitOfThePicture) {
+    Form1->Button1->click(); // the classroom medium, 0 to 6E15 Hz
+    movePointer(236, 0);
+    EXPECT_EQ(Form1->Edit14->text(), QStringLiteral("2,99365750528541E15"));
+    QTest::mouseClick(Form1->CheckBox2, Qt::LeftButton);
+    ASSERT_TRUE(Form1->CheckBox2->isChecked());
+    typeInto(Form1->Edit6, QStringLiteral("x"));
+    movePointer(236, 1);
+    movePointer(236, 0);
+    EXPECT_TRUE(script->errors.isEmpty());
+    EXPECT_EQ(Form1->Edit14->text(), QStringLiteral("2,99365750528541E15"));
 }
 
 TEST_F(PlotWindow, SettingsShownModallyFromTheMenuAndTheToolbar) {

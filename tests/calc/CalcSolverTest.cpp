@@ -83,9 +83,10 @@ TEST(CalcSolver, UnknownsComeBackFromTheShownIndex) {
         const TCalcValues typedValues = values;
         // The plot's model at the same point: another evaluation order, the same digits.
         const TCalcValues& v = typedValues;
-        ModelParams = {v.Omega0, v.Gamma, v.Charge, v.Concentration, v.Mass, v.Epsilon0};
-        EXPECT_NEAR(forward.shown(11) / RefractionRe(v.Omega), 1.0, 5e-14);
-        EXPECT_NEAR(forward.shown(12) / RefractionIm(v.Omega), 1.0, 5e-14);
+        const TModelParams typedMedium{v.Omega0,        v.Gamma, v.Charge,
+                                       v.Concentration, v.Mass,  v.Epsilon0};
+        EXPECT_NEAR(forward.shown(11) / RefractionRe(typedMedium, v.Omega), 1.0, 5e-14);
+        EXPECT_NEAR(forward.shown(12) / RefractionIm(typedMedium, v.Omega), 1.0, 5e-14);
 
         for (int index = 2; index <= 7; ++index) {
             FakeCalc inverse = typed(medium, index, forward.fieldText(11));
@@ -106,7 +107,6 @@ TEST(CalcSolver, UnknownsComeBackFromTheShownIndex) {
             EXPECT_NEAR(check.shown(11) / forward.shown(11), 1.0, 1e-9) << index;
         }
     }
-    ModelParams = {};
 }
 
 namespace {

@@ -2,7 +2,6 @@
 #include "model/Model.h"
 #include "ErrorText.h"
 #include "model/Errors.h"
-#include "plot/InputParameters.h"
 
 #include "QtPrinters.h"
 
@@ -12,63 +11,64 @@ namespace {
 // The classroom example: an electron gas with w0 = 3E15 and g = 1E13.
 class ModelTest : public ::testing::Test {
 protected:
-    void SetUp() override { ModelParams = {3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, kElectricConstant}; }
+    void SetUp() override { medium = {3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, kElectricConstant}; }
+
+    double re(double w) const { return RefractionRe(medium, w); }
+    double im(double w) const { return RefractionIm(medium, w); }
+
+    TModelParams medium;
 };
 
 } // namespace
 
 TEST_F(ModelTest, ExampleValuesToSixDigits) {
-    const double w0 = ModelParams.Omega0, g = ModelParams.Gamma;
-    EXPECT_NEAR(RefractionRe(0), 2.76597, 0.000005);
-    EXPECT_NEAR(RefractionIm(w0), 529.790, 0.0005);
-    EXPECT_NEAR(RefractionRe(w0 - g / 2), 266.337, 0.0005);
-    EXPECT_NEAR(RefractionRe(w0 + g / 2), -263.454, 0.0005);
+    const double w0 = medium.Omega0, g = medium.Gamma;
+    EXPECT_NEAR(re(0), 2.76597, 0.000005);
+    EXPECT_NEAR(im(w0), 529.790, 0.0005);
+    EXPECT_NEAR(re(w0 - g / 2), 266.337, 0.0005);
+    EXPECT_NEAR(re(w0 + g / 2), -263.454, 0.0005);
 }
 
 TEST_F(ModelTest, SpecialPoints) {
-    EXPECT_EQ(RefractionRe(ModelParams.Omega0), 1.0); // B = 0 exactly
-    EXPECT_EQ(RefractionIm(0), 0.0);
+    EXPECT_EQ(re(medium.Omega0), 1.0); // B = 0 exactly
+    EXPECT_EQ(im(0), 0.0);
     for (double w : {1e12, 2.9e15, 3.1e15, 1e17}) {
-        EXPECT_EQ(RefractionRe(-w), RefractionRe(w)) << w;
-        EXPECT_EQ(RefractionIm(-w), -RefractionIm(w)) << w;
+        EXPECT_EQ(re(-w), re(w)) << w;
+        EXPECT_EQ(im(-w), -im(w)) << w;
     }
 }
 
 TEST_F(ModelTest, SignsOfTheParameters) {
     const double w = 2.9e15;
-    const double re = RefractionRe(w), im = RefractionIm(w);
-    ModelParams.Charge = -ModelParams.Charge; // squared: no effect
-    EXPECT_EQ(RefractionRe(w), re);
-    EXPECT_EQ(RefractionIm(w), im);
-    ModelParams.Charge = -ModelParams.Charge;
-    ModelParams.Mass = -ModelParams.Mass; // flips both deviations
-    EXPECT_DOUBLE_EQ(RefractionRe(w) - 1, -(re - 1));
-    EXPECT_DOUBLE_EQ(RefractionIm(w), -im);
+    const double n = re(w), k = im(w);
+    medium.Charge = -medium.Charge; // squared: no effect
+    EXPECT_EQ(re(w), n);
+    EXPECT_EQ(im(w), k);
+    medium.Charge = -medium.Charge;
+    medium.Mass = -medium.Mass; // flips both deviations
+    EXPECT_DOUBLE_EQ(re(w) - 1, -(n - 1));
+    EXPECT_DOUBLE_EQ(im(w), -k);
 }
 
 TEST_F(ModelTest, ErrorsInsteadOfInfinityOrNaN) {
-    ModelParams.Gamma = 0;
-    EXPECT_EQ(errorText([&] { RefractionIm(ModelParams.Omega0); }),
+    medium.Gamma = 0;
+    EXPECT_EQ(errorText([&] { im(medium.Omega0); }),
               QStringLiteral("Invalid floating point operation"));
-    EXPECT_EQ(errorText([&] { RefractionRe(ModelParams.Omega0); }),
+    EXPECT_EQ(errorText([&] { re(medium.Omega0); }),
               QStringLiteral("Invalid floating point operation"));
-    EXPECT_EQ(RefractionIm(1e15), 0.0); // g = 0 is harmless away from w0
+    EXPECT_EQ(im(1e15), 0.0); // g = 0 is harmless away from w0
 
     SetUp();
-    ModelParams.Mass = 0;
-    EXPECT_EQ(errorText([&] { RefractionRe(1e15); }),
-              QStringLiteral("Floating point division by zero"));
-    EXPECT_EQ(errorText([&] { RefractionIm(0); }),
-              QStringLiteral("Invalid floating point operation"));
+    medium.Mass = 0;
+    EXPECT_EQ(errorText([&] { re(1e15); }), QStringLiteral("Floating point division by zero"));
+    EXPECT_EQ(errorText([&] { im(0); }), QStringLiteral("Invalid floating point operation"));
 
     SetUp();
-    ModelParams.Omega0 = 0;
-    EXPECT_EQ(errorText([&] { RefractionRe(0); }),
-              QStringLiteral("Invalid floating point operation"));
+    medium.Omega0 = 0;
+    EXPECT_EQ(errorText([&] { re(0); }), QStringLiteral("Invalid floating point operation"));
 
     SetUp();
-    ModelParams.Concentration = 1e300; // n'' at w0 beyond the double range
-    ModelParams.Mass = 1e-300;
-    EXPECT_EQ(errorText([&] { RefractionIm(ModelParams.Omega0); }),
-              QStringLiteral("Floating point overflow"));
+    medium.Concentration = 1e300; // n'' at w0 beyond the double range
+    medium.Mass = 1e-300;
+    EXPECT_EQ(errorText([&] { im(medium.Omega0); }), QStringLiteral("Floating point overflow"));
 }

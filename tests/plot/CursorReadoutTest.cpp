@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/CursorReadout.h"
 #include "QtPrinters.h"
-#include "model/Errors.h"
-#include "model/Model.h"
 #include "plot/PlotState.h"
+#include "plot/PlotUnit.h"
 
 #include <QPoint>
 #include <gtest/gtest.h>
 
 namespace {
-CursorTexts at(int x, int y, bool automatic = false, const char* exponent = "15") {
-    return cursorReadout(x, y, 473, 473, automatic, QString::fromUtf8(exponent), QLatin1Char(','));
+TPlotState PlotState;
+
+CursorTexts at(int x, int y, const PlotUnit& unit = PlotUnit()) {
+    return cursorReadout(x, y, 473, 473, PlotState, unit, QLatin1Char(','));
 }
 } // namespace
 
 TEST(CursorReadout, BeforeAnyPlotBothReadZero) {
     PlotState = {};
-    ModelParams = {};
     for (QPoint p : {QPoint(0, 0), QPoint(236, 400), QPoint(472, 472)}) {
         EXPECT_EQ(at(p.x(), p.y()).frequency, QStringLiteral("0"));
         EXPECT_EQ(at(p.x(), p.y()).value, QStringLiteral("0"));
@@ -45,19 +45,31 @@ TEST(CursorReadout, ManualInterval) {
     }
 }
 
-TEST(CursorReadout, AutomaticThousandRuleTurnsTheUnitBackIntoHertz) {
+// The unit is the picture's: ticking or unticking the box, or typing another exponent after
+// the plot, changes nothing.
+TEST(CursorReadout, FrequencyInHertzFromThePicturesUnit) {
     PlotState = {};
-    PlotState.FreqFrom = 3500; // w0 = 5E15: 5000 +- 15 x 100
+    PlotState.FreqFrom = 3500; // w0 = 5E15 automatic: 5000 +- 15 x 100, units of 10^12 Hz
     PlotState.FreqTo = 6500;
-    ModelParams.Omega0 = 5000;
-    EXPECT_EQ(at(0, 0, true, "15").frequency, QStringLiteral("3,5E15"));
-    const double middle = at(236, 0, true, "15").frequency.replace(',', '.').toDouble();
+    const struct {
+        double typedW0;
+        bool automatic;
+        const char *mantissa, *exponent;
+        const char* atLeftEdge;
+    } cases[] = {
+        {5e15, true, "5", "15", "3,5E15"},
+        {5e15, false, "5", "15", "3500"},  // a typed interval is in hertz already
+        {500, true, "5", "2", "3500"},     // below 1000: hertz
+        {5000, true, "0,5", "4", "35000"}, // 0,5 x 1000 in units of 10 Hz
+    };
+    for (const auto& c : cases) {
+        const PlotUnit unit =
+            PlotUnit::decide(c.typedW0, c.automatic, QString::fromUtf8(c.mantissa),
+                             QString::fromUtf8(c.exponent), QLatin1Char(','));
+        EXPECT_EQ(at(0, 0, unit).frequency, QString::fromUtf8(c.atLeftEdge)) << c.mantissa;
+    }
+    const PlotUnit unit =
+        PlotUnit::decide(5e15, true, QStringLiteral("5"), QStringLiteral("15"), QLatin1Char(','));
+    const double middle = at(236, 0, unit).frequency.replace(',', '.').toDouble();
     EXPECT_NEAR(middle, 5e15, 0.01e15);
-    // Manual mode ignores the exponent, also a bad one.
-    EXPECT_EQ(at(0, 0, false, "abc").frequency, QStringLiteral("3500"));
-    EXPECT_THROW(at(0, 0, true, "abc"), ConversionError);
-
-    // A w0 below 1000 after the plot (0,5 x 10^4 gave 500): no conversion.
-    ModelParams.Omega0 = 500;
-    EXPECT_EQ(at(0, 0, true, "4").frequency, QStringLiteral("3500"));
 }

@@ -10,7 +10,8 @@
 #include "plot/Canvas.h"
 #include "plot/CursorReadout.h"
 #include "plot/InputParameters.h"
-#include "plot/PlotState.h"
+#include "plot/PlotMapping.h"
+#include "plot/PlotSession.h"
 #include "plot/Sweep.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +28,16 @@ const QString kRangeText = QStringLiteral("Вычисление диапазон
 class PlotCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        PlotState = {};
-        ModelParams = {};
+        session = {};
         image.fill(qRgb(1, 2, 3));
+    }
+
+    void plot() { runPlotCommand(view, canvas, session); }
+
+    /** The readout at (x, y) of the picture the session holds. */
+    CursorTexts readout(int x, int y) const {
+        return cursorReadout(x, y, 473, 473, PlotState, session.unit.value_or(PlotUnit()),
+                             QLatin1Char(','));
     }
 
     // Only the curves: no frame element drawn over them.
@@ -50,6 +58,8 @@ protected:
     QImage image{473, 473, QImage::Format_RGB32};
     Canvas canvas{image};
     RecordingPlotView view;
+    PlotSession session;
+    TPlotState& PlotState = session.PlotState;
 };
 } // namespace
 
@@ -58,17 +68,16 @@ TEST_F(PlotCommand, PointModeDrawsOnePixelPerSample) {
     view.connect = false;
     view.dotted = true;                    // ignored in point mode
     view.typeExample("0", "6E15", "2E14"); // 30 samples, 15,8 pixels apart
-    runPlotCommand(view, canvas);
+    plot();
     ASSERT_TRUE(view.messages.isEmpty());
     // n(w) comes second, so each of its samples is one red pixel (but where a ruler passes).
     std::set<std::pair<int, int>> expected;
-    ModelParams.Omega0 = 3e15; // the scale labels left it in the plotted unit
-
+    const PlotMapping mapping(PlotState);
     int samples = 0;
-    sweep(view, [&] {
+    sweep(view, PlotState, [&] {
         ++samples;
-
-        const SamplePixel p = samplePixel(PlotState.SweepFreq, RefractionRe(PlotState.SweepFreq));
+        const SamplePixel p = mapping.samplePixel(
+            PlotState.SweepFreq, RefractionRe(session.ModelParams, PlotState.SweepFreq));
         const bool ruler = p.x <= 5 || (p.x % 47 == 0 && p.y >= 231 && p.y <= 241);
         if (p.x >= 0 && p.x < 473 && p.y >= 0 && p.y < 473 && !ruler)
             expected.insert({p.x, p.y});
@@ -86,7 +95,7 @@ TEST_F(PlotCommand, AnomalousRegionIsDottedAndTheRestSolid) {
     curvesOnly();
     view.dotted = true;
     view.typeExample("0", "6E15", "1E11");
-    runPlotCommand(view, canvas);
+    plot();
     // w0 +- g/2 = 3E15 +- 5E12 is about x = 236 +- 0,4: only there does n fall, and its
     // long falling strokes carry gaps of the background colour.
     const QRgb red = qRgb(255, 0, 0), black = qRgb(0, 0, 0);
@@ -107,7 +116,7 @@ TEST_F(PlotCommand, AnomalousRegionIsDottedAndTheRestSolid) {
 
 TEST_F(PlotCommand, ProgressClimbsInEachSweepAndIsResetAtTheEnd) {
     view.typeExample("0", "6E15", "1E12"); // 6000 samples a sweep
-    runPlotCommand(view, canvas);
+    plot();
     EXPECT_EQ(view.statusTexts, (QStringList{QString(), kRangeText, kImText, kReText, QString()}));
     ASSERT_GE(view.progress.size(), 3u);
     EXPECT_EQ(view.progress.back(), 0);
@@ -125,21 +134,21 @@ TEST_F(PlotCommand, ProgressClimbsInEachSweepAndIsResetAtTheEnd) {
 
 TEST_F(PlotCommand, AnErrorLeavesGaugeAndStatusAsTheyWere) {
     view.typeExample();
-    runPlotCommand(view, canvas);
+    plot();
     view.progress = {42};
     view.statusTexts.clear();
     // Rejected interval: rulers and labels over the old picture, but w0 no number.
     view.fields[11] = QStringLiteral("7");
     view.fields[12] = QStringLiteral("1");
     view.fields[1] = QStringLiteral("три");
-    EXPECT_THROW(runPlotCommand(view, canvas), ConversionError);
+    EXPECT_THROW(plot(), ConversionError);
     EXPECT_EQ(view.progress, std::vector<int>{42});
     EXPECT_EQ(view.statusTexts, QStringList{QString()}) << "cleared when it started, not since";
 }
 
 TEST_F(PlotCommand, RejectedIntervalDrawsRulersOverThePictureAndResets) {
     view.typeExample("5", "5", "1");
-    runPlotCommand(view, canvas);
+    plot();
     EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
     // The picture was not cleared: the untouched colour stays where no ruler passes.
     EXPECT_EQ(image.pixel(300, 300), qRgb(1, 2, 3));
@@ -150,11 +159,10 @@ TEST_F(PlotCommand, RejectedIntervalDrawsRulersOverThePictureAndResets) {
 
 TEST_F(PlotCommand, RefusedStepKeepsTheLastPlotAndEndsAsARejectedInterval) {
     view.typeExample(); // 0 to 6E15 by 1E12
-    runPlotCommand(view, canvas);
+    plot();
     const TPlotState last = PlotState;
     const QString lastMin = view.fields[18], lastMax = view.fields[19];
-    const auto readout = [] { return cursorReadout(236, 0, 473, 473, false, "15", ',').frequency; };
-    ASSERT_EQ(readout(), QStringLiteral("2,99365750528541E15"));
+    ASSERT_EQ(readout(236, 0).frequency, QStringLiteral("2,99365750528541E15"));
 
     image.fill(qRgb(1, 2, 3));
     view.progress = {42};
@@ -164,10 +172,10 @@ TEST_F(PlotCommand, RefusedStepKeepsTheLastPlotAndEndsAsARejectedInterval) {
         view.messages.clear();
         view.typeExample("0", "1E15", step);  // a step that would never reach the end
         view.fields[3] = QStringLiteral("7"); // and another medium
-        runPlotCommand(view, canvas);
+        plot();
         EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
         // The picture, the range fields and the readout still tell of the last plot.
-        EXPECT_EQ(readout(), QStringLiteral("2,99365750528541E15"));
+        EXPECT_EQ(readout(236, 0).frequency, QStringLiteral("2,99365750528541E15"));
         EXPECT_EQ(view.fields[18], lastMin);
         EXPECT_EQ(view.fields[19], lastMax);
         for (double TPlotState::*field :
@@ -186,10 +194,39 @@ TEST_F(PlotCommand, RefusedStepKeepsTheLastPlotAndEndsAsARejectedInterval) {
     }
 }
 
+// The rulers and labels drawn again over a picture that a refused step or a rejected interval
+// keeps are those of the picture's own unit, whatever the check box says by then.
+TEST_F(PlotCommand, FrameOverAKeptPictureKeepsItsUnit) {
+    const struct {
+        const char* what;
+        bool plottedAutomatic;
+        const char *from, *to, *step; // typed after the plot, with the box turned over
+    } cases[] = {
+        {"automatic picture, then a step of 0", true, "0", "6E15", "0"},
+        {"typed picture, then an interval backwards", false, "6E15", "0", "1E12"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        view = RecordingPlotView();
+        view.typeExample();
+        view.automatic = c.plottedAutomatic;
+        plot();
+        const QImage picture = image;
+        const CursorTexts read = readout(100, 100);
+        view.automatic = !c.plottedAutomatic;
+        view.typeExample(c.from, c.to, c.step);
+        plot();
+        EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
+        EXPECT_EQ(image, picture) << "pixel for pixel";
+        EXPECT_EQ(readout(100, 100).frequency, read.frequency);
+    }
+}
+
 TEST_F(PlotCommand, AutomaticIntervalPlotsTheTypedMediumInItsUnit) {
     view.typeExample();
     view.automatic = true;
-    runPlotCommand(view, canvas);
+    plot();
     ASSERT_TRUE(view.messages.isEmpty());
     // The plot is in units of 10^12 Hz around 3000, and the range found there is the one
     // shown in the fields: n''(w0) = 529,79 of the typed medium.
@@ -207,12 +244,12 @@ TEST_F(PlotCommand, AutomaticIntervalPlotsTheTypedMediumInItsUnit) {
                 break;
             }
     EXPECT_LE(top, 2);
-    EXPECT_EQ(cursorReadout(236, 0, 473, 473, true, "15", ',').value,
-              QStringLiteral("529,790360298835"));
-    // Afterwards the record holds the plotted w0 and the typed medium.
-    EXPECT_EQ(ModelParams.Omega0, 3000);
-    EXPECT_EQ(ModelParams.Gamma, ScaledValue(1, 13));
-    EXPECT_EQ(ModelParams.Concentration, ScaledValue(1, 28));
+    EXPECT_EQ(readout(236, 0).value, QStringLiteral("529,790360298835"));
+    // Afterwards the session holds the typed medium and w0 in the plotted unit.
+    EXPECT_EQ(session.unit->omega0(), 3000);
+    EXPECT_EQ(session.ModelParams.Omega0, ScaledValue(3, 15));
+    EXPECT_EQ(session.ModelParams.Gamma, ScaledValue(1, 13));
+    EXPECT_EQ(session.ModelParams.Concentration, ScaledValue(1, 28));
 }
 
 TEST_F(PlotCommand, TypedMediumComesBackAlsoAfterAnError) {
@@ -220,20 +257,20 @@ TEST_F(PlotCommand, TypedMediumComesBackAlsoAfterAnError) {
     view.automatic = true;
     view.fields[1] = QStringLiteral("3000"); // 3000 x 10^0: an interval of no width
     view.fields[6] = QStringLiteral("0");
-    EXPECT_EQ(errorText([&] { runPlotCommand(view, canvas); }),
-              QStringLiteral("Floating point division by zero"));
-    EXPECT_EQ(ModelParams.Gamma, ScaledValue(1, 13));
-    EXPECT_EQ(ModelParams.Concentration, ScaledValue(1, 28));
+    EXPECT_EQ(errorText([&] { plot(); }), QStringLiteral("Floating point division by zero"));
+    EXPECT_EQ(session.ModelParams.Gamma, ScaledValue(1, 13));
+    EXPECT_EQ(session.ModelParams.Concentration, ScaledValue(1, 28));
 }
 
 TEST_F(PlotCommand, FirstSampleIsDrawnEvenWhenTheIntervalIsShorterThanTheStep) {
     curvesOnly();
     view.connect = false;
     view.typeExample("0", "1E15", "5E15");
-    runPlotCommand(view, canvas);
+    plot();
     EXPECT_EQ(PlotState.SweepFreq, 5e15);
-    EXPECT_EQ(image.pixel(0, PlotState.OriginY - static_cast<int>(std::lrint(
-                                                     RefractionRe(0) * PlotState.ValueScale))),
+    EXPECT_EQ(image.pixel(0, PlotState.OriginY -
+                                 static_cast<int>(std::lrint(RefractionRe(session.ModelParams, 0) *
+                                                             PlotState.ValueScale))),
               qRgb(255, 0, 0));
 }
 
@@ -259,7 +296,7 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
         curvesOnly();
         view.typeExample("0", "6E15", "488281250000");
         view.stopAtCheck = c.stopAt;
-        runPlotCommand(view, canvas);
+        plot();
         EXPECT_EQ(view.stopChecks, c.questions);
         EXPECT_EQ(view.statusTexts, c.status);
         EXPECT_EQ(view.progress.back(), 0);

@@ -3,8 +3,10 @@
 #include "QtPrinters.h"
 #include "model/Errors.h"
 #include "model/Model.h"
+#include "model/ScaledValue.h"
 #include "plot/Canvas.h"
 #include "plot/PlotState.h"
+#include "plot/PlotUnit.h"
 
 #include <gtest/gtest.h>
 
@@ -63,14 +65,11 @@ class PlotFrame : public ::testing::Test {
 protected:
     // An automatic plot of w0 = 5 x 10^2: interval 0 to 1000, vertical axis on the left edge.
     void SetUp() override {
-        PlotState = {};
         PlotState.FreqTo = 1000;
         PlotState.FreqScale = 0.473;
         PlotState.PlotWidth = kSide;
         PlotState.PlotHeight = kSide;
         PlotState.OriginY = 100;
-        ModelParams = {};
-        ModelParams.Omega0 = 500;
         settings.AxesColor = kAxes;
         settings.GridColor = kGrid;
         settings.BackgroundColor = kBackground;
@@ -81,11 +80,22 @@ protected:
     }
 
     QRgb at(int x, int y) const { return image.pixel(x, y); }
+
+    /** The unit of a plot of w0 = omega0 Hz as the texts type it, on a typed interval. */
+    PlotUnit unit(bool automatic = false) const {
+        return PlotUnit::decide(omega0, automatic, texts.mantissaW0, texts.exponentW0,
+                                texts.decimalSeparator);
+    }
+    void drawAxes(bool connected) {
+        DrawAxesLayer(canvas, settings, connected, PlotState, unit(), texts);
+    }
     int textHeight() const { return canvas.textExtent(QStringLiteral("W")).height(); }
 
     QImage image{kSide, kSide, QImage::Format_RGB32};
     Canvas canvas{image};
     PlotSettings settings;
+    TPlotState PlotState;
+    double omega0 = 500;
     FrameTexts texts{QStringLiteral("5"), QStringLiteral("2"),
                      QStringLiteral("-5,29789976184937E2"), QStringLiteral("5,29789976184937E2"),
                      QLatin1Char(',')};
@@ -106,7 +116,7 @@ TEST_F(PlotFrame, AxesStandAtTheOrigins) {
         DrawPlotBackground(canvas, settings);
         PlotState.OriginX = c.originX;
         PlotState.OriginY = c.originY;
-        DrawAxesLayer(canvas, settings, true, texts);
+        drawAxes(true);
         const int column = c.originX < 0 ? 0 : c.originX;
         const int painted = c.originX < 0 ? 0 : kSide - 2; // drawn upwards: row 0 is its end
         EXPECT_EQ(countIn(image, QRect(column, 0, 1, kSide), kAxes), painted + 1);
@@ -126,7 +136,7 @@ TEST_F(PlotFrame, ArrowHeadPointsRightInBothModes) {
     reference.line(400, 100, 390, 105);
     for (const bool connected : {true, false}) {
         DrawPlotBackground(canvas, settings);
-        DrawAxesLayer(canvas, settings, connected, texts);
+        drawAxes(connected);
         EXPECT_TRUE(sameIn(image, expected, QRect(380, 90, 40, 20))) << connected;
     }
 }
@@ -136,7 +146,7 @@ TEST_F(PlotFrame, PointModeDrawsTheArrowHeadOverTheMarkerText) {
     // "Wo" lands on the arrow head: x = 453 + 10, y = 236 + 10.
     PlotState.FreqScale = 1;
     PlotState.OriginY = 246;
-    ModelParams.Omega0 = 453;
+    omega0 = 453;
     QImage arrow = expectedTexts({}, kLabel);
     Canvas reference(arrow);
     reference.setPenColor(kAxes);
@@ -144,7 +154,7 @@ TEST_F(PlotFrame, PointModeDrawsTheArrowHeadOverTheMarkerText) {
     reference.line(kSide, 246, kSide - 10, 251);
     for (const bool connected : {true, false}) {
         DrawPlotBackground(canvas, settings);
-        DrawAxesLayer(canvas, settings, connected, texts);
+        drawAxes(connected);
         int covered = 0;
         for (int y = 236; y < 256; ++y)
             for (int x = 460; x < kSide; ++x)
@@ -182,12 +192,12 @@ TEST_F(PlotFrame, AxisTitles) {
         SCOPED_TRACE(c.rangeMax);
         settings.TitleOX = c.titleOX;
         settings.TitleOY = c.titleOY;
-        ModelParams.Omega0 = c.omega0;
+        omega0 = c.omega0;
         texts.exponentW0 = QString::fromUtf8(c.exponentW0);
         texts.rangeMax = QString::fromUtf8(c.rangeMax);
         canvas.setTextColor(kLeftOver);
         DrawPlotBackground(canvas, settings);
-        DrawAxesLayer(canvas, settings, c.connected, texts);
+        drawAxes(c.connected);
 
         std::vector<Text> titles;
         if (c.titleOXText) {
@@ -208,7 +218,7 @@ TEST_F(PlotFrame, Omega0MarkerIsDottedWithItsText) {
     settings.TitleOX = settings.TitleOY = false;
     // 473 x 0.5 = 236.5 rounds to the even 236; "Wo" stands at 236 + 10, 236 + 10.
     PlotState.FreqScale = 0.5;
-    ModelParams.Omega0 = 473;
+    omega0 = 473;
     const QImage expected = expectedTexts({{246, 246, "Wo"}}, kLabel);
     const QRect textBand(241, 246, 60, textHeight());
     for (const bool connected : {true, false}) {
@@ -216,7 +226,7 @@ TEST_F(PlotFrame, Omega0MarkerIsDottedWithItsText) {
             SCOPED_TRACE(connected * 10 + mark);
             settings.MarkOmega0 = mark;
             DrawPlotBackground(canvas, settings);
-            DrawAxesLayer(canvas, settings, connected, texts);
+            drawAxes(connected);
             const int dots = countIn(image, QRect(236, 0, 1, kSide), kAxes);
             EXPECT_EQ(dots > 100 && dots < kSide - 100, mark) << dots;    // dotted, not solid
             EXPECT_EQ(countIn(image, QRect(237, 0, 1, kSide), kAxes), 1); // the axis only
@@ -228,7 +238,7 @@ TEST_F(PlotFrame, Omega0MarkerIsDottedWithItsText) {
 
 TEST_F(PlotFrame, RulerAndTicksSitAtTenthsOfTheImage) {
     settings.OuterGrid = settings.InnerGrid = false;
-    DrawRulersAndGrid(canvas, settings);
+    DrawRulersAndGrid(canvas, settings, PlotState);
     EXPECT_EQ(countIn(image, QRect(1, 0, 1, kSide), kAxes), kSide);
     for (const int y : {47, 94, 141, 188, 282, 329, 376, 423}) {
         SCOPED_TRACE(y);
@@ -246,14 +256,14 @@ TEST_F(PlotFrame, RulerAndTicksSitAtTenthsOfTheImage) {
 TEST_F(PlotFrame, RulersNeedNoPlotBeforeThem) {
     PlotState = {}; // an interval rejected before any plot
     settings.OuterGrid = settings.InnerGrid = false;
-    DrawRulersAndGrid(canvas, settings);
+    DrawRulersAndGrid(canvas, settings, PlotState);
     EXPECT_EQ(countIn(image, QRect(0, 423, 5, 1), kAxes), 5);
     EXPECT_EQ(countIn(image, QRect(423, 231, 1, 10), kAxes), 10);
 }
 
 TEST_F(PlotFrame, OuterGridIsTenPixelsInside) {
     settings.InnerGrid = false;
-    DrawRulersAndGrid(canvas, settings);
+    DrawRulersAndGrid(canvas, settings, PlotState);
     const struct {
         int x, y, outX, outY; // a corner and the pixel diagonally outside it
     } corners[] = {{10, 10, 9, 9}, {463, 10, 464, 9}, {463, 463, 464, 464}, {10, 463, 9, 464}};
@@ -271,7 +281,7 @@ TEST_F(PlotFrame, OuterGridIsTenPixelsInside) {
 
 TEST_F(PlotFrame, InnerGridLeavesMidHeightToTheTicks) {
     settings.OuterGrid = false;
-    DrawRulersAndGrid(canvas, settings);
+    DrawRulersAndGrid(canvas, settings, PlotState);
     for (int i = 1; i <= 9; ++i) {
         SCOPED_TRACE(i);
         const int gridRow = countIn(image, QRect(11, 47 * i, 450, 1), kGrid);
@@ -303,44 +313,43 @@ TEST_F(PlotFrame, ScaleLabels) {
         char separator;
         bool automatic;
         double freqFrom, freqTo, freqScale;
-        double omega0After;
         std::vector<Text> labels;
     } cases[] = {
         // clang-format off
         // A two-digit exponent: the four-character prefix is the whole rule; the minimum
         // keeps as many digits, its minus sign aside.
-        {2, "5", "2", "-1,23456789012345E27", "1,23456789012345E27", ',', kManual, 0, 1000, 0.473, 500,
+        {2, "5", "2", "-1,23456789012345E27", "1,23456789012345E27", ',', kManual, 0, 1000, 0.473,
          tenPoints(236, "5", kHundreds, {"0,984", "0,738", "0,492", "0,246", "0", "-0,246", "-0,492", "-0,738", "-0,984"})},
         // The prefix is taken from the mantissa: "5,29" of 5,29789976184937E2, not "5,2".
-        {2, "5", "2", "-5,29789976184937E2", "5,29789976184937E2", ',', kManual, 0, 1000, 0.473, 500,
+        {2, "5", "2", "-5,29789976184937E2", "5,29789976184937E2", ',', kManual, 0, 1000, 0.473,
          tenPoints(236, "5", kHundreds, {"4,232", "3,174", "2,116", "1,058", "0", "-1,058", "-2,116", "-3,174", "-4,232"})},
         // A medium of negative concentration: the maximum carries the minus sign.
-        {2, "5", "2", "5,29789976184937E2", "-5,29789976184937E2", ',', kManual, 0, 1000, 0.473, 500,
+        {2, "5", "2", "5,29789976184937E2", "-5,29789976184937E2", ',', kManual, 0, 1000, 0.473,
          tenPoints(236, "5", kHundreds, {"-4,16", "-3,12", "-2,08", "-1,04", "0", "1,04", "2,08", "3,12", "4,16"})},
         // "2,5E" would be no number; the minimum takes five characters where there are.
-        {1, "5", "2", "-2,5E-5", "2,5E-5", ',', kManual, 0, 1000, 0.473, 500,
+        {1, "5", "2", "-2,5E-5", "2,5E-5", ',', kManual, 0, 1000, 0.473,
          {{236, 261, "5"}, {95, 261, "200"}, {378, 261, "800"}, {10, 189, "1"}, {10, 284, "-1"}}},
-        {1, "5", "2", "-12,75", "12,75", ',', kManual, 0, 1000, 0.473, 500,
+        {1, "5", "2", "-12,75", "12,75", ',', kManual, 0, 1000, 0.473,
          {{236, 261, "5"}, {95, 261, "200"}, {378, 261, "800"}, {10, 189, "5,08"}, {10, 284, "-5,08"}}},
-        {0, "5", "2", "-1.5E20", "1.5E20", '.', kManual, 0, 1000, 0.473, 500,
+        {0, "5", "2", "-1.5E20", "1.5E20", '.', kManual, 0, 1000, 0.473,
          {{236, 261, "5"}, {236, 261, "500"}, {10, 189, "0.6"}}},
         // No range yet: the value labels are left out.
-        {2, "5", "2", "", "", ',', kManual, 0, 1000, 0.473, 500, tenPoints(236, "5", kHundreds)},
-        {2, "5", "2", "-1", "", ',', kManual, 0, 1000, 0.473, 500, tenPoints(236, "5", kHundreds)},
+        {2, "5", "2", "", "", ',', kManual, 0, 1000, 0.473, tenPoints(236, "5", kHundreds)},
+        {2, "5", "2", "-1", "", ',', kManual, 0, 1000, 0.473, tenPoints(236, "5", kHundreds)},
         // The thousand rule on an automatic interval: w0 = 3 x 10^15 plots 3000 in units of
         // 10^12 Hz, and the labels are in thousands of them.
-        {2, "3", "15", "", "", ',', kAutomatic, 1500, 4500, 0.1, 3000,
+        {2, "3", "15", "", "", ',', kAutomatic, 1500, 4500, 0.1,
          tenPoints(150, "3", {"1,8", "2,1", "2,4", "2,7", "3", "3,3", "3,6", "3,9", "4,2"})},
         // On a typed interval in hertz: the values in units of 10^15 Hz, as the title says,
         // and the w0 label under the marker at 3E15 Hz.
-        {2, "3", "15", "", "", ',', kManual, 0, 6e15, 1e-13, 3000,
+        {2, "3", "15", "", "", ',', kManual, 0, 6e15, 1e-13,
          tenPoints(300, "3", {"0,6", "1,2", "1,8", "2,4", "3", "3,6", "4,2", "4,8", "5,4"})},
         // A negative exponent: 2000000 x 10^-1 Hz is read back as 2000000 on that scale.
-        {0, "2000000", "-1", "", "", ',', kManual, 0, 4e5, 0.001, 2e9,
+        {0, "2000000", "-1", "", "", ',', kManual, 0, 4e5, 0.001,
          {{200, 261, "2000000"}, {236, 261, "2000000"}}},
         // 1 x 10^3 is exactly 1000, which already falls under the rule.
-        {0, "1", "3", "", "", ',', kAutomatic, 700, 1300, 0.5, 1000, {{150, 261, "1"}, {236, 261, "1"}}},
-        {0, "999", "0", "", "", ',', kManual, 0, 1000, 0.2, 999, {{200, 261, "999"}, {236, 261, "500"}}},
+        {0, "1", "3", "", "", ',', kAutomatic, 700, 1300, 0.5, {{150, 261, "1"}, {236, 261, "1"}}},
+        {0, "999", "0", "", "", ',', kManual, 0, 1000, 0.2, {{200, 261, "999"}, {236, 261, "500"}}},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -348,16 +357,15 @@ TEST_F(PlotFrame, ScaleLabels) {
         settings.LabelPointCount = c.count;
         texts = {QString::fromUtf8(c.mantissa), QString::fromUtf8(c.exponent),
                  QString::fromUtf8(c.rangeMin), QString::fromUtf8(c.rangeMax),
-                 QLatin1Char(c.separator),      c.automatic};
+                 QLatin1Char(c.separator)};
         PlotState.FreqFrom = c.freqFrom;
         PlotState.FreqTo = c.freqTo;
         PlotState.FreqScale = c.freqScale;
-        ModelParams.Omega0 = 0;
+        omega0 = ScaledValue(texts.mantissaW0, texts.exponentW0, texts.decimalSeparator);
         DrawPlotBackground(canvas, settings);
         canvas.setTextColor(kLeftOver); // the labels keep the colour the canvas has
-        DrawScaleLabels(canvas, settings, texts);
+        DrawScaleLabels(canvas, settings, PlotState, unit(c.automatic), texts);
         EXPECT_TRUE(sameIn(image, expectedTexts(c.labels, kLeftOver), image.rect()));
-        EXPECT_EQ(ModelParams.Omega0, c.omega0After);
     }
 }
 
@@ -378,7 +386,7 @@ TEST_F(PlotFrame, ScaleLabelsRefuseAW0ThatIsNoNumber) {
         texts.mantissaW0 = QString::fromUtf8(c.mantissa);
         texts.exponentW0 = QString::fromUtf8(c.exponent);
         try {
-            DrawScaleLabels(canvas, settings, texts);
+            DrawScaleLabels(canvas, settings, PlotState, PlotUnit(), texts);
             ADD_FAILURE() << "accepted " << c.mantissa << " x 10^" << c.exponent;
         } catch (const ConversionError& e) {
             EXPECT_EQ(e.text(), QStringLiteral("'%1' is not a valid floating point value")

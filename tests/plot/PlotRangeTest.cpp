@@ -4,25 +4,24 @@
 #include "QtPrinters.h"
 #include "RecordingPlotView.h"
 #include "model/Errors.h"
-#include "model/Model.h"
 #include "plot/InputParameters.h"
-#include "plot/PlotState.h"
-#include "plot/Sweep.h"
+#include "plot/PlotMapping.h"
+#include "plot/PlotSession.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 class PlotRange : public ::testing::Test {
 protected:
-    void SetUp() override {
-        PlotState = {};
-        ModelParams = {};
-    }
+    void SetUp() override { session = {}; }
+
+    InputOutcome load() { return readInputParameters(view, session.ModelParams); }
+    std::optional<TModelParams> range() { return computePlotRange(view, session, 473, 473); }
 
     // Loads the medium as the plot command does, then computes the range.
     bool compute() {
-        EXPECT_EQ(readInputParameters(view), InputOutcome::Loaded);
-        return computePlotRange(view, 473, 473);
+        EXPECT_EQ(load(), InputOutcome::Loaded);
+        return range().has_value();
     }
 
     void automaticW0(const char* mantissa, const char* exponent) {
@@ -33,6 +32,8 @@ protected:
     }
 
     RecordingPlotView view;
+    PlotSession session;
+    TPlotState& PlotState = session.PlotState;
 };
 } // namespace
 
@@ -52,7 +53,7 @@ TEST_F(PlotRange, AutomaticIntervals) {
         automaticW0(c.mantissa, c.exponent);
         view.fields[2] = QStringLiteral("5"); // g = 5E13 keeps every case drawable
         ASSERT_TRUE(compute()) << c.mantissa << "E" << c.exponent;
-        EXPECT_DOUBLE_EQ(ModelParams.Omega0, c.omega0);
+        EXPECT_DOUBLE_EQ(session.unit->omega0(), c.omega0);
         EXPECT_DOUBLE_EQ(PlotState.FreqFrom, c.from);
         EXPECT_DOUBLE_EQ(PlotState.FreqTo, c.to);
         EXPECT_DOUBLE_EQ(PlotState.FreqStep, c.step);
@@ -93,17 +94,15 @@ TEST_F(PlotRange, RangeFieldsShowTheFirstRangeOnly) {
 TEST_F(PlotRange, ZeroDampingFailsBeforeTheRangeFields) {
     view.typeExample();
     view.fields[2] = QStringLiteral("0");
-    EXPECT_EQ(readInputParameters(view), InputOutcome::Loaded);
-    EXPECT_EQ(errorText([&] { computePlotRange(view, 473, 473); }),
-              QStringLiteral("Invalid floating point operation"));
+    EXPECT_EQ(load(), InputOutcome::Loaded);
+    EXPECT_EQ(errorText([&] { range(); }), QStringLiteral("Invalid floating point operation"));
     EXPECT_TRUE(view.fields[18].isEmpty());
 }
 
 TEST_F(PlotRange, ZeroWidthIntervalDividesByZero) {
     automaticW0("3000", "0"); // thousand rule with e = 0: the interval has no width
-    EXPECT_EQ(readInputParameters(view), InputOutcome::Loaded);
-    EXPECT_EQ(errorText([&] { computePlotRange(view, 473, 473); }),
-              QStringLiteral("Floating point division by zero"));
+    EXPECT_EQ(load(), InputOutcome::Loaded);
+    EXPECT_EQ(errorText([&] { range(); }), QStringLiteral("Floating point division by zero"));
 }
 
 TEST_F(PlotRange, SweepsThatWouldNeverEndAreRefused) {
@@ -144,8 +143,9 @@ TEST_F(PlotRange, FarIntervalWrapsAroundToTheLeftEdge) {
     // 1E15 Hz is 4,73E14 pixels away from the frequency 0: 32-bit pixels wrap around.
     view.typeExample("1E15", "1,000000001E15", "1E3");
     ASSERT_TRUE(compute());
-    const std::int32_t start = samplePixel(PlotState.FreqFrom, 0).x;
-    const std::int32_t end = samplePixel(PlotState.FreqTo, 0).x;
+    const PlotMapping mapping(PlotState);
+    const std::int32_t start = mapping.samplePixel(PlotState.FreqFrom, 0).x;
+    const std::int32_t end = mapping.samplePixel(PlotState.FreqTo, 0).x;
     EXPECT_LE(std::abs(start), 1) << start;
     EXPECT_LE(std::abs(end - 473), 1) << end;
 }

@@ -22,7 +22,7 @@ TEST(Sweep, StretchesKeepTheSamplesOfThePlainLoop) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.step);
-        PlotState = {};
+        TPlotState PlotState;
         PlotState.FreqFrom = c.from;
         PlotState.FreqTo = c.to;
         PlotState.FreqStep = c.step;
@@ -34,7 +34,7 @@ TEST(Sweep, StretchesKeepTheSamplesOfThePlainLoop) {
         } while (w < c.to);
         RecordingPlotView view;
         fp::clearPending();
-        sweep(view, [&] { swept.push_back(PlotState.SweepFreq); });
+        sweep(view, PlotState, [&] { swept.push_back(PlotState.SweepFreq); });
         EXPECT_EQ(fp::pending(), 0) << "no floating-point flag left behind";
         EXPECT_EQ(swept, plain);
         EXPECT_EQ(PlotState.SweepFreq, w);

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the main window keeps of its plot from one command to the next.
+#pragma once
+
+#include "PlotState.h"
+#include "PlotUnit.h"
+#include "model/Model.h"
+
+#include <optional>
+
+/** The plot of one main window: written by the plot command, read by the cursor readout and
+    by the frame drawn over a picture that a rejected interval keeps. */
+struct PlotSession {
+    /** The typed medium as the last plot command loaded it, field by field: a text that is
+        no number leaves the fields before it loaded. */
+    TModelParams ModelParams;
+    /** The range, step, scales and origins of the picture on screen. */
+    TPlotState PlotState;
+    /** The unit the picture's frequencies are in; none before the first interval is chosen. */
+    std::optional<PlotUnit> unit;
+};
