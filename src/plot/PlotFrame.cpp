@@ -16,6 +16,21 @@ namespace {
 
 using Pen = Canvas::PenStyle;
 
+// The frame's fixed distances, in pixels.
+constexpr std::int32_t kArrowLength = 10;         ///< arrow head: back along the axis
+constexpr std::int32_t kArrowHalfWidth = 5;       ///< and to each side
+constexpr std::int32_t kTextGap = 10;             ///< a text beside its axis or marker
+constexpr std::int32_t kLabelRowBelowMiddle = 25; ///< the w0 label and frequency values
+constexpr std::int32_t kTickHalf = 5;             ///< ticks: half the middle tick, the left tick
+constexpr std::int32_t kGridMargin = 10;          ///< the outer grid inside the image's edge
+constexpr std::int32_t kValueTitleX = 20, kValueTitleY = 10;
+constexpr std::int32_t kValueLabelX = 10;
+constexpr std::int32_t kRulerHookX = 10, kRulerHookY = 15; ///< the stroke at the ruler's top
+/// The frequency title's distance from the right edge: hertz or under the thousand rule,
+/// connected or point mode.
+constexpr std::int32_t kHertzTitle = 40, kHertzTitlePoints = 30;
+constexpr std::int32_t kUnitTitle = 55, kUnitTitlePoints = 45;
+
 /** A pixel coordinate from a value formed in extended precision; pixels wrap at 32 bits. */
 std::int32_t pixel(long double v) {
     return fp::low32(fp::round(v));
@@ -66,9 +81,9 @@ qsizetype minimumPrefixLength(const FrameTexts& texts, qsizetype maxLength) {
 
 void drawArrowHead(Canvas& canvas, const TPlotState& PlotState) {
     const std::int32_t tipX = PlotState.PlotWidth, tipY = PlotState.OriginY;
-    const std::int32_t backX = fp::wrapSub(tipX, 10);
-    canvas.line(tipX, tipY, backX, fp::wrapSub(tipY, 5));
-    canvas.line(tipX, tipY, backX, fp::wrapAdd(tipY, 5));
+    const std::int32_t backX = fp::wrapSub(tipX, kArrowLength);
+    canvas.line(tipX, tipY, backX, fp::wrapSub(tipY, kArrowHalfWidth));
+    canvas.line(tipX, tipY, backX, fp::wrapAdd(tipY, kArrowHalfWidth));
 }
 
 void drawAxes(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState) {
@@ -81,7 +96,7 @@ void drawAxes(Canvas& canvas, const PlotSettings& settings, const TPlotState& Pl
 void drawValueAxisTitle(Canvas& canvas, const PlotSettings& settings, const FrameTexts& texts) {
     if (!settings.TitleOY)
         return;
-    canvas.textOut(20, 10,
+    canvas.textOut(kValueTitleX, kValueTitleY,
                    QStringLiteral("n(w),n\"(w) x10(") + valueAxisExponent(texts.rangeMax) +
                        QLatin1Char(')'));
 }
@@ -95,7 +110,7 @@ void drawOmega0Marker(Canvas& canvas, const PlotSettings& settings, const TPlotS
     canvas.line(x, 0, x, PlotState.PlotHeight);
     canvas.setPenStyle(Pen::Solid);
     canvas.setTextColor(settings.LabelFontColor);
-    canvas.textOut(fp::wrapAdd(x, 10), fp::wrapAdd(halfHeight(PlotState), 10),
+    canvas.textOut(fp::wrapAdd(x, kTextGap), fp::wrapAdd(halfHeight(PlotState), kTextGap),
                    QStringLiteral("Wo"));
 }
 
@@ -104,16 +119,18 @@ void drawFrequencyAxisTitle(Canvas& canvas, const PlotSettings& settings, bool c
                             const FrameTexts& texts) {
     if (!settings.TitleOX)
         return;
-    const std::int32_t y = fp::wrapAdd(PlotState.OriginY, 10);
+    const std::int32_t y = fp::wrapAdd(PlotState.OriginY, kTextGap);
     if (!unit.thousandRule()) {
-        canvas.textOut(fp::wrapSub(PlotState.PlotWidth, connected ? 40 : 30), y,
-                       connected ? QStringLiteral("W,Гц") : QStringLiteral("W"));
+        canvas.textOut(
+            fp::wrapSub(PlotState.PlotWidth, connected ? kHertzTitle : kHertzTitlePoints), y,
+            connected ? QStringLiteral("W,Гц") : QStringLiteral("W"));
         return;
     }
     const QString title = QStringLiteral("Wx10(") + texts.exponentW0 +
                           (connected ? QStringLiteral("),Гц") : QStringLiteral(")"));
     // A longer exponent (negative, fractional) moves the title left: it ends at the edge.
-    const std::int32_t offset = std::max(connected ? 55 : 45, canvas.textExtent(title).width());
+    const std::int32_t offset =
+        std::max(connected ? kUnitTitle : kUnitTitlePoints, canvas.textExtent(title).width());
     canvas.textOut(fp::wrapSub(PlotState.PlotWidth, offset), y, title);
 }
 
@@ -140,7 +157,7 @@ void drawValueLabels(Canvas& canvas, int labelPointCount, const TPlotState& Plot
     const QChar sep = texts.decimalSeparator;
     const long double height = PlotState.PlotHeight;
     const auto write = [&](std::int32_t y, long double value) {
-        canvas.textOut(10, y, formatGeneral(value, sep));
+        canvas.textOut(kValueLabelX, y, formatGeneral(value, sep));
     };
     switch (labelPointCount) {
     case 0:
@@ -206,22 +223,24 @@ void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings, const TPlot
     canvas.setPenColor(settings.AxesColor);
     canvas.setPenStyle(Pen::Solid);
     canvas.line(1, 0, 1, PlotState.PlotHeight);
-    canvas.line(1, 0, 10, 15);
+    canvas.line(1, 0, kRulerHookX, kRulerHookY);
     // No left tick at mid-height, where the middle ticks run.
     for (i = 1; i <= 9; ++i)
         if (i != 5)
-            canvas.line(0, down.tenth * i, 5, down.tenth * i);
+            canvas.line(0, down.tenth * i, kTickHalf, down.tenth * i);
     for (i = 1; i <= 9; ++i)
-        canvas.line(across.tenth * i, down.half - 5, across.tenth * i, down.half + 5);
+        canvas.line(across.tenth * i, down.half - kTickHalf, across.tenth * i,
+                    down.half + kTickHalf);
 
-    const std::int32_t right = across.length - 10, bottom = down.length - 10;
+    const std::int32_t right = across.length - kGridMargin, bottom = down.length - kGridMargin;
+    constexpr std::int32_t m = kGridMargin;
     if (settings.OuterGrid) {
         canvas.setPenColor(settings.GridColor);
         canvas.setPenStyle(Pen::Dotted);
-        canvas.line(10, 10, right, 10);
-        canvas.line(right, 10, right, bottom);
-        canvas.line(right, bottom, 10, bottom);
-        canvas.line(10, bottom, 10, 10);
+        canvas.line(m, m, right, m);
+        canvas.line(right, m, right, bottom);
+        canvas.line(right, bottom, m, bottom);
+        canvas.line(m, bottom, m, m);
         canvas.setPenStyle(Pen::Solid);
     }
     if (settings.InnerGrid) {
@@ -229,9 +248,9 @@ void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings, const TPlot
         canvas.setPenStyle(Pen::Dotted);
         for (i = 1; i <= 9; ++i)
             if (i != 5)
-                canvas.line(10, down.tenth * i, right, down.tenth * i);
+                canvas.line(m, down.tenth * i, right, down.tenth * i);
         for (i = 1; i <= 9; ++i)
-            canvas.line(across.tenth * i, 10, across.tenth * i, bottom);
+            canvas.line(across.tenth * i, m, across.tenth * i, bottom);
         canvas.setPenStyle(Pen::Solid);
     }
 }
@@ -255,7 +274,7 @@ void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const TPlotSt
             labelX = mapping.markerX(inThousandths);
     }
 
-    const std::int32_t y = fp::wrapAdd(halfHeight(PlotState), 25);
+    const std::int32_t y = fp::wrapAdd(halfHeight(PlotState), kLabelRowBelowMiddle);
     canvas.textOut(labelX, y, texts.mantissaW0);
 
     const long double from = PlotState.FreqFrom, to = PlotState.FreqTo;

@@ -14,6 +14,8 @@
 
 namespace {
 const QString kRangeText = QStringLiteral("Вычисление диапазона значений...");
+/** The step of an automatic interval from 0 to 2 w0 (below the thousand rule), in hertz. */
+constexpr double kAutomaticStep = 0.1;
 
 // The larger of n(0) and n''(w0); n'' is evaluated first, so g = 0 fails before n(0).
 double halfRange(const TModelParams& medium) {
@@ -48,7 +50,7 @@ void chooseInterval(const PlotView& view, TPlotState& PlotState, const TModelPar
         PlotState.FreqFrom = 0;
         fp::clearPending();
         PlotState.FreqTo = fp::store(2 * static_cast<long double>(typed.Omega0));
-        PlotState.FreqStep = 0.1;
+        PlotState.FreqStep = kAutomaticStep;
         return;
     }
     // Around the w0 mantissa x 1000, in units of 10^(e-3) Hz.

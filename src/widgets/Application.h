@@ -35,3 +35,8 @@ template <typename F> void runCommand(F&& command) {
         VolnografApp::reportError(std::current_exception());
     }
 }
+
+/** A slot that runs the window's handler as one user command. */
+template <typename Window> auto commandOf(Window* window, void (Window::*handler)()) {
+    return [window, handler] { runCommand([window, handler] { (window->*handler)(); }); };
+}

@@ -44,6 +44,24 @@ void centreOnScreen(QWidget* window) {
                  area.top() + (area.height() - outer.height()) / 2);
 }
 
+void centreOnFirstShow(QWidget* window, bool& placed) {
+    if (placed)
+        return;
+    placed = true;
+    centreOnScreen(window);
+}
+
+QFont narrowedToFit(const QFont& font, const QString& text, int room) {
+    if (QFontMetrics(font).horizontalAdvance(text) <= room)
+        return font;
+    constexpr int kNarrowest = 50; // per cent of the face's own width
+    QFont narrowed = font;
+    narrowed.setStretch(QFont::Unstretched);
+    while (QFontMetrics(narrowed).horizontalAdvance(text) > room && narrowed.stretch() > kNarrowest)
+        narrowed.setStretch(narrowed.stretch() - 1);
+    return narrowed;
+}
+
 void GroupBox::paintEvent(QPaintEvent*) {
     constexpr int kTitleIndent = 7;
     QPainter painter(this);
@@ -65,6 +83,16 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int
     l->move(x, y);
     l->adjustSize();
     return l;
+}
+
+QLabel* loweredZero(QWidget* parent, const char* name, const QLabel* caption) {
+    constexpr int kDrop = 8; // pixels below the caption's line
+    const QString text = caption->text();
+    const int wEnd = QFontMetrics(caption->font())
+                         .horizontalAdvance(text.left(text.indexOf(QLatin1Char('w')) + 1));
+    const QFont font = caption->font();
+    return label(parent, name, QStringLiteral("0"), caption->x() + wEnd, caption->y() + kDrop,
+                 &font);
 }
 
 QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int width,

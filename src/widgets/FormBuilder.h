@@ -26,6 +26,15 @@ QFont mapped(const QFont& font);
     / 2 and top likewise, both in integers. */
 void centreOnScreen(QWidget* window);
 
+/** Centres the window the first time it is shown (placed is false, and becomes true);
+    afterwards it comes back where the user left it. For a window's showEvent. */
+void centreOnFirstShow(QWidget* window, bool& placed);
+
+/** The font narrowed (stretched down to half its width at most) until the text takes no
+    more than room pixels; the font itself where it fits already. For captions laid out for
+    a narrower face than this machine's. */
+QFont narrowedToFit(const QFont& font, const QString& text, int room);
+
 /** Gives a control its layout name and, when there is one, its hint. */
 template <typename W> W* named(W* widget, const char* name, const QString& hint = QString()) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -47,6 +56,10 @@ protected:
 /** A label that sizes itself to its text, as the layout's labels do. */
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y,
               const QFont* font = nullptr, const QString& hint = QString());
+
+/** The lowered "0" of a w0 caption: a label in the caption's font that stands right after
+    the caption's "w", a few pixels below its line, whatever the font's widths. */
+QLabel* loweredZero(QWidget* parent, const char* name, const QLabel* caption);
 
 /** A single-line edit field, 21 pixels high, that takes a text of any length whole. */
 QLineEdit* lineEdit(QWidget* parent, const char* name, int x, int y, int width,

@@ -17,6 +17,11 @@ void StatusBar::setSimpleText(const QString& text) {
         repaint();
 }
 
+void StatusBar::showHint(const QString& hint) {
+    setSimpleText(hint);
+    setSimplePanel(!hint.isEmpty());
+}
+
 void StatusBar::setSimplePanel(bool on) {
     if (on == m_simplePanel)
         return;

@@ -15,6 +15,9 @@ public:
     bool simplePanel() const { return m_simplePanel; }
     void setSimplePanel(bool on);
 
+    /** The program-wide hint: shown in single-text mode, the mode off while there is none. */
+    void showHint(const QString& hint);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

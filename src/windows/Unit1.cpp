@@ -38,6 +38,9 @@
 TForm1* Form1 = nullptr;
 
 namespace {
+/** Milliseconds between two ticks of Timer1: the interval fields and toolbar buttons follow their
+ * controls within this time. */
+constexpr int kTimerInterval = 1000;
 constexpr int kClientWidth = 1038;
 constexpr int kClientHeight = 540;
 constexpr int kPlotSide = 473;
@@ -126,7 +129,7 @@ void TForm1::createControls() {
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
+    Timer1->setInterval(kTimerInterval);
     Timer1->start();
 
     m_edits = {nullptr, Edit1,  Edit2,  Edit3,  Edit4,  Edit5,  Edit6,   Edit7,   Edit8,  Edit9,
@@ -167,10 +170,7 @@ void TForm1::createInputGroup() {
 
     const QString w0Caption = QStringLiteral("Собственная частота колебаний частицы  w   :");
     Label2 = label(g, "Label2", w0Caption, 8, 32, &serif);
-    // The lowered 0 sits right after the w of the caption, whatever the font's widths.
-    const int wEnd = QFontMetrics(serif).horizontalAdvance(
-        w0Caption.left(w0Caption.indexOf(QLatin1Char('w')) + 1));
-    Label3 = label(g, "Label3", QStringLiteral("0"), 8 + wEnd, 40, &serif);
+    Label3 = form::loweredZero(g, "Label3", Label2);
     Label5 = label(g, "Label5",
                    QStringLiteral("Концентрация частиц                                      N  :"),
                    8, 72, &serif);
@@ -349,9 +349,7 @@ void TForm1::createMenu() {
 }
 
 void TForm1::connectCommands() {
-    const auto command = [this](auto handler) {
-        return [this, handler] { runCommand([this, handler] { (this->*handler)(); }); };
-    };
+    const auto command = [this](auto handler) { return commandOf(this, handler); };
     connect(Button1, &QPushButton::clicked, this, command(&TForm1::Button1Click));
     connect(N13, &QAction::triggered, this, command(&TForm1::N13Click));
     connect(N21, &QAction::triggered, this, command(&TForm1::N21Click));
@@ -659,8 +657,7 @@ void TForm1::setStatusText(const QString& text) {
 }
 
 void TForm1::ApplicationEvents1Hint(const QString& hint) {
-    StatusBar1->setSimpleText(hint);
-    StatusBar1->setSimplePanel(!hint.isEmpty());
+    StatusBar1->showHint(hint);
 }
 
 void TForm1::FormCloseQuery(bool& canClose) {
@@ -700,8 +697,5 @@ PlotSettings TForm1::plotSettings() const {
 
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    form::centreOnScreen(this);
+    form::centreOnFirstShow(this, m_placed);
 }

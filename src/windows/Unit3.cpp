@@ -27,6 +27,9 @@
 TSettings* Settings = nullptr;
 
 namespace {
+/** Milliseconds between two ticks of Timer1: the list of label counts follows its check box within
+ * this time. */
+constexpr int kTimerInterval = 200;
 // The window is 524 x 451 outside; its client size leaves room for a tool window's frame.
 constexpr int kClientWidth = 516;
 constexpr int kClientHeight = 424;
@@ -80,14 +83,7 @@ void fitCaption(QCheckBox* box) {
     option.text = box->text();
     const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
     const int right = std::min(text.right() + 1, box->parentWidget()->width() - 2 - box->x());
-    const int room = right - text.left();
-    QFont font = box->font();
-    if (QFontMetrics(font).horizontalAdvance(box->text()) <= room)
-        return;
-    font.setStretch(QFont::Unstretched);
-    while (QFontMetrics(font).horizontalAdvance(box->text()) > room && font.stretch() > 50)
-        font.setStretch(font.stretch() - 1);
-    box->setFont(font);
+    box->setFont(form::narrowedToFit(box->font(), box->text(), right - text.left()));
 }
 
 // Opens the dialog with its current colour; a confirmed colour becomes both the dialog's
@@ -135,7 +131,7 @@ void TSettings::createControls() {
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(200);
+    Timer1->setInterval(kTimerInterval);
     Timer1->start();
 }
 
@@ -231,9 +227,7 @@ void TSettings::createFeaturesGroup() {
 }
 
 void TSettings::connectCommands() {
-    const auto command = [this](auto handler) {
-        return [this, handler] { runCommand([this, handler] { (this->*handler)(); }); };
-    };
+    const auto command = [this](auto handler) { return commandOf(this, handler); };
     const std::pair<ColorPanel*, void (TSettings::*)()> panels[] = {
         {butShapeColor1, &TSettings::butShapeColor1Click},
         {butSHapeColor2, &TSettings::butSHapeColor2Click},
@@ -295,16 +289,12 @@ void TSettings::Timer1Timer() {
 }
 
 void TSettings::ApplicationEvents1Hint(const QString& hint) {
-    StatusBar1->setSimpleText(hint);
-    StatusBar1->setSimplePanel(!hint.isEmpty());
+    StatusBar1->showHint(hint);
 }
 
 void TSettings::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
-    form::centreOnScreen(this);
+    form::centreOnFirstShow(this, m_placed);
 }
 
 void TSettings::resizeEvent(QResizeEvent* event) {

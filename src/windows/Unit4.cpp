@@ -23,6 +23,9 @@
 TCalc* Calc = nullptr;
 
 namespace {
+/** Milliseconds between two ticks of Timer1: the rows follow the chosen unknown within this time.
+ */
+constexpr int kTimerInterval = 1000;
 constexpr int kClientWidth = 794;
 constexpr int kClientHeight = 477;
 constexpr int kStatusBarHeight = 19;
@@ -56,11 +59,7 @@ QLineEdit* result(QWidget* group, const char* name, int x) {
 // Narrows a caption where this machine's font is wider than the one the layout was made for,
 // so that it ends before the control at `right`.
 void fitBefore(QLabel* l, int right) {
-    QFont font = l->font();
-    font.setStretch(QFont::Unstretched);
-    while (QFontMetrics(font).horizontalAdvance(l->text()) >= right - l->x() && font.stretch() > 50)
-        font.setStretch(font.stretch() - 1);
-    l->setFont(font);
+    l->setFont(form::narrowedToFit(l->font(), l->text(), right - l->x() - 1));
     l->adjustSize();
 }
 
@@ -133,7 +132,7 @@ void TCalc::createControls() {
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
+    Timer1->setInterval(kTimerInterval);
     Timer1->start();
 
     m_edits = {nullptr, Edit1,  Edit2,  Edit3,  Edit4,  Edit5,  Edit6,  Edit7,  Edit8,
@@ -166,10 +165,7 @@ void TCalc::createInputGroup() {
 
     const QString w0Caption = QStringLiteral("Частота колебаний частицы  w   :");
     Label2 = form::label(g, "Label2", w0Caption, 8, 40, &serif);
-    // The lowered 0 sits right after the w of the caption, whatever the font's widths.
-    const int wEnd = QFontMetrics(serif).horizontalAdvance(
-        w0Caption.left(w0Caption.indexOf(QLatin1Char('w')) + 1));
-    Label3 = form::label(g, "Label3", QStringLiteral("0"), 8 + wEnd, 48, &serif);
+    Label3 = form::loweredZero(g, "Label3", Label2);
     Label17 = form::label(g, "Label17",
                           QStringLiteral("Действительная часть показателя преломления n(w)"), 8, 40,
                           &serif);
@@ -245,9 +241,7 @@ void TCalc::createMenu() {
 }
 
 void TCalc::connectCommands() {
-    const auto command = [this](auto handler) {
-        return [this, handler] { runCommand([this, handler] { (this->*handler)(); }); };
-    };
+    const auto command = [this](auto handler) { return commandOf(this, handler); };
     connect(Button1, &QPushButton::clicked, this, command(&TCalc::Button1Click));
     connect(Timer1, &QTimer::timeout, this, command(&TCalc::Timer1Timer));
     const std::pair<QAction*, void (TCalc::*)()> items[] = {
@@ -312,8 +306,7 @@ void TCalc::ClearCalculatorInputs() {
 }
 
 void TCalc::ApplicationEvents1Hint(const QString& hint) {
-    StatusBar1->setSimpleText(hint);
-    StatusBar1->setSimplePanel(!hint.isEmpty());
+    StatusBar1->showHint(hint);
 }
 
 int TCalc::itemIndex() const {
@@ -338,9 +331,6 @@ void TCalc::showMessage(const QString& text) {
 
 void TCalc::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (m_placed)
-        return;
-    m_placed = true;
     // Centred on the screen when first shown; afterwards it comes back where the user left it.
-    form::centreOnScreen(this);
+    form::centreOnFirstShow(this, m_placed);
 }
