@@ -38,8 +38,7 @@
 TForm1* Form1 = nullptr;
 
 namespace {
-/** Milliseconds between two ticks of Timer1: the interval fields and toolbar buttons follow their
- * controls within this time. */
+// Timer1 greys the interval fields and shows the toolbar buttons within this many ms.
 constexpr int kTimerInterval = 1000;
 constexpr int kClientWidth = 1038;
 constexpr int kClientHeight = 540;

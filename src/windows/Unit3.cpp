@@ -27,8 +27,7 @@
 TSettings* Settings = nullptr;
 
 namespace {
-/** Milliseconds between two ticks of Timer1: the list of label counts follows its check box within
- * this time. */
+// Timer1 enables the list of label counts by its check box within this many ms.
 constexpr int kTimerInterval = 200;
 // The window is 524 x 451 outside; its client size leaves room for a tool window's frame.
 constexpr int kClientWidth = 516;

@@ -23,8 +23,7 @@
 TCalc* Calc = nullptr;
 
 namespace {
-/** Milliseconds between two ticks of Timer1: the rows follow the chosen unknown within this time.
- */
+// Timer1 shows the rows of the chosen unknown within this many ms.
 constexpr int kTimerInterval = 1000;
 constexpr int kClientWidth = 794;
 constexpr int kClientHeight = 477;
