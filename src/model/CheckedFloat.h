@@ -106,6 +106,17 @@ inline std::int64_t round(long double v) {
     return r;
 }
 
+/** Half-to-even rounding of a value known to lie well within the 64-bit range, unchecked. */
+inline std::int64_t roundInRange(long double v) {
+    long long r = 0;
+#if defined(__x86_64__) || defined(__i386__)
+    asm("fistpll %0" : "=m"(r) : "t"(v) : "st");
+#else
+    r = std::llrintl(v);
+#endif
+    return r;
+}
+
 /** The low 32 bits of a 64-bit value, as 32-bit pixel arithmetic wraps around. */
 inline std::int32_t low32(std::int64_t v) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(v)));

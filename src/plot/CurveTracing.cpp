@@ -22,12 +22,13 @@ public:
     Progress(PlotView& view, const TPlotState& state, const QString& text)
         : m_view(view), m_state(state), m_text(text) {}
 
-    void sample() {
+    /** The sample at frequency w is drawn. */
+    void sample(double w) {
         if (!m_textShown) {
             m_view.setStatusText(m_text);
             m_textShown = true;
         }
-        const long double done = static_cast<long double>(m_state.SweepFreq) - m_state.FreqFrom;
+        const long double done = static_cast<long double>(w) - m_state.FreqFrom;
         if (done < m_unchangedBelow)
             return;
         fp::clearPending();
@@ -62,19 +63,53 @@ struct Trace {
     TPlotState& state;
 };
 
-void traceLine(const Trace& t, Model model, QRgb color, const QString& text) {
+/** The pixel of a sample computed ahead; where it might fall outside the 64-bit range, the
+    sample becomes the sweep's current one and the checked mapping decides (and fails). */
+SamplePixel pixelOf(const Trace& t, const PlotMapping& mapping, double w, double v) {
+    SamplePixel p;
+    if (mapping.trySamplePixel(w, v, p))
+        return p;
+    t.state.SweepFreq = w;
+    t.state.SweepValue = v;
+    return mapping.samplePixel(w, v);
+}
+
+/** n''(w) or n(w): the model as the program checks it, and the same operations unchecked. */
+template <typename Extended> struct Curve {
+    Model checked;
+    Extended extended;
+};
+
+template <typename Extended>
+void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text) {
     TPlotState& state = t.state;
     const PlotMapping mapping(state);
     t.canvas.setPenStyle(Canvas::PenStyle::Solid);
-    t.canvas.moveTo(0, mapping.pixelY(model(t.medium, state.FreqFrom)));
+    t.canvas.moveTo(0, mapping.pixelY(curve.checked(t.medium, state.FreqFrom)));
     Progress progress(t.view, state, text);
-    sweep(t.view, state, [&] {
-        state.SweepValue = model(t.medium, state.SweepFreq);
-        t.canvas.setPenColor(color);
-        const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
-        t.canvas.lineTo(p.x, p.y);
-        progress.sample();
-    });
+    const ModelTerms terms = modelTerms(t.medium);
+    const double step = state.FreqStep;
+    sweepChunks(
+        t.view, state,
+        [&](SampleChunk& chunk, double w, double end) {
+            fillValues(chunk, w, end, step,
+                       [&](double x) { return static_cast<double>(curve.extended(terms, x)); });
+        },
+        [&](const SampleChunk& chunk) {
+            t.canvas.setPenColor(color);
+            for (int i = 0; i < chunk.count; ++i) {
+                const SamplePixel p = pixelOf(t, mapping, chunk.w[i], chunk.v[i]);
+                t.canvas.lineTo(p.x, p.y);
+                progress.sample(chunk.w[i]);
+            }
+        },
+        [&] {
+            state.SweepValue = curve.checked(t.medium, state.SweepFreq);
+            t.canvas.setPenColor(color);
+            const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
+            t.canvas.lineTo(p.x, p.y);
+            progress.sample(state.SweepFreq);
+        });
 }
 
 // Each segment of n(w) is dotted where n has not risen over the step that ends there.
@@ -83,30 +118,98 @@ void traceReWithAnomaly(const Trace& t, QRgb color) {
     const PlotMapping mapping(state);
     t.canvas.moveTo(0, mapping.pixelY(RefractionRe(t.medium, state.FreqFrom)));
     Progress progress(t.view, state, kReText);
-    sweep(t.view, state, [&] {
-        state.SweepValue = RefractionRe(t.medium, state.SweepFreq);
-        t.canvas.setPenColor(color);
-        const double back = fp::sumStored(state.SweepFreq, -state.FreqStep);
-        const double before = RefractionRe(t.medium, back);
-        t.canvas.setPenStyle(before < state.SweepValue ? Canvas::PenStyle::Solid
-                                                       : Canvas::PenStyle::Dotted);
-        const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
-        t.canvas.lineTo(p.x, p.y);
-        progress.sample();
-    });
+    const ModelTerms terms = modelTerms(t.medium);
+    const double step = state.FreqStep;
+    const auto re = [&](double x) { return static_cast<double>(refractionReExtended(terms, x)); };
+    bool rising[SampleChunk::kCapacity];
+    // The sample before: one step back usually lands on it, and n there is known.
+    bool havePrevious = false;
+    double previousW = 0, previousV = 0;
+    sweepChunks(
+        t.view, state,
+        [&](SampleChunk& chunk, double w, double end) {
+            int n = 0;
+            bool clean = true;
+            do {
+                const double v = re(w);
+                const double back = nextSample(w, -step);
+                const double before = havePrevious && back == previousW ? previousV : re(back);
+                chunk.w[n] = w;
+                chunk.v[n] = v;
+                rising[n] = before < v;
+                ++n;
+                havePrevious = true;
+                previousW = w;
+                previousV = v;
+                w = nextSample(w, step);
+                clean = std::isfinite(v) && std::isfinite(back) && std::isfinite(before) &&
+                        std::isfinite(w);
+            } while (clean && w < end && n < SampleChunk::kCapacity);
+            chunk.count = n;
+            chunk.next = w;
+            chunk.clean = clean;
+            // A chunk done again sample by sample leaves no sample before to reuse.
+            havePrevious = clean;
+        },
+        [&](const SampleChunk& chunk) {
+            t.canvas.setPenColor(color);
+            for (int i = 0; i < chunk.count; ++i) {
+                t.canvas.setPenStyle(rising[i] ? Canvas::PenStyle::Solid
+                                               : Canvas::PenStyle::Dotted);
+                const SamplePixel p = pixelOf(t, mapping, chunk.w[i], chunk.v[i]);
+                t.canvas.lineTo(p.x, p.y);
+                progress.sample(chunk.w[i]);
+            }
+        },
+        [&] {
+            state.SweepValue = RefractionRe(t.medium, state.SweepFreq);
+            t.canvas.setPenColor(color);
+            const double back = fp::sumStored(state.SweepFreq, -state.FreqStep);
+            const double before = RefractionRe(t.medium, back);
+            t.canvas.setPenStyle(before < state.SweepValue ? Canvas::PenStyle::Solid
+                                                           : Canvas::PenStyle::Dotted);
+            const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
+            t.canvas.lineTo(p.x, p.y);
+            progress.sample(state.SweepFreq);
+        });
 }
 
-void tracePoints(const Trace& t, Model model, QRgb color, const QString& text) {
+template <typename Extended>
+void tracePoints(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text) {
     TPlotState& state = t.state;
     const PlotMapping mapping(state);
     Progress progress(t.view, state, text);
-    sweep(t.view, state, [&] {
-        state.SweepValue = model(t.medium, state.SweepFreq);
-        const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
-        t.canvas.setPixel(p.x, p.y, color);
-        progress.sample();
-    });
+    const ModelTerms terms = modelTerms(t.medium);
+    const double step = state.FreqStep;
+    sweepChunks(
+        t.view, state,
+        [&](SampleChunk& chunk, double w, double end) {
+            fillValues(chunk, w, end, step,
+                       [&](double x) { return static_cast<double>(curve.extended(terms, x)); });
+        },
+        [&](const SampleChunk& chunk) {
+            for (int i = 0; i < chunk.count; ++i) {
+                const SamplePixel p = pixelOf(t, mapping, chunk.w[i], chunk.v[i]);
+                t.canvas.setPixel(p.x, p.y, color);
+                progress.sample(chunk.w[i]);
+            }
+        },
+        [&] {
+            state.SweepValue = curve.checked(t.medium, state.SweepFreq);
+            const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
+            t.canvas.setPixel(p.x, p.y, color);
+            progress.sample(state.SweepFreq);
+        });
 }
+
+const auto kImExtended = [](const ModelTerms& t, long double w) {
+    return refractionImExtended(t, w);
+};
+const auto kReExtended = [](const ModelTerms& t, long double w) {
+    return refractionReExtended(t, w);
+};
+const Curve<decltype(kImExtended)> kIm{RefractionIm, kImExtended};
+const Curve<decltype(kReExtended)> kRe{RefractionRe, kReExtended};
 } // namespace
 
 void traceCurves(PlotView& view, Canvas& canvas, const TModelParams& medium, TPlotState& PlotState,
@@ -114,13 +217,13 @@ void traceCurves(PlotView& view, Canvas& canvas, const TModelParams& medium, TPl
     const PlotSettings settings = view.plotSettings();
     const Trace t{view, canvas, medium, PlotState};
     if (!connected) {
-        tracePoints(t, RefractionIm, settings.ImLineColor, kImText);
-        tracePoints(t, RefractionRe, settings.ReLineColor, kReText);
+        tracePoints(t, kIm, settings.ImLineColor, kImText);
+        tracePoints(t, kRe, settings.ReLineColor, kReText);
         return;
     }
-    traceLine(t, RefractionIm, settings.ImLineColor, kImText);
+    traceLine(t, kIm, settings.ImLineColor, kImText);
     if (dottedAnomaly)
         traceReWithAnomaly(t, settings.ReLineColor);
     else
-        traceLine(t, RefractionRe, settings.ReLineColor, kReText);
+        traceLine(t, kRe, settings.ReLineColor, kReText);
 }

@@ -27,6 +27,19 @@ public:
         return {fp::wrapAdd(m_state.OriginX, fp::low32(rx)), pixelY(v)};
     }
 
+    /** samplePixel() without its checks, where both products lie well within the 64-bit
+        range (true); false leaves the decision to samplePixel(). */
+    bool trySamplePixel(double w, double v, SamplePixel& pixel) const {
+        constexpr long double kWithin = 0x1p62L;
+        const long double x = static_cast<long double>(w) * m_state.FreqScale;
+        const long double y = static_cast<long double>(v) * m_state.ValueScale;
+        if (!(x < kWithin && x > -kWithin && y < kWithin && y > -kWithin))
+            return false;
+        pixel = {fp::wrapAdd(m_state.OriginX, fp::low32(fp::roundInRange(x))),
+                 fp::wrapSub(m_state.OriginY, fp::low32(fp::roundInRange(y)))};
+        return true;
+    }
+
     /** y pixel of a value: OriginY - Round(v x ValueScale). */
     std::int32_t pixelY(double v) const {
         return fp::wrapSub(m_state.OriginY,

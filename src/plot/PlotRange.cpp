@@ -76,15 +76,38 @@ TModelParams plottedMedium(const TModelParams& typed, const PlotUnit& unit) {
     return medium;
 }
 
-template <typename Model>
-void scan(PlotView& view, TPlotState& PlotState, const TModelParams& medium, Model model) {
-    sweep(view, PlotState, [&] {
-        PlotState.SweepValue = model(medium, PlotState.SweepFreq);
-        if (PlotState.SweepValue < PlotState.ValueMin)
-            PlotState.ValueMin = PlotState.SweepValue;
-        if (PlotState.SweepValue > PlotState.ValueMax)
-            PlotState.ValueMax = PlotState.SweepValue;
-    });
+/** Widens the range over the samples of one model: checked(medium, w) is the model as the
+    program evaluates it, extended(terms, w) the same operations before the value is stored. */
+template <typename Checked, typename Extended>
+void scan(PlotView& view, TPlotState& PlotState, const TModelParams& medium, Checked checked,
+          Extended extended) {
+    const ModelTerms terms = modelTerms(medium);
+    const double step = PlotState.FreqStep;
+    sweepChunks(
+        view, PlotState,
+        [&](SampleChunk& chunk, double w, double end) {
+            fillValues(chunk, w, end, step,
+                       [&](double x) { return static_cast<double>(extended(terms, x)); });
+        },
+        [&](const SampleChunk& chunk) {
+            double low = PlotState.ValueMin, high = PlotState.ValueMax;
+            for (int i = 0; i < chunk.count; ++i) {
+                const double v = chunk.v[i];
+                if (v < low)
+                    low = v;
+                if (v > high)
+                    high = v;
+            }
+            PlotState.ValueMin = low;
+            PlotState.ValueMax = high;
+        },
+        [&] {
+            PlotState.SweepValue = checked(medium, PlotState.SweepFreq);
+            if (PlotState.SweepValue < PlotState.ValueMin)
+                PlotState.ValueMin = PlotState.SweepValue;
+            if (PlotState.SweepValue > PlotState.ValueMax)
+                PlotState.ValueMax = PlotState.SweepValue;
+        });
 }
 
 void computeScales(TPlotState& PlotState) {
@@ -153,7 +176,8 @@ std::optional<TModelParams> computePlotRange(PlotView& view, PlotSession& sessio
     setHalfRange(PlotState, medium);
     // The two scans take as long as a curve: the status line says what runs.
     view.setStatusText(kRangeText);
-    scan(view, PlotState, medium, RefractionIm);
+    scan(view, PlotState, medium, RefractionIm,
+         [](const ModelTerms& t, long double w) { return refractionImExtended(t, w); });
 
     computeScales(PlotState);
     fp::clearPending();
@@ -162,7 +186,8 @@ std::optional<TModelParams> computePlotRange(PlotView& view, PlotSession& sessio
     PlotState.OriginY = origin(PlotState.PlotHeight,
                                static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
 
-    scan(view, PlotState, medium, RefractionRe);
+    scan(view, PlotState, medium, RefractionRe,
+         [](const ModelTerms& t, long double w) { return refractionReExtended(t, w); });
     // A range widened by the second scan changes the scales but not the zero lines.
     computeScales(PlotState);
     return medium;

@@ -7,6 +7,7 @@
 #include "model/CheckedFloat.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 /** About this many samples lie between two questions to the view whether the user
@@ -16,12 +17,11 @@ inline constexpr int kSamplesPerStopCheck = 4096;
 /** Ends the plot command where it stands when the user asked to stop it. */
 struct PlotStopped {};
 
-/** The end of the stretch of about kSamplesPerStopCheck samples that starts at the current
-    frequency, never beyond FreqTo; formed in extended precision and kept within the
-    doubles, so that no floating-point flag is raised. */
-inline double stretchEnd(const TPlotState& PlotState) {
-    const long double end =
-        PlotState.SweepFreq + static_cast<long double>(kSamplesPerStopCheck) * PlotState.FreqStep;
+/** The end of the stretch of about kSamplesPerStopCheck samples that starts at frequency w,
+    never beyond FreqTo; formed in extended precision and kept within the doubles, so that
+    no floating-point flag is raised. */
+inline double stretchEnd(double w, const TPlotState& PlotState) {
+    const long double end = w + static_cast<long double>(kSamplesPerStopCheck) * PlotState.FreqStep;
     return static_cast<double>(
         std::clamp<long double>(end, -std::numeric_limits<double>::max(), PlotState.FreqTo));
 }
@@ -34,7 +34,7 @@ template <typename Body> void sweep(PlotView& view, TPlotState& PlotState, Body&
     for (;;) {
         // The per-sample loop compares with the stretch's end as it would with FreqTo:
         // the question costs nothing per sample, and the samples are the same.
-        const double end = stretchEnd(PlotState);
+        const double end = stretchEnd(PlotState.SweepFreq, PlotState);
         do {
             body();
             PlotState.SweepFreq = fp::sumStored(PlotState.SweepFreq, PlotState.FreqStep);
@@ -44,4 +44,77 @@ template <typename Body> void sweep(PlotView& view, TPlotState& PlotState, Body&
         if (view.stopRequested())
             throw PlotStopped();
     }
+}
+
+/** Samples of a sweep computed ahead of their use: their frequencies and values, formed
+    without a look at the floating-point flags per sample. */
+struct SampleChunk {
+    static constexpr int kCapacity = 512;
+    double w[kCapacity];
+    double v[kCapacity];
+    int count = 0;
+    double next = 0; ///< the running sum after the last sample
+    /** No operation failed: every value and the next sum are finite numbers. */
+    bool clean = true;
+};
+
+/** The running sum of the step without its overflow check: an overflow gives infinity. */
+inline double nextSample(double w, double step) {
+    return static_cast<double>(static_cast<long double>(w) + step);
+}
+
+/** The same samples as sweep(), computed a chunk at a time: fill(chunk, w, end) computes the
+    samples from w while they lie below end (at most a chunk's capacity), then use(chunk)
+    takes them. The floating-point flags are read once a chunk; when an operation failed in
+    it, the chunk is done again sample by sample with exact(), which reads PlotState.SweepFreq
+    and checks every operation, so that the error, the sample it stops at and all that was
+    drawn and written before it are those of a sweep checked per sample. PlotState's
+    SweepFreq and SweepValue are written at the end of each chunk. */
+template <typename Fill, typename Use, typename Exact>
+void sweepChunks(PlotView& view, TPlotState& PlotState, Fill&& fill, Use&& use, Exact&& exact) {
+    SampleChunk chunk;
+    double w = PlotState.FreqFrom;
+    for (;;) {
+        const double end = stretchEnd(w, PlotState);
+        do {
+            fp::clearPending();
+            fill(chunk, w, end);
+            if (chunk.clean && !fp::pending()) {
+                use(chunk);
+                w = chunk.next;
+                PlotState.SweepFreq = w;
+                PlotState.SweepValue = chunk.v[chunk.count - 1];
+                continue;
+            }
+            PlotState.SweepFreq = w;
+            for (int i = 0; i < chunk.count; ++i) {
+                exact();
+                PlotState.SweepFreq = fp::sumStored(PlotState.SweepFreq, PlotState.FreqStep);
+            }
+            w = PlotState.SweepFreq;
+        } while (w < end);
+        if (!(w < PlotState.FreqTo))
+            return;
+        if (view.stopRequested())
+            throw PlotStopped();
+    }
+}
+
+/** Fills a chunk with the values of one model, formed as the checked model forms them. */
+template <typename Value>
+inline void fillValues(SampleChunk& chunk, double w, double end, double step, Value value) {
+    int n = 0;
+    bool clean = true;
+    do {
+        const double v = value(w);
+        chunk.w[n] = w;
+        chunk.v[n] = v;
+        ++n;
+        w = nextSample(w, step);
+        // A failed operation leaves a value that is no finite number.
+        clean = std::isfinite(v) && std::isfinite(w);
+    } while (clean && w < end && n < SampleChunk::kCapacity);
+    chunk.count = n;
+    chunk.next = w;
+    chunk.clean = clean;
 }

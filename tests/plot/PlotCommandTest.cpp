@@ -252,6 +252,26 @@ TEST_F(PlotCommand, AutomaticIntervalPlotsTheTypedMediumInItsUnit) {
     EXPECT_EQ(session.ModelParams.Concentration, ScaledValue(1, 28));
 }
 
+// A running sum that passes the largest double part-way through a stretch of the first scan
+// ends the command there in every mode: nothing drawn, the gauge as it was, the scan's text.
+TEST_F(PlotCommand, OverflowInsideAStretchEndsTheCommandThere) {
+    for (const auto& [connect, dotted] : {std::pair(true, false), {true, true}, {false, false}}) {
+        SCOPED_TRACE(connect + 2 * dotted);
+        SetUp();
+        view = RecordingPlotView();
+        view.typeExample("1,5E308", "1,7976931348623155E308", "1E304");
+        view.connect = connect;
+        view.dotted = dotted;
+        EXPECT_EQ(errorText([&] { plot(); }), QStringLiteral("Floating point overflow"));
+        EXPECT_EQ(view.statusTexts, (QStringList{QString(), kRangeText}));
+        EXPECT_EQ(view.progress, std::vector<int>{0});
+        EXPECT_EQ(countColour(qRgb(1, 2, 3)), 473 * 473);
+        // It stops at the last sample below the end, whose sum passes the largest double.
+        EXPECT_LT(PlotState.SweepFreq, 1.7976931348623155e308);
+        EXPECT_GT(PlotState.SweepFreq, 1.7976931348623155e308 - 1e304);
+    }
+}
+
 TEST_F(PlotCommand, TypedMediumComesBackAlsoAfterAnError) {
     view.typeExample();
     view.automatic = true;

@@ -3,9 +3,11 @@
 // the plain running-sum loop.
 #include "plot/Sweep.h"
 #include "RecordingPlotView.h"
+#include "model/Errors.h"
 #include "plot/PlotState.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 #include <vector>
 
 TEST(Sweep, StretchesKeepTheSamplesOfThePlainLoop) {
@@ -39,5 +41,52 @@ TEST(Sweep, StretchesKeepTheSamplesOfThePlainLoop) {
         EXPECT_EQ(swept, plain);
         EXPECT_EQ(PlotState.SweepFreq, w);
         EXPECT_LE(view.stopChecks, static_cast<int>(plain.size()) / 1000) << "never per sample";
+    }
+}
+
+// Samples computed a chunk ahead are those of the sweep checked sample by sample, also where
+// a running sum overflows part-way through a stretch: the chunk is done again per sample and
+// stops at the same sample with the same error.
+TEST(Sweep, ChunksComputedAheadKeepTheSamplesAndTheFailingSample) {
+    const double top = 1.7976931348623155e308; // a double below the largest
+    const struct {
+        double from, to, step;
+        bool overflows;
+    } cases[] = {
+        {0, 6e15, 6e15 / 12288, false},
+        {0x1p50, 0x1p50 + 2000, 0.3, false}, // sums that round down: more than a stretch
+        {1.5e308, top, 1e304, true},         // the 2977th sum passes the largest double
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        const auto run = [&](bool chunked) {
+            TPlotState state;
+            state.FreqFrom = c.from;
+            state.FreqTo = c.to;
+            state.FreqStep = c.step;
+            std::vector<double> seen;
+            RecordingPlotView view;
+            bool failed = false;
+            try {
+                if (chunked)
+                    sweepChunks(
+                        view, state,
+                        [&](SampleChunk& chunk, double w, double end) {
+                            fillValues(chunk, w, end, c.step, [](double x) { return x; });
+                        },
+                        [&](const SampleChunk& chunk) {
+                            seen.insert(seen.end(), chunk.w, chunk.w + chunk.count);
+                        },
+                        [&] { seen.push_back(state.SweepFreq); });
+                else
+                    sweep(view, state, [&] { seen.push_back(state.SweepFreq); });
+            } catch (const FloatError&) {
+                failed = true;
+            }
+            return std::tuple(seen, state.SweepFreq, failed, view.stopChecks);
+        };
+        const auto plain = run(false);
+        EXPECT_EQ(run(true), plain);
+        EXPECT_EQ(std::get<2>(plain), c.overflows);
     }
 }
