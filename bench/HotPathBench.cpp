@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Two small costs of the plot command, each against its plain form in the same run:
-// the running sum of the sweep (a dependent chain, as the sweep forms it) and the
-// frame's texts (20 texts on the plot's 473 x 473 surface).
+// Two small costs of the plot command, each against another form in the same run: the
+// running sum of the sweep as a dependent chain (the program's x87 sum against the SSE
+// candidate of SseSum.h) and the frame's texts (20 texts on the plot's 473 x 473 surface,
+// against a fresh font, metrics object and painter for each).
+#include "SseSum.h"
 #include "model/CheckedFloat.h"
 #include "plot/Canvas.h"
 
@@ -15,14 +17,6 @@ namespace {
 
 constexpr int kChain = 4096;
 
-// The sum as the x87 unit forms it: extended sum, narrowed through memory.
-double x87Sum(double a, double b) {
-    const double d = static_cast<double>(static_cast<long double>(a) + b);
-    if (std::isinf(d))
-        fp::raise(FE_OVERFLOW);
-    return d;
-}
-
 template <double (*Sum)(double, double)> void BM_SumChain(benchmark::State& state) {
     const double step = 6e15 / 1e6;
     for (auto _ : state) {
@@ -35,10 +29,6 @@ template <double (*Sum)(double, double)> void BM_SumChain(benchmark::State& stat
     state.counters["ns_per_sum"] =
         benchmark::Counter(static_cast<double>(kChain) * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-}
-
-double storedSum(double a, double b) {
-    return fp::sumStored(a, b);
 }
 
 // Texts like the frame's: the axis titles, the marker and ten value and scale labels each.
@@ -94,8 +84,8 @@ void BM_TextOut20FreshCanvas(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_SumChain<x87Sum>)->Name("SumChain/x87");
-BENCHMARK(BM_SumChain<storedSum>)->Name("SumChain/sumStored");
+BENCHMARK(BM_SumChain<fp::sumStored>)->Name("SumChain/x87");
+BENCHMARK(BM_SumChain<bench::sseSumStored>)->Name("SumChain/sse");
 BENCHMARK(BM_TextOut20Plain)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TextOut20)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TextOut20FreshCanvas)->Unit(benchmark::kMicrosecond);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A one-off proof that fp::sumStored gives the bits of the x87 sum, RN53(RN64(a + b)), and
-// overflows exactly where it does, on random pairs of finite doubles. Most random pairs
+// A one-off proof that the SSE candidate bench::sseSumStored gives the bits of the x87 sum
+// the program uses (fp::sumStored), RN53(RN64(a + b)), and overflows exactly where it does,
+// on random pairs of finite doubles. Most random pairs
 // never come near a double rounding, so most pairs are drawn where it happens: sums that
 // land within a few units of the 64th bit of a midpoint between two doubles.
 // Usage: volnograf_sum_check [pairs]   (default 10^8); exit status 1 on any mismatch.
+#include "SseSum.h"
 #include "model/CheckedFloat.h"
 #include "model/Errors.h"
 
@@ -25,18 +27,21 @@ struct Outcome {
     bool operator==(const Outcome&) const = default;
 };
 
-// The extended sum narrowed through memory, as the x87 unit forms it.
-[[gnu::noinline]] Outcome x87(double a, double b) {
-    const double d = static_cast<double>(static_cast<long double>(a) + b);
-    return std::isinf(d) ? Outcome{0, true} : Outcome{std::bit_cast<std::uint64_t>(d), false};
-}
-
-[[gnu::noinline]] Outcome stored(double a, double b) {
+template <double (*Sum)(double, double)> Outcome outcome(double a, double b) {
     try {
-        return {std::bit_cast<std::uint64_t>(fp::sumStored(a, b)), false};
+        return {std::bit_cast<std::uint64_t>(Sum(a, b)), false};
     } catch (const FloatError& e) {
         return {0, e.kind() == FloatError::Kind::Overflow};
     }
+}
+
+// The program's sum: extended, narrowed through memory, as the x87 unit forms it.
+[[gnu::noinline]] Outcome x87(double a, double b) {
+    return outcome<fp::sumStored>(a, b);
+}
+
+[[gnu::noinline]] Outcome candidate(double a, double b) {
+    return outcome<bench::sseSumStored>(a, b);
 }
 
 std::mt19937_64 rng(20240615);
@@ -153,7 +158,7 @@ int main(int argc, char** argv) {
     std::array<std::uint64_t, kKinds> checked{}, mismatches{}, overflows{}, doubleRounded{};
 
     auto check = [&](Kind kind, double a, double b) {
-        const Outcome want = x87(a, b), got = stored(a, b);
+        const Outcome want = x87(a, b), got = candidate(a, b);
         // Pairs where the x87 result is not the plain double sum: the case the
         // correction exists for.
         const double plain = a + b;
@@ -162,7 +167,7 @@ int main(int argc, char** argv) {
         overflows[kind] += want.overflow;
         ++checked[kind];
         if (!(want == got) && ++mismatches[kind] <= 20)
-            std::printf("MISMATCH %s: %a + %a: x87 %s%016" PRIx64 ", sumStored %s%016" PRIx64 "\n",
+            std::printf("MISMATCH %s: %a + %a: x87 %s%016" PRIx64 ", SSE %s%016" PRIx64 "\n",
                         kKindNames[kind], a, b, want.overflow ? "overflow " : "", want.bits,
                         got.overflow ? "overflow " : "", got.bits);
     };

@@ -5,7 +5,6 @@
 // the plot's per-sample path, so the flags are read inline.
 #pragma once
 
-#include <bit>
 #include <cfenv>
 #include <cmath>
 #include <cstdint>
@@ -78,36 +77,15 @@ inline double store(long double v) {
     return d;
 }
 
-/** a + b for finite doubles as the x87 unit forms it: the exact sum rounded to the 64 bits
-    of extended precision, then to a double; an infinity is the overflow error (the only
-    error such a sum can have). Formed in SSE registers without the x87 unit's round trip
-    through memory, since it sits on the plot's per-sample path: the double sum s is that
-    result except where the first rounding lands exactly on the midpoint between s and a
-    neighbour and the second breaks that tie towards the neighbour. */
+/** a + b for finite doubles, in extended precision and stored as a double. The extended
+    sum of two doubles cannot be invalid, divide by zero or overflow, and its narrowing
+    overflows exactly when it gives an infinity: the value tells what the flags would,
+    without waiting for the x87 unit (this sits on the plot's per-sample path). */
 inline double sumStored(double a, double b) {
-    const double s = a + b;
-    // The rounding error of s, exactly: a + b = s + e (the operand of larger magnitude
-    // first, which also keeps every step finite when s is).
-    const bool aLarger = std::fabs(a) >= std::fabs(b);
-    const double larger = aLarger ? a : b, smaller = aLarger ? b : a;
-    const double e = smaller - (s - larger);
-    // Only an odd s loses the tie, to its even neighbour one unit u further towards e. The
-    // first rounding lands on the midpoint s + u/2 (or s - u/2) when |e| lies within half a
-    // 64-bit unit (u/4096) of u/2, that half included: the midpoint is the even one of
-    // the two 64-bit values. Then u - 2|e| is exact and at most u/2048. For an even s, u
-    // is 0 and the test fails.
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(s);
-    const double u = std::fabs(s) - std::fabs(std::bit_cast<double>(bits & ~std::uint64_t{1}));
-    const double twiceE = 2 * e;
-    const bool tieLost = u > 0 && (u - std::fabs(twiceE)) * 2048 <= u;
-    // A branch, not a select: rarely taken, it lets the next sum start from s without
-    // waiting for the test.
-    double sum = s;
-    if (tieLost) [[unlikely]]
-        sum = s + twiceE; // s + u or s - u: 2e is within u/2048 of it
-    if (std::isinf(sum)) [[unlikely]]
+    const double d = static_cast<double>(static_cast<long double>(a) + b);
+    if (std::isinf(d))
         raise(FE_OVERFLOW);
-    return sum;
+    return d;
 }
 
 /** Half-to-even rounding to a 64-bit integer (the rounding of pixels and percentages);
