@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -71,8 +72,39 @@ QFont surfaceFont() {
 
 } // namespace
 
+/** Texts are drawn into a private strip and copied into the image: a font, its metrics and
+    a painter made once serve every text (making them costs more than the text itself), and
+    no painter stays open on the image, which others may copy or paint between two texts. */
+struct Canvas::TextSurface {
+    QFont font = surfaceFont();
+    QFontMetrics metrics{font};
+    QImage strip; ///< at least as large as the visible part of every text box so far
+    QPainter painter;
+
+    /** Makes the strip at least width x height, the painter open on it. */
+    void reserve(int width, int height) {
+        if (painter.isActive() && width <= strip.width() && height <= strip.height())
+            return;
+        if (painter.isActive())
+            painter.end();
+        strip = QImage(std::max(width, strip.width()), std::max(height, strip.height()),
+                       QImage::Format_RGB32);
+        painter.begin(&strip);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+    }
+};
+
 Canvas::Canvas(QImage& image) : m_image(image) {
     Q_ASSERT(image.isNull() || image.format() == QImage::Format_RGB32);
+}
+
+Canvas::~Canvas() = default;
+
+Canvas::TextSurface& Canvas::textSurface() const {
+    if (!m_text)
+        m_text = std::make_unique<TextSurface>();
+    return *m_text;
 }
 
 void Canvas::moveTo(std::int32_t x, std::int32_t y) {
@@ -215,24 +247,41 @@ void Canvas::setPixel(std::int32_t x, std::int32_t y, QRgb color) {
 }
 
 QSize Canvas::textExtent(const QString& text) const {
-    const QFontMetrics metrics(surfaceFont());
+    const QFontMetrics& metrics = textSurface().metrics;
     return {metrics.horizontalAdvance(text), metrics.height()};
 }
 
-void Canvas::textOut(std::int32_t x, std::int32_t y, const QString& text) {
-    const QFont font = surfaceFont();
-    const QFontMetrics metrics(font);
-    const std::int64_t boxW = metrics.horizontalAdvance(text), boxH = metrics.height();
-    const std::int64_t right = std::int64_t{x} + boxW, bottom = std::int64_t{y} + boxH;
-    if (right <= 0 || bottom <= 0 || x >= width() || y >= height())
-        return; // entirely outside, and its coordinates might not fit QPainter's ints
-    fill(x, y, right, bottom, m_brushColor);
+QFont Canvas::font() const {
+    return textSurface().font;
+}
 
-    // A cell font keeps its glyphs inside the box; clipping keeps any overhang there too.
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setClipRect(QRect(x, y, static_cast<int>(boxW), static_cast<int>(boxH)));
-    painter.setFont(font);
-    painter.setPen(QColor::fromRgb(opaque(m_textColor)));
-    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+void Canvas::textOut(std::int32_t x, std::int32_t y, const QString& text) {
+    TextSurface& surface = textSurface();
+    const std::int64_t boxW = surface.metrics.horizontalAdvance(text);
+    const std::int64_t boxH = surface.metrics.height();
+    // The part of the box inside the image; a box entirely outside might have coordinates
+    // that do not fit the painter's ints.
+    const std::int64_t left = std::max<std::int64_t>(x, 0), top = std::max<std::int64_t>(y, 0);
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t{x} + boxW, width());
+    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{y} + boxH, height());
+    if (left >= right || top >= bottom)
+        return;
+    const int w = static_cast<int>(right - left), h = static_cast<int>(bottom - top);
+
+    // The strip's top-left corner stands for (left, top): the text keeps its place on the
+    // pixel grid, and what the glyphs paint outside the box is never copied, as a clip
+    // to the box would have it.
+    surface.reserve(w, h);
+    const QRgb brush = opaque(m_brushColor);
+    for (int row = 0; row < h; ++row) {
+        QRgb* line = reinterpret_cast<QRgb*>(surface.strip.scanLine(row));
+        std::fill(line, line + w, brush);
+    }
+    surface.painter.setPen(QColor::fromRgb(opaque(m_textColor)));
+    surface.painter.drawText(
+        QPoint(static_cast<int>(x - left), static_cast<int>(y - top) + surface.metrics.ascent()),
+        text);
+    for (int row = 0; row < h; ++row)
+        std::memcpy(reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(top) + row)) + left,
+                    surface.strip.constScanLine(row), static_cast<std::size_t>(w) * sizeof(QRgb));
 }

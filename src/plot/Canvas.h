@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QString>
 #include <cstdint>
+#include <memory>
+
+class QFont;
 
 class Canvas {
 public:
@@ -13,6 +16,9 @@ public:
 
     /** Draws into image (Format_RGB32), which must outlive the canvas. */
     explicit Canvas(QImage& image);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
 
     QImage& image() { return m_image; }
     int width() const { return m_image.width(); }
@@ -47,8 +53,14 @@ public:
 
     /** The width and height of the box textOut paints for text. */
     QSize textExtent(const QString& text) const;
+    /** The surface's default font, the one textOut writes in. */
+    QFont font() const;
 
 private:
+    struct TextSurface;
+    /** The font, its metrics and the painter of the texts, made at the first text. */
+    TextSurface& textSurface() const;
+
     /** Fills x1..x2-1, y1..y2-1, clipped to the image. */
     void fill(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
 
@@ -60,4 +72,5 @@ private:
     std::int32_t m_penX = 0;
     std::int32_t m_penY = 0;
     int m_dotPhase = 0; ///< where the dot pattern stands after the last line
+    mutable std::unique_ptr<TextSurface> m_text;
 };

@@ -3,6 +3,10 @@
 
 #include "QtPrinters.h"
 
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -364,4 +368,45 @@ TEST(Canvas, PenBrushAndTextColoursAndThePenPositionPersist) {
         "........", ".P......", ".P......", ".P......", ".b......", ".bbPPPb.",
     };
     EXPECT_EQ(picture(image), expected);
+}
+
+TEST(Canvas, TextsArePaintedAsAPainterClippedToTheirBoxPaintsThem) {
+    constexpr QRgb kOtherText = qRgb(0, 128, 0), kOtherBrush = qRgb(255, 255, 0);
+    const struct {
+        const char* name;
+        std::int32_t x, y;
+        const char* text;
+        QRgb textColor, brushColor;
+    } texts[] = {
+        // One canvas writes them all in turn: a wide text, then a narrow one on it.
+        {"wide", 3, 2, "n(w) x10(-5)", kText, kBrush},
+        {"narrow over the wide", 3, 2, "Wo", kText, kBrush},
+        {"colours changed", 40, 20, "W,Гц", kOtherText, kOtherBrush},
+        {"over the top left corner", -3, -4, "1,5", kText, kBrush},
+        {"over the right edge", 62, 30, "12,5", kOtherText, kBrush},
+        {"over the bottom edge", 20, 45, "-0,75", kText, kOtherBrush},
+        {"over the bottom right corner", 66, 50, "0,25", kText, kBrush},
+        {"left of the image, but for its last pixels", -18, 30, "W,Гц x10(15)", kText, kBrush},
+    };
+    QImage actual = blankImage(70, 56);
+    QImage expected = blankImage(70, 56);
+    Canvas canvas(actual);
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.name);
+        const QString text = QString::fromUtf8(t.text);
+        canvas.setTextColor(t.textColor);
+        canvas.setBrushColor(t.brushColor);
+        canvas.textOut(t.x, t.y, text);
+
+        const QRect box(QPoint(t.x, t.y), canvas.textExtent(text));
+        QPainter painter(&expected);
+        painter.fillRect(box, QColor::fromRgb(t.brushColor));
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setClipRect(box);
+        painter.setFont(canvas.font());
+        painter.setPen(QColor::fromRgb(t.textColor));
+        painter.drawText(QPoint(t.x, t.y + QFontMetrics(canvas.font()).ascent()), text);
+        painter.end();
+        ASSERT_EQ(actual, expected);
+    }
 }
