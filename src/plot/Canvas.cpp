@@ -124,14 +124,44 @@ void Canvas::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_
     lineTo(x2, y2);
 }
 
+Canvas::Raster Canvas::raster() {
+    // bits() first: it gives the canvas its own copy of pixels that another image shares.
+    QRgb* bits = reinterpret_cast<QRgb*>(m_image.bits());
+    return {bits, m_image.bytesPerLine() / std::ptrdiff_t{sizeof(QRgb)}, m_image.width(),
+            m_image.height()};
+}
+
 void Canvas::lineTo(std::int32_t x, std::int32_t y) {
+    lineTo(raster(), x, y);
+}
+
+void Canvas::polylineTo(const CanvasPoint* points, int count) {
+    const Raster r = raster();
+    for (int i = 0; i < count; ++i) {
+        // A line to where the pen stands paints nothing and keeps the dot pattern where it is.
+        if (points[i].x == m_penX && points[i].y == m_penY)
+            continue;
+        lineTo(r, points[i].x, points[i].y);
+    }
+}
+
+void Canvas::polylineTo(const CanvasPoint* points, int count, const PenStyle* styles) {
+    const Raster r = raster();
+    for (int i = 0; i < count; ++i) {
+        setPenStyle(styles[i]);
+        if (points[i].x != m_penX || points[i].y != m_penY)
+            lineTo(r, points[i].x, points[i].y);
+    }
+}
+
+void Canvas::lineTo(const Raster& raster, std::int32_t x, std::int32_t y) {
     const std::int64_t x0 = m_penX, y0 = m_penY;
     m_penX = x;
     m_penY = y;
 
     const std::int64_t dx = std::int64_t{x} - x0, dy = std::int64_t{y} - y0;
     const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
-    const std::int64_t w = width(), h = height();
+    const std::int64_t w = raster.width, h = raster.height;
     // A dotted polyline keeps its rhythm from segment to segment, so a curve sampled more
     // densely than the pixels still shows dots.
     const int phase = m_dotPhase;
@@ -146,7 +176,7 @@ void Canvas::lineTo(std::int32_t x, std::int32_t y) {
     const std::int64_t major0 = xMajor ? x0 : y0, minor0 = xMajor ? y0 : x0;
     const std::int64_t majorLen = xMajor ? w : h, minorLen = xMajor ? h : w;
     const int majorSign = (xMajor ? dx : dy) < 0 ? -1 : 1;
-    const std::ptrdiff_t stride = m_image.bytesPerLine() / std::ptrdiff_t{sizeof(QRgb)};
+    const std::ptrdiff_t stride = raster.stride;
     const std::ptrdiff_t majorUnit = xMajor ? 1 : stride, minorUnit = xMajor ? stride : 1;
     const std::int64_t twoD = 2 * d;
 
@@ -201,7 +231,7 @@ void Canvas::lineTo(std::int32_t x, std::int32_t y) {
     const std::int64_t majorStart = major0 + majorSign * first;
     const std::int64_t px = xMajor ? majorStart : minorStart;
     const std::int64_t py = xMajor ? minorStart : majorStart;
-    QRgb* p = reinterpret_cast<QRgb*>(m_image.bits()) + py * stride + px;
+    QRgb* p = raster.bits + py * stride + px;
     const std::ptrdiff_t majorStep = majorSign * majorUnit;
     const std::ptrdiff_t minorStep = dm < 0 ? -minorUnit : minorUnit;
     const std::int64_t inc = 2 * (dm < 0 ? -dm : dm);
@@ -241,9 +271,18 @@ void Canvas::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
 }
 
 void Canvas::setPixel(std::int32_t x, std::int32_t y, QRgb color) {
-    if (x < 0 || y < 0 || x >= width() || y >= height())
-        return;
-    reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = opaque(color);
+    const CanvasPoint point{x, y};
+    setPixels(&point, 1, color);
+}
+
+void Canvas::setPixels(const CanvasPoint* points, int count, QRgb color) {
+    const Raster r = raster();
+    const QRgb pixel = opaque(color);
+    for (int i = 0; i < count; ++i) {
+        const CanvasPoint p = points[i];
+        if (p.x >= 0 && p.y >= 0 && p.x < r.width && p.y < r.height)
+            r.bits[p.y * r.stride + p.x] = pixel;
+    }
 }
 
 QSize Canvas::textExtent(const QString& text) const {

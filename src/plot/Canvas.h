@@ -10,6 +10,12 @@
 
 class QFont;
 
+/** A pixel position on a canvas. */
+struct CanvasPoint {
+    std::int32_t x;
+    std::int32_t y;
+};
+
 class Canvas {
 public:
     enum class PenStyle { Solid, Dotted };
@@ -41,12 +47,18 @@ public:
         colour, continuing the pattern of the line before unless the pen was moved or its
         style changed. Whatever falls outside the image is clipped. */
     void lineTo(std::int32_t x, std::int32_t y);
+    /** lineTo() each of the count points in turn. */
+    void polylineTo(const CanvasPoint* points, int count);
+    /** setPenStyle(styles[i]) then lineTo(points[i]), for each of the count points in turn. */
+    void polylineTo(const CanvasPoint* points, int count, const PenStyle* styles);
     /** moveTo(x1, y1) then lineTo(x2, y2). */
     void line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
     /** Fills x1..x2-1, y1..y2-1 with the brush and edges it with a solid line of the pen. */
     void rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
     /** Sets one pixel (clipped). */
     void setPixel(std::int32_t x, std::int32_t y, QRgb color);
+    /** setPixel() at each of the count points in turn. */
+    void setPixels(const CanvasPoint* points, int count, QRgb color);
     /** Writes text with its top-left corner at (x, y), in the text colour, on an opaque
         box of the brush colour, in the surface's default font. */
     void textOut(std::int32_t x, std::int32_t y, const QString& text);
@@ -57,6 +69,16 @@ public:
     QFont font() const;
 
 private:
+    /** The image's pixels as lines and points write them, looked up once for many. */
+    struct Raster {
+        QRgb* bits;
+        std::ptrdiff_t stride; ///< pixels from one row to the next
+        std::int64_t width;
+        std::int64_t height;
+    };
+    Raster raster();
+    void lineTo(const Raster& raster, std::int32_t x, std::int32_t y);
+
     struct TextSurface;
     /** The font, its metrics and the painter of the texts, made at the first text. */
     TextSurface& textSurface() const;

@@ -63,15 +63,34 @@ struct Trace {
     TPlotState& state;
 };
 
-/** The pixel of a sample computed ahead; where it might fall outside the 64-bit range, the
-    sample becomes the sweep's current one and the checked mapping decides (and fails). */
-SamplePixel pixelOf(const Trace& t, const PlotMapping& mapping, double w, double v) {
-    SamplePixel p;
-    if (mapping.trySamplePixel(w, v, p))
-        return p;
-    t.state.SweepFreq = w;
-    t.state.SweepValue = v;
-    return mapping.samplePixel(w, v);
+/** The pixels of a chunk's samples, in a loop of their own so that their roundings overlap.
+    Returns how many lead samples have theirs; the checked mapping decides the rest. */
+int chunkPixels(const PlotMapping& mapping, const SampleChunk& chunk, SamplePixel* pixels) {
+    for (int i = 0; i < chunk.count; ++i)
+        if (!mapping.trySamplePixel(chunk.w[i], chunk.v[i], pixels[i]))
+            return i;
+    return chunk.count;
+}
+
+/** Draws a chunk's samples: draw(pixels, count) those whose pixels were computed ahead, then
+    their progress; the rest, if any, one at a time with the sample made the sweep's current
+    one and the checked mapping deciding (and failing). Progress never looks at the
+    picture, so it may follow the drawing of a chunk. */
+template <typename Draw>
+void drawChunk(const Trace& t, const PlotMapping& mapping, const SampleChunk& chunk,
+               Progress& progress, Draw&& draw) {
+    SamplePixel pixels[SampleChunk::kCapacity];
+    const int computed = chunkPixels(mapping, chunk, pixels);
+    draw(pixels, 0, computed);
+    for (int i = 0; i < computed; ++i)
+        progress.sample(chunk.w[i]);
+    for (int i = computed; i < chunk.count; ++i) {
+        t.state.SweepFreq = chunk.w[i];
+        t.state.SweepValue = chunk.v[i];
+        pixels[i] = mapping.samplePixel(chunk.w[i], chunk.v[i]);
+        draw(pixels, i, 1);
+        progress.sample(chunk.w[i]);
+    }
 }
 
 /** n''(w) or n(w): the model as the program checks it, and the same operations unchecked. */
@@ -97,11 +116,9 @@ void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const Q
         },
         [&](const SampleChunk& chunk) {
             t.canvas.setPenColor(color);
-            for (int i = 0; i < chunk.count; ++i) {
-                const SamplePixel p = pixelOf(t, mapping, chunk.w[i], chunk.v[i]);
-                t.canvas.lineTo(p.x, p.y);
-                progress.sample(chunk.w[i]);
-            }
+            drawChunk(t, mapping, chunk, progress, [&](const SamplePixel* p, int from, int n) {
+                t.canvas.polylineTo(p + from, n);
+            });
         },
         [&] {
             state.SweepValue = curve.checked(t.medium, state.SweepFreq);
@@ -121,7 +138,7 @@ void traceReWithAnomaly(const Trace& t, QRgb color) {
     const ModelTerms terms = modelTerms(t.medium);
     const double step = state.FreqStep;
     const auto re = [&](double x) { return static_cast<double>(refractionReExtended(terms, x)); };
-    bool rising[SampleChunk::kCapacity];
+    Canvas::PenStyle styles[SampleChunk::kCapacity];
     // The sample before: one step back usually lands on it, and n there is known.
     bool havePrevious = false;
     double previousW = 0, previousV = 0;
@@ -136,7 +153,7 @@ void traceReWithAnomaly(const Trace& t, QRgb color) {
                 const double before = havePrevious && back == previousW ? previousV : re(back);
                 chunk.w[n] = w;
                 chunk.v[n] = v;
-                rising[n] = before < v;
+                styles[n] = before < v ? Canvas::PenStyle::Solid : Canvas::PenStyle::Dotted;
                 ++n;
                 havePrevious = true;
                 previousW = w;
@@ -153,13 +170,9 @@ void traceReWithAnomaly(const Trace& t, QRgb color) {
         },
         [&](const SampleChunk& chunk) {
             t.canvas.setPenColor(color);
-            for (int i = 0; i < chunk.count; ++i) {
-                t.canvas.setPenStyle(rising[i] ? Canvas::PenStyle::Solid
-                                               : Canvas::PenStyle::Dotted);
-                const SamplePixel p = pixelOf(t, mapping, chunk.w[i], chunk.v[i]);
-                t.canvas.lineTo(p.x, p.y);
-                progress.sample(chunk.w[i]);
-            }
+            drawChunk(t, mapping, chunk, progress, [&](const SamplePixel* p, int from, int n) {
+                t.canvas.polylineTo(p + from, n, styles + from);
+            });
         },
         [&] {
             state.SweepValue = RefractionRe(t.medium, state.SweepFreq);
@@ -188,11 +201,9 @@ void tracePoints(const Trace& t, const Curve<Extended>& curve, QRgb color, const
                        [&](double x) { return static_cast<double>(curve.extended(terms, x)); });
         },
         [&](const SampleChunk& chunk) {
-            for (int i = 0; i < chunk.count; ++i) {
-                const SamplePixel p = pixelOf(t, mapping, chunk.w[i], chunk.v[i]);
-                t.canvas.setPixel(p.x, p.y, color);
-                progress.sample(chunk.w[i]);
-            }
+            drawChunk(t, mapping, chunk, progress, [&](const SamplePixel* p, int from, int n) {
+                t.canvas.setPixels(p + from, n, color);
+            });
         },
         [&] {
             state.SweepValue = curve.checked(t.medium, state.SweepFreq);

@@ -2,15 +2,14 @@
 // Frequencies and values to pixels of a plot, and pixels back to frequencies and values.
 #pragma once
 
+#include "Canvas.h"
 #include "PlotState.h"
 #include "model/CheckedFloat.h"
 
 #include <cstdint>
 
-struct SamplePixel {
-    std::int32_t x;
-    std::int32_t y;
-};
+/** Where a sample lands in the picture. */
+using SamplePixel = CanvasPoint;
 
 /** The axes of one plot in pixels, both ways, from its PlotState. Pixel arithmetic is 32-bit
     with wrap-around; products are formed in extended precision and rounded half to even. */
