@@ -59,10 +59,12 @@ void walk(QRgb* p, std::int64_t count, std::ptrdiff_t majorStep, std::ptrdiff_t 
     }
 }
 
+} // namespace
+
 // A narrow face at the 11 pixels of the classic 8-point dialog font: the frequency title under
 // the thousand rule fits in the 55 pixels it has, and ten scale values of five characters
 // stand apart.
-QFont surfaceFont() {
+QFont plotFont() {
     QFont font(QStringLiteral("Liberation Sans Narrow"));
     font.setPixelSize(11);
     font.setWeight(QFont::Normal);
@@ -70,13 +72,11 @@ QFont surfaceFont() {
     return font;
 }
 
-} // namespace
-
 /** Texts are drawn into a private strip and copied into the image: a font, its metrics and
     a painter made once serve every text (making them costs more than the text itself), and
     no painter stays open on the image, which others may copy or paint between two texts. */
 struct Canvas::TextSurface {
-    QFont font = surfaceFont();
+    QFont font = plotFont();
     QFontMetrics metrics{font};
     QImage strip; ///< at least as large as the visible part of every text box so far
     QPainter painter;
@@ -117,11 +117,6 @@ void Canvas::setPenStyle(PenStyle style) {
     if (style != m_penStyle)
         m_dotPhase = 0;
     m_penStyle = style;
-}
-
-void Canvas::line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
-    moveTo(x1, y1);
-    lineTo(x2, y2);
 }
 
 Canvas::Raster Canvas::raster() {
@@ -268,11 +263,6 @@ void Canvas::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
     fill(left, bottom - 1, right, bottom, m_penColor);
     fill(left, top, left + 1, bottom, m_penColor);
     fill(right - 1, top, right, bottom, m_penColor);
-}
-
-void Canvas::setPixel(std::int32_t x, std::int32_t y, QRgb color) {
-    const CanvasPoint point{x, y};
-    setPixels(&point, 1, color);
 }
 
 void Canvas::setPixels(const CanvasPoint* points, int count, QRgb color) {

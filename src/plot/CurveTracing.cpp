@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CurveTracing.h"
 
-#include "Canvas.h"
 #include "PlotMapping.h"
+#include "PlotSurface.h"
 #include "PlotView.h"
 #include "Sweep.h"
 #include "model/Model.h"
@@ -58,7 +58,7 @@ using Model = double (*)(const TModelParams&, double);
 /** One sweep of the plot: what every way of tracing a curve shares. */
 struct Trace {
     PlotView& view;
-    Canvas& canvas;
+    PlotSurface& canvas;
     const TModelParams& medium;
     TPlotState& state;
 };
@@ -103,7 +103,7 @@ template <typename Extended>
 void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text) {
     TPlotState& state = t.state;
     const PlotMapping mapping(state);
-    t.canvas.setPenStyle(Canvas::PenStyle::Solid);
+    t.canvas.setPenStyle(PlotSurface::PenStyle::Solid);
     t.canvas.moveTo(0, mapping.pixelY(curve.checked(t.medium, state.FreqFrom)));
     Progress progress(t.view, state, text);
     const ModelTerms terms = modelTerms(t.medium);
@@ -138,7 +138,7 @@ void traceReWithAnomaly(const Trace& t, QRgb color) {
     const ModelTerms terms = modelTerms(t.medium);
     const double step = state.FreqStep;
     const auto re = [&](double x) { return static_cast<double>(refractionReExtended(terms, x)); };
-    Canvas::PenStyle styles[SampleChunk::kCapacity];
+    PlotSurface::PenStyle styles[SampleChunk::kCapacity];
     // The sample before: one step back usually lands on it, and n there is known.
     bool havePrevious = false;
     double previousW = 0, previousV = 0;
@@ -153,7 +153,8 @@ void traceReWithAnomaly(const Trace& t, QRgb color) {
                 const double before = havePrevious && back == previousW ? previousV : re(back);
                 chunk.w[n] = w;
                 chunk.v[n] = v;
-                styles[n] = before < v ? Canvas::PenStyle::Solid : Canvas::PenStyle::Dotted;
+                styles[n] =
+                    before < v ? PlotSurface::PenStyle::Solid : PlotSurface::PenStyle::Dotted;
                 ++n;
                 havePrevious = true;
                 previousW = w;
@@ -179,8 +180,8 @@ void traceReWithAnomaly(const Trace& t, QRgb color) {
             t.canvas.setPenColor(color);
             const double back = fp::sumStored(state.SweepFreq, -state.FreqStep);
             const double before = RefractionRe(t.medium, back);
-            t.canvas.setPenStyle(before < state.SweepValue ? Canvas::PenStyle::Solid
-                                                           : Canvas::PenStyle::Dotted);
+            t.canvas.setPenStyle(before < state.SweepValue ? PlotSurface::PenStyle::Solid
+                                                           : PlotSurface::PenStyle::Dotted);
             const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
             t.canvas.lineTo(p.x, p.y);
             progress.sample(state.SweepFreq);
@@ -223,8 +224,8 @@ const Curve<decltype(kImExtended)> kIm{RefractionIm, kImExtended};
 const Curve<decltype(kReExtended)> kRe{RefractionRe, kReExtended};
 } // namespace
 
-void traceCurves(PlotView& view, Canvas& canvas, const TModelParams& medium, TPlotState& PlotState,
-                 bool connected, bool dottedAnomaly) {
+void traceCurves(PlotView& view, PlotSurface& canvas, const TModelParams& medium,
+                 TPlotState& PlotState, bool connected, bool dottedAnomaly) {
     const PlotSettings settings = view.plotSettings();
     const Trace t{view, canvas, medium, PlotState};
     if (!connected) {

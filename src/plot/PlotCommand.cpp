@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotCommand.h"
 
-#include "Canvas.h"
 #include "CurveTracing.h"
 #include "PlotFrame.h"
 #include "PlotRange.h"
 #include "PlotSession.h"
+#include "PlotSurface.h"
 #include "Sweep.h"
 #include "model/ScaledValue.h"
 
@@ -27,7 +27,7 @@ PlotUnit pictureUnit(const PlotView& view, const PlotSession& session, const Fra
 }
 
 // Rulers, grid and scale labels over the picture as it stands, then the reset.
-void drawClosingFrame(PlotView& view, Canvas& canvas, const PlotSession& session) {
+void drawClosingFrame(PlotView& view, PlotSurface& canvas, const PlotSession& session) {
     const PlotSettings settings = view.plotSettings();
     DrawRulersAndGrid(canvas, settings, session.PlotState);
     if (settings.ScaleLabels) {
@@ -39,7 +39,7 @@ void drawClosingFrame(PlotView& view, Canvas& canvas, const PlotSession& session
     view.setStatusText(QString());
 }
 
-void plotCommand(PlotView& view, Canvas& canvas, PlotSession& session) {
+void plotCommand(PlotView& view, PlotSurface& canvas, PlotSession& session) {
     switch (readInputParameters(view, session.ModelParams)) {
     case InputOutcome::Ended:
         return;
@@ -65,7 +65,7 @@ void plotCommand(PlotView& view, Canvas& canvas, PlotSession& session) {
 }
 } // namespace
 
-void runPlotCommand(PlotView& view, Canvas& canvas, PlotSession& session) {
+void runPlotCommand(PlotView& view, PlotSurface& canvas, PlotSession& session) {
     // Nothing of the last command (such as its stop) stays on the status line.
     view.setStatusText(QString());
     try {

@@ -4,7 +4,7 @@
 
 #include "PlotView.h"
 
-class Canvas;
+class PlotSurface;
 struct PlotSession;
 
 /** Runs the plot command into canvas, the status line cleared first, keeping the medium, the
@@ -12,4 +12,4 @@ struct PlotSession;
     end it where they arise, leaving what was drawn and written so far. A stop asked for by
     the user ends it the same way, with the gauge at 0 and "Построение прервано" in the
     status line. */
-void runPlotCommand(PlotView& view, Canvas& canvas, PlotSession& session);
+void runPlotCommand(PlotView& view, PlotSurface& canvas, PlotSession& session);

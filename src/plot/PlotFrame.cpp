@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotFrame.h"
 
-#include "Canvas.h"
 #include "PlotMapping.h"
+#include "PlotSurface.h"
 #include "PlotUnit.h"
 #include "model/CheckedFloat.h"
 #include "model/NumberText.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-using Pen = Canvas::PenStyle;
+using Pen = PlotSurface::PenStyle;
 
 // The frame's fixed distances, in pixels.
 constexpr std::int32_t kArrowLength = 10;         ///< arrow head: back along the axis
@@ -79,21 +79,22 @@ qsizetype minimumPrefixLength(const FrameTexts& texts, qsizetype maxLength) {
     return maxLength - sign(texts.rangeMax) + sign(texts.rangeMin);
 }
 
-void drawArrowHead(Canvas& canvas, const TPlotState& PlotState) {
+void drawArrowHead(PlotSurface& canvas, const TPlotState& PlotState) {
     const std::int32_t tipX = PlotState.PlotWidth, tipY = PlotState.OriginY;
     const std::int32_t backX = fp::wrapSub(tipX, kArrowLength);
     canvas.line(tipX, tipY, backX, fp::wrapSub(tipY, kArrowHalfWidth));
     canvas.line(tipX, tipY, backX, fp::wrapAdd(tipY, kArrowHalfWidth));
 }
 
-void drawAxes(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState) {
+void drawAxes(PlotSurface& canvas, const PlotSettings& settings, const TPlotState& PlotState) {
     canvas.setPenColor(settings.AxesColor);
     canvas.setPenStyle(Pen::Solid);
     canvas.line(PlotState.OriginX, PlotState.PlotHeight, PlotState.OriginX, 0);
     canvas.line(0, PlotState.OriginY, PlotState.PlotWidth, PlotState.OriginY);
 }
 
-void drawValueAxisTitle(Canvas& canvas, const PlotSettings& settings, const FrameTexts& texts) {
+void drawValueAxisTitle(PlotSurface& canvas, const PlotSettings& settings,
+                        const FrameTexts& texts) {
     if (!settings.TitleOY)
         return;
     canvas.textOut(kValueTitleX, kValueTitleY,
@@ -101,8 +102,8 @@ void drawValueAxisTitle(Canvas& canvas, const PlotSettings& settings, const Fram
                        QLatin1Char(')'));
 }
 
-void drawOmega0Marker(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState,
-                      const PlotUnit& unit) {
+void drawOmega0Marker(PlotSurface& canvas, const PlotSettings& settings,
+                      const TPlotState& PlotState, const PlotUnit& unit) {
     if (!settings.MarkOmega0)
         return;
     const std::int32_t x = PlotMapping(PlotState).markerX(unit.omega0());
@@ -114,7 +115,7 @@ void drawOmega0Marker(Canvas& canvas, const PlotSettings& settings, const TPlotS
                    QStringLiteral("Wo"));
 }
 
-void drawFrequencyAxisTitle(Canvas& canvas, const PlotSettings& settings, bool connected,
+void drawFrequencyAxisTitle(PlotSurface& canvas, const PlotSettings& settings, bool connected,
                             const TPlotState& PlotState, const PlotUnit& unit,
                             const FrameTexts& texts) {
     if (!settings.TitleOX)
@@ -152,7 +153,7 @@ std::span<const std::int32_t> frequencyTenths(int labelPointCount) {
     }
 }
 
-void drawValueLabels(Canvas& canvas, int labelPointCount, const TPlotState& PlotState,
+void drawValueLabels(PlotSurface& canvas, int labelPointCount, const TPlotState& PlotState,
                      const FrameTexts& texts) {
     const QChar sep = texts.decimalSeparator;
     const long double height = PlotState.PlotHeight;
@@ -194,13 +195,13 @@ void drawValueLabels(Canvas& canvas, int labelPointCount, const TPlotState& Plot
 
 } // namespace
 
-void DrawPlotBackground(Canvas& canvas, const PlotSettings& settings) {
+void DrawPlotBackground(PlotSurface& canvas, const PlotSettings& settings) {
     canvas.setBrushColor(settings.BackgroundColor);
     canvas.setPenColor(settings.BackgroundColor);
     canvas.rectangle(0, 0, canvas.width(), canvas.height());
 }
 
-void DrawAxesLayer(Canvas& canvas, const PlotSettings& settings, bool connected,
+void DrawAxesLayer(PlotSurface& canvas, const PlotSettings& settings, bool connected,
                    const TPlotState& PlotState, const PlotUnit& unit, const FrameTexts& texts) {
     drawAxes(canvas, settings, PlotState);
     if (connected)
@@ -214,7 +215,8 @@ void DrawAxesLayer(Canvas& canvas, const PlotSettings& settings, bool connected,
         drawArrowHead(canvas, PlotState);
 }
 
-void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState) {
+void DrawRulersAndGrid(PlotSurface& canvas, const PlotSettings& settings,
+                       const TPlotState& PlotState) {
     // The ruler sits at fixed tenths of the image, whatever the plot's range.
     const Side across = sideOf(canvas.width());
     const Side down = sideOf(canvas.height());
@@ -255,7 +257,7 @@ void DrawRulersAndGrid(Canvas& canvas, const PlotSettings& settings, const TPlot
     }
 }
 
-void DrawScaleLabels(Canvas& canvas, const PlotSettings& settings, const TPlotState& PlotState,
+void DrawScaleLabels(PlotSurface& canvas, const PlotSettings& settings, const TPlotState& PlotState,
                      const PlotUnit& unit, const FrameTexts& texts) {
     const QChar sep = texts.decimalSeparator;
     const PlotMapping mapping(PlotState);

@@ -2,8 +2,8 @@
 // Frequencies and values to pixels of a plot, and pixels back to frequencies and values.
 #pragma once
 
-#include "Canvas.h"
 #include "PlotState.h"
+#include "PlotSurface.h"
 #include "model/CheckedFloat.h"
 
 #include <cstdint>

@@ -7,7 +7,9 @@
 #include "plot/Canvas.h"
 #include "plot/PlotState.h"
 #include "plot/PlotUnit.h"
+#include "plot/VectorSurface.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -393,4 +395,29 @@ TEST_F(PlotFrame, ScaleLabelsRefuseAW0ThatIsNoNumber) {
                                     .arg(QString::fromUtf8(c.refused)));
         }
     }
+}
+
+// The vector drawing of a frame, rasterised, stands on the pixels of the canvas's: the same
+// lines, ticks, grids and texts at the same places. Only where a dotted line begins may the
+// two renderings of its first dot differ.
+TEST_F(PlotFrame, VectorDrawingLiesOnThePixelDrawing) {
+    const auto frame = [&](PlotSurface& surface) {
+        DrawPlotBackground(surface, settings);
+        DrawAxesLayer(surface, settings, true, PlotState, unit(), texts);
+        DrawRulersAndGrid(surface, settings, PlotState);
+        DrawScaleLabels(surface, settings, PlotState, unit(), texts);
+    };
+    frame(canvas);
+    QImage vector(kSide, kSide, QImage::Format_RGB32);
+    vector.fill(kLeftOver);
+    {
+        QPainter painter(&vector);
+        VectorSurface surface(painter, vector.size());
+        frame(surface);
+    }
+    int differ = 0;
+    for (int y = 0; y < kSide; ++y)
+        for (int x = 0; x < kSide; ++x)
+            differ += image.pixel(x, y) != vector.pixel(x, y);
+    EXPECT_LT(differ, 40) << "of " << kSide * kSide;
 }

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "VectorSurface.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+constexpr int kDotOn = 3;     // pixels in the pen colour
+constexpr int kDotPeriod = 6; // then as many in the brush colour
+
+QColor colorOf(QRgb rgb) {
+    return QColor::fromRgb(rgb | 0xff000000u);
+}
+
+/** The centre of a pixel. */
+QPointF centre(std::int64_t x, std::int64_t y) {
+    return {static_cast<double>(x) + 0.5, static_cast<double>(y) + 0.5};
+}
+} // namespace
+
+VectorSurface::VectorSurface(QPainter& painter, QSize size)
+    : m_painter(painter), m_size(size), m_font(plotFont()) {
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setClipRect(QRect(QPoint(0, 0), size));
+}
+
+void VectorSurface::setPenStyle(PenStyle style) {
+    if (style != m_penStyle)
+        m_dotPhase = 0;
+    m_penStyle = style;
+}
+
+void VectorSurface::moveTo(std::int32_t x, std::int32_t y) {
+    m_penX = x;
+    m_penY = y;
+    m_dotPhase = 0;
+}
+
+void VectorSurface::lineTo(std::int32_t x, std::int32_t y) {
+    const std::int64_t x0 = m_penX, y0 = m_penY;
+    m_penX = x;
+    m_penY = y;
+    const std::int64_t dx = std::int64_t{x} - x0, dy = std::int64_t{y} - y0;
+    const std::int64_t steps = std::max(std::llabs(dx), std::llabs(dy));
+    const int phase = m_dotPhase;
+    m_dotPhase = static_cast<int>((phase + steps) % kDotPeriod);
+    if (steps == 0)
+        return;
+    // The pixels a..b-1: from a's centre to one step short of b's, so b stays unpainted.
+    const double back = 1.0 / static_cast<double>(steps);
+    const QPointF from = centre(x0, y0);
+    const QPointF to = centre(x0 + dx, y0 + dy) - QPointF(dx * back, dy * back);
+    QPen pen(colorOf(m_penColor), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    pen.setCosmetic(true);
+    if (m_penStyle == PenStyle::Dotted) {
+        // The gaps take the brush colour: the whole line in it, the dots over it.
+        QPen gaps = pen;
+        gaps.setColor(colorOf(m_brushColor));
+        m_painter.setPen(gaps);
+        m_painter.drawLine(from, to);
+        pen.setDashPattern({kDotOn, kDotPeriod - kDotOn});
+        pen.setDashOffset(phase + 0.5);
+        pen.setCapStyle(Qt::FlatCap);
+    }
+    m_painter.setPen(pen);
+    m_painter.drawLine(from, to);
+}
+
+void VectorSurface::polylineTo(const CanvasPoint* points, int count) {
+    for (int i = 0; i < count; ++i)
+        lineTo(points[i].x, points[i].y);
+}
+
+void VectorSurface::polylineTo(const CanvasPoint* points, int count, const PenStyle* styles) {
+    for (int i = 0; i < count; ++i) {
+        setPenStyle(styles[i]);
+        lineTo(points[i].x, points[i].y);
+    }
+}
+
+void VectorSurface::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    const QRectF box(QPointF(std::min(x1, x2), std::min(y1, y2)),
+                     QPointF(std::max(x1, x2), std::max(y1, y2)));
+    if (box.isEmpty())
+        return;
+    m_painter.fillRect(box, colorOf(m_brushColor));
+    // The edge runs through the outermost pixels' centres.
+    QPen pen(colorOf(m_penColor), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+    pen.setCosmetic(true);
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+void VectorSurface::setPixels(const CanvasPoint* points, int count, QRgb color) {
+    for (int i = 0; i < count; ++i)
+        m_painter.fillRect(QRectF(points[i].x, points[i].y, 1, 1), colorOf(color));
+}
+
+QSize VectorSurface::textExtent(const QString& text) const {
+    const QFontMetrics metrics(m_font);
+    return {metrics.horizontalAdvance(text), metrics.height()};
+}
+
+void VectorSurface::textOut(std::int32_t x, std::int32_t y, const QString& text) {
+    const QFontMetrics metrics(m_font);
+    const QSize box = textExtent(text);
+    m_painter.fillRect(QRectF(x, y, box.width(), box.height()), colorOf(m_brushColor));
+    m_painter.setFont(m_font);
+    m_painter.setPen(colorOf(m_textColor));
+    m_painter.drawText(QPointF(x, y + metrics.ascent()), text);
+}
