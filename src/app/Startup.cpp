@@ -32,6 +32,11 @@ void destroyWindows() {
     Form1 = nullptr;
 }
 
+void openLessonFile(const QString& file) {
+    // Loaded once the window is up, so that a file's error box stands over it.
+    QTimer::singleShot(0, Form1, [file] { runCommand([&] { Form1->loadLessonFile(file); }); });
+}
+
 int runWindows(int& argc, char** argv, const CommandLine& command) {
     // Qt reads the scale factor as the application starts; the plot's picture is then
     // shown with each pixel a sharp block.
@@ -40,11 +45,8 @@ int runWindows(int& argc, char** argv, const CommandLine& command) {
     VolnografApp app(argc, argv);
     createWindows();
     Form1->show();
-    if (!command.file.isEmpty()) {
-        // Loaded once the window is up, so that a file's error box stands over it.
-        const QString file = command.file;
-        QTimer::singleShot(0, Form1, [file] { runCommand([&] { Form1->loadLessonFile(file); }); });
-    }
+    if (!command.file.isEmpty())
+        openLessonFile(command.file);
     const int result = VolnografApp::exec();
     destroyWindows();
     return result;

@@ -3,6 +3,8 @@
 // export without any window.
 #pragma once
 
+#include <QString>
+
 struct CommandLine;
 struct ExportRequest;
 
@@ -11,6 +13,10 @@ void createWindows();
 
 /** Destroys the four windows at the end of the program. */
 void destroyWindows();
+
+/** Loads the .grafc file into the main window's fields as soon as the event loop runs, as
+    the load command does but without its message; an error shows in the error box. */
+void openLessonFile(const QString& file);
 
 /** The program with its windows, at the command line's scale, the lesson file it names
     loaded into the main window; the exit status. */
