@@ -17,6 +17,14 @@
 #include <gtest/gtest.h>
 
 namespace {
+/** Numbers with the decimal comma; the system's own texts (the reason a file cannot be
+    created) in English, whatever languages the machine has. */
+void russianNumbers(QProcessEnvironment& env) {
+    env.remove(QStringLiteral("LC_ALL"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    env.insert(QStringLiteral("LC_NUMERIC"), QStringLiteral("ru_RU.UTF-8"));
+}
+
 class CommandLineTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -67,7 +75,7 @@ TEST_F(CommandLineTest, Outcomes) {
          "Параметр --dotted действует только при записи в файлы (--png, --csv)" + help, ""},
     };
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("ru_RU.UTF-8"));
+    russianNumbers(env);
     env.insert(QStringLiteral("VOLNOGRAF_START_FOLDER"), dir.path());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -111,7 +119,7 @@ TEST_F(ExportedPicture, IsTheWindowsImage) {
         SCOPED_TRACE(automatic);
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("ru_RU.UTF-8"));
+        russianNumbers(env);
         process.setProcessEnvironment(env);
         QStringList arguments{"--png", dir.filePath("a.png"), "--csv", dir.filePath("a.csv"),
                               lesson};
