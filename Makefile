@@ -41,3 +41,7 @@ uninstall:
 	xargs -d '\n' rm -f -- < $(BUILD)/install_manifest.txt
 	sed -n 's|/help/help\.chm$$||p' $(BUILD)/install_manifest.txt | \
 	  while IFS= read -r dir; do rmdir "$$dir/help" "$$dir" 2>/dev/null || true; done
+	sed -n 's|/packages/volnograf-grafc\.xml$$||p' $(BUILD)/install_manifest.txt | \
+	  while IFS= read -r dir; do update-mime-database "$$dir" 2>/dev/null || true; done
+	sed -n 's|/volnograf\.desktop$$||p' $(BUILD)/install_manifest.txt | \
+	  while IFS= read -r dir; do update-desktop-database "$$dir" 2>/dev/null || true; done

@@ -40,3 +40,25 @@ configure_file("${VOLNOGRAF_SOURCE_DIR}/packaging/volnograf.sh.in"
 file(INSTALL DESTINATION "${full_bin_dir}" TYPE PROGRAM FILES "${staging}/volnograf")
 file(INSTALL DESTINATION "${full_data_dir}/applications" TYPE FILE
      FILES "${staging}/volnograf.desktop")
+
+# The lesson files' type and its icon (the program's own picture), then the desktop's
+# databases where their tools exist, so that a double click on a .grafc file opens it here.
+file(INSTALL DESTINATION "${full_data_dir}/mime/packages" TYPE FILE
+     FILES "${VOLNOGRAF_SOURCE_DIR}/packaging/volnograf-grafc.xml")
+foreach(size 32x32 48x48 64x64)
+  file(INSTALL DESTINATION "${full_data_dir}/icons/hicolor/${size}/mimetypes" TYPE FILE
+       FILES "${VOLNOGRAF_SOURCE_DIR}/packaging/icons/${size}/apps/volnograf.png"
+       RENAME "application-x-volnograf-grafc.png")
+endforeach()
+find_program(UPDATE_MIME_DATABASE update-mime-database)
+if(UPDATE_MIME_DATABASE)
+  execute_process(COMMAND "${UPDATE_MIME_DATABASE}" "${full_data_dir}/mime")
+endif()
+find_program(UPDATE_DESKTOP_DATABASE update-desktop-database)
+if(UPDATE_DESKTOP_DATABASE)
+  execute_process(COMMAND "${UPDATE_DESKTOP_DATABASE}" "${full_data_dir}/applications")
+endif()
+find_program(GTK_UPDATE_ICON_CACHE gtk-update-icon-cache)
+if(GTK_UPDATE_ICON_CACHE AND EXISTS "${full_data_dir}/icons/hicolor/index.theme")
+  execute_process(COMMAND "${GTK_UPDATE_ICON_CACHE}" -q -t "${full_data_dir}/icons/hicolor")
+endif()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AtomicFile.h"
 
+#include "FileErrors.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -175,6 +177,11 @@ int FileReplacement::commit(QByteArrayView bytes) {
 int writeFileAtomically(const QString& path, QByteArrayView bytes) {
     FileReplacement file(path);
     return file.commit(bytes);
+}
+
+void replaceFile(const QString& path, QByteArrayView bytes) {
+    if (const int error = writeFileAtomically(path, bytes))
+        throw FileError(cannotCreateText(path, error));
 }
 
 int setTemporaryFileFailure(int error) {

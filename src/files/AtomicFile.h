@@ -39,6 +39,10 @@ private:
     that failed, 0 on success. */
 [[nodiscard]] int writeFileAtomically(const QString& path, QByteArrayView bytes);
 
+/** Writes the bytes to path as writeFileAtomically does; a failure throws FileError with
+    the text "Cannot create file "PATH". REASON". */
+void replaceFile(const QString& path, QByteArrayView bytes);
+
 /** Makes the creation of temporary files fail with the error number (0: as the system
     answers) and returns the previous setting. Tests stand in with it for folders they
     cannot make unwritable. */

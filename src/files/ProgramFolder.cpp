@@ -25,9 +25,19 @@ QString besideProgram(const QString& fileName) {
     return folder + fileName;
 }
 
+namespace {
+QString folderOrHome(QStandardPaths::StandardLocation location) {
+    const QString folder = QStandardPaths::writableLocation(location);
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+} // namespace
+
 QString firstDialogFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    return folderOrHome(QStandardPaths::DocumentsLocation);
+}
+
+QString firstPicturesFolder() {
+    return folderOrHome(QStandardPaths::PicturesLocation);
 }
 
 QString setProgramFolder(const QString& folder) {

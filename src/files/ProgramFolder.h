@@ -15,6 +15,10 @@ QString besideProgram(const QString& fileName);
     uninstall deletes. */
 QString firstDialogFolder();
 
+/** Where the dialog that saves a picture of the plot starts: the user's pictures folder, or
+    the home folder where there is none. */
+QString firstPicturesFolder();
+
 /** Makes programFolder() answer folder instead (an empty text restores the executable's);
     returns the previous setting. Tests point it at folders of their own. */
 QString setProgramFolder(const QString& folder);

@@ -9,6 +9,8 @@
 #include "Sweep.h"
 #include "model/ScaledValue.h"
 
+#include <utility>
+
 namespace {
 const QString kStoppedText = QStringLiteral("Построение прервано");
 
@@ -49,19 +51,24 @@ void plotCommand(PlotView& view, PlotSurface& canvas, PlotSession& session) {
     case InputOutcome::Loaded:
         break;
     }
+    // The samples of the last plot stay only if this one ends before it begins.
+    std::optional<PlotSamples> lastComplete = std::exchange(session.complete, std::nullopt);
     const std::optional<TModelParams> medium =
         computePlotRange(view, session, canvas.width(), canvas.height());
     if (!medium) {
         // A refused step ends as a rejected interval does, over the last plot.
+        session.complete = std::move(lastComplete);
         drawClosingFrame(view, canvas, session);
         return;
     }
+    session.drawn = true;
     const bool connected = view.isChecked(1);
     DrawPlotBackground(canvas, view.plotSettings());
     DrawAxesLayer(canvas, view.plotSettings(), connected, session.PlotState, *session.unit,
                   frameTexts(view));
     traceCurves(view, canvas, *medium, session.PlotState, connected, view.isChecked(3));
     drawClosingFrame(view, canvas, session);
+    session.complete = PlotSamples{*medium, session.PlotState, *session.unit};
 }
 } // namespace
 

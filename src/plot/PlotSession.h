@@ -2,6 +2,7 @@
 // What the main window keeps of its plot from one command to the next.
 #pragma once
 
+#include "PlotData.h"
 #include "PlotState.h"
 #include "PlotUnit.h"
 #include "model/Model.h"
@@ -18,4 +19,9 @@ struct PlotSession {
     TPlotState PlotState;
     /** The unit the picture's frequencies are in; none before the first interval is chosen. */
     std::optional<PlotUnit> unit;
+    /** Whether a plot has drawn into the picture (also one stopped part-way). */
+    bool drawn = false;
+    /** The samples of the last plot that ran to its end; none while a later plot that
+        began to draw was stopped by the user or an error. */
+    std::optional<PlotSamples> complete;
 };

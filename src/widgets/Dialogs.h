@@ -6,9 +6,14 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
+
+class QPainter;
+class QRectF;
 
 /** The sixteen custom colours of one colour dialog. */
 using CustomColors = std::array<QColor, 16>;
@@ -28,6 +33,16 @@ struct ColorDialogState {
 
 /** The title of plain messages and error boxes: the executable's name without extension. */
 QString applicationTitle();
+
+/** A name chosen in a save dialog that offers several file types, and the index of the type
+    chosen with it. */
+struct ChosenFile {
+    QString name;
+    int type = 0;
+};
+
+/** Paints one page into the rectangle of its painter that may be drawn on. */
+using PagePainter = std::function<void(QPainter&, const QRectF&)>;
 
 class Dialogs {
 public:
@@ -50,6 +65,14 @@ public:
     virtual std::optional<QColor> chooseColor(const QColor& initial,
                                               CustomColors& customColors) = 0;
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
+    /** A save dialog with the file types of filters, the first one chosen at first; it
+        begins in the folder start and asks before a file is replaced. */
+    virtual std::optional<ChosenFile> saveFileOfType(const QStringList& filters,
+                                                     const QString& start) = 0;
+    /** How many times a picture of side pixels is enlarged when saved: 1 to 4. */
+    virtual std::optional<int> chooseEnlargement(int side) = 0;
+    /** The print preview of one page; the user prints it from there or closes it. */
+    virtual void printPreview(const PagePainter& paintPage) = 0;
 };
 
 /** The dialogs in use: Qt's own unless a test installed its double. */

@@ -7,7 +7,11 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QFontInfo>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 #include <algorithm>
 
@@ -114,4 +118,54 @@ std::optional<QFont> QtDialogs::chooseFont(const QFont& initial) {
         return std::nullopt;
     const QFont chosen = dialog.selectedFont();
     return chosen == offered ? initial : chosen;
+}
+
+namespace {
+/** The extension a name filter such as "Рисунок PNG (*.png)" stands for. */
+QString filterSuffix(const QString& filter) {
+    const qsizetype dot = filter.lastIndexOf(QLatin1String("*."));
+    return dot < 0 ? QString() : filter.mid(dot + 2).chopped(1);
+}
+} // namespace
+
+std::optional<ChosenFile> QtDialogs::saveFileOfType(const QStringList& filters,
+                                                    const QString& start) {
+    QFileDialog dialog(owner(), QString(), start);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(0));
+    // A name typed without an extension gets the chosen type's before the dialog asks
+    // whether to replace a file.
+    dialog.setDefaultSuffix(filterSuffix(filters.value(0)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog](const QString& f) { dialog.setDefaultSuffix(filterSuffix(f)); });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return ChosenFile{dialog.selectedFiles().constFirst(),
+                      std::max<int>(0, int(filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+std::optional<int> QtDialogs::chooseEnlargement(int side) {
+    QStringList sizes;
+    for (int k = 1; k <= 4; ++k)
+        sizes << QStringLiteral("%1× — %2 × %2 точек").arg(k).arg(k * side);
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(
+        owner(), QStringLiteral("Сохранить изображение"),
+        QStringLiteral("Увеличить рисунок (каждая точка — чёткий квадрат):"), sizes, 0, false, &ok);
+    if (!ok)
+        return std::nullopt;
+    return int(sizes.indexOf(chosen)) + 1;
+}
+
+void QtDialogs::printPreview(const PagePainter& paintPage) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Волнограф"));
+    QPrintPreviewDialog dialog(&printer, owner());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* p) {
+        QPainter painter(p);
+        paintPage(painter,
+                  QRectF(QPointF(0, 0), p->pageLayout().paintRectPixels(p->resolution()).size()));
+    });
+    dialog.exec();
 }

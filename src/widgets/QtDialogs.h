@@ -14,4 +14,8 @@ public:
     std::optional<QString> saveFileName(const QString& filter, const QString& start) override;
     std::optional<QColor> chooseColor(const QColor& initial, CustomColors& customColors) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
+    std::optional<ChosenFile> saveFileOfType(const QStringList& filters,
+                                             const QString& start) override;
+    std::optional<int> chooseEnlargement(int side) override;
+    void printPreview(const PagePainter& paintPage) override;
 };

@@ -4,10 +4,12 @@
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
+#include "files/AtomicFile.h"
 #include "files/GrafcFile.h"
 #include "files/ProgramFolder.h"
 #include "plot/Canvas.h"
 #include "plot/CursorReadout.h"
+#include "plot/PlotPicture.h"
 #include "widgets/Application.h"
 #include "widgets/BusyGuard.h"
 #include "widgets/Desktop.h"
@@ -23,7 +25,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -42,8 +46,38 @@ namespace {
 constexpr int kTimerInterval = 1000;
 constexpr int kClientWidth = 1038;
 constexpr int kClientHeight = 540;
-constexpr int kPlotSide = 473;
 const QString kGrafcFilter = QStringLiteral("Файлы программы (*.grafc)");
+
+/** A type of file the plot can be saved as. */
+struct FileType {
+    QString filter;
+    QString suffix;
+};
+
+// SVG and PDF join PNG here with the vector drawing of the plot.
+const FileType kImageTypes[] = {
+    {QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")},
+};
+const FileType kDataType{QStringLiteral("Данные графика CSV (*.csv)"), QStringLiteral("csv")};
+
+/** The chosen name with its type: a name ending in the extension of one of the types is of
+    that type; any other name gets the extension of the type chosen with it. */
+template <std::size_t N>
+std::pair<QString, std::size_t> typedName(const ChosenFile& chosen, const FileType (&types)[N]) {
+    const QString suffix = QFileInfo(chosen.name).suffix();
+    for (std::size_t i = 0; i < N; ++i)
+        if (suffix.compare(types[i].suffix, Qt::CaseInsensitive) == 0)
+            return {chosen.name, i};
+    const std::size_t type = std::min<std::size_t>(std::size_t(std::max(chosen.type, 0)), N - 1);
+    return {chosen.name + QLatin1Char('.') + types[type].suffix, type};
+}
+
+QStringList filtersOf(const auto& types) {
+    QStringList filters;
+    for (const FileType& t : types)
+        filters << t.filter;
+    return filters;
+}
 
 using form::checkBox;
 using form::groupBox;
@@ -73,6 +107,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     m_lastFont = form::mapped(form::font(QStringLiteral("MS Sans Serif"), 11));
     createControls();
     createMenu();
+    createPlotMenu();
     connectCommands();
     // Fixed size: the client area below the menu bar stays 1038 x 540.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -107,7 +142,7 @@ void TForm1::createControls() {
         "QProgressBar { border: 1px solid #808080; background: white; color: black; }"
         "QProgressBar::chunk { background-color: #00ff00; }"));
 
-    Image1 = named(new PlotImage(ClientArea, QSize(kPlotSide, kPlotSide)), "Image1",
+    Image1 = named(new PlotImage(ClientArea, QSize(kPictureSide, kPictureSide)), "Image1",
                    QStringLiteral("Окно построения графика"));
     Image1->move(552, 40);
     Image1->setMouseMoveHandler(
@@ -347,6 +382,25 @@ void TForm1::createMenu() {
         bar->addMenu(m);
 }
 
+void TForm1::createPlotMenu() {
+    plotMenu = new QMenu(this);
+    plotMenu->setObjectName(QStringLiteral("plotMenu"));
+    const auto item = [this](const char* name, const QString& text, const char* picture) {
+        QAction* a = plotMenu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        if (picture)
+            a->setIcon(QIcon(QStringLiteral(":/icons/%1.xpm").arg(QLatin1String(picture))));
+        return a;
+    };
+    copyImageItem = item("copyImageItem", QStringLiteral("Копировать изображение"), "copy");
+    saveImageItem = item("saveImageItem", QStringLiteral("Сохранить изображение…"), "savegraph");
+    saveDataItem = item("saveDataItem", QStringLiteral("Сохранить данные графика…"), "save");
+    plotMenu->addSeparator();
+    printItem = item("printItem", QStringLiteral("Печать…"), nullptr);
+    Image1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Image1, &QWidget::customContextMenuRequested, this, &TForm1::Image1ContextMenu);
+}
+
 void TForm1::connectCommands() {
     const auto command = [this](auto handler) { return commandOf(this, handler); };
     connect(Button1, &QPushButton::clicked, this, command(&TForm1::Button1Click));
@@ -355,11 +409,25 @@ void TForm1::connectCommands() {
     connect(ToolButton4, &QToolButton::clicked, this, command(&TForm1::ToolButton4Click));
     connect(Timer1, &QTimer::timeout, this, command(&TForm1::Timer1Timer));
     const std::pair<QAction*, void (TForm1::*)()> items[] = {
-        {N14, &TForm1::N14Click}, {N8, &TForm1::N8Click},   {N9, &TForm1::N9Click},
-        {N10, &TForm1::N10Click}, {N11, &TForm1::N11Click}, {N25, &TForm1::N25Click},
-        {N17, &TForm1::N17Click}, {N15, &TForm1::N15Click}, {N19, &TForm1::N19Click},
-        {N26, &TForm1::N26Click}, {N23, &TForm1::N23Click}, {N24, &TForm1::N24Click},
-        {N5, &TForm1::N5Click},   {N6, &TForm1::N6Click},   {N7, &TForm1::N7Click},
+        {N14, &TForm1::N14Click},
+        {N8, &TForm1::N8Click},
+        {N9, &TForm1::N9Click},
+        {N10, &TForm1::N10Click},
+        {N11, &TForm1::N11Click},
+        {N25, &TForm1::N25Click},
+        {N17, &TForm1::N17Click},
+        {N15, &TForm1::N15Click},
+        {N19, &TForm1::N19Click},
+        {N26, &TForm1::N26Click},
+        {N23, &TForm1::N23Click},
+        {N24, &TForm1::N24Click},
+        {N5, &TForm1::N5Click},
+        {N6, &TForm1::N6Click},
+        {N7, &TForm1::N7Click},
+        {copyImageItem, &TForm1::copyImage},
+        {saveImageItem, &TForm1::saveImage},
+        {saveDataItem, &TForm1::savePlotData},
+        {printItem, &TForm1::printPlot},
     };
     for (const auto& [item, handler] : items)
         connect(item, &QAction::triggered, this, command(handler));
@@ -550,12 +618,16 @@ void TForm1::LoadInputData() {
         kGrafcFilter, m_lastOpenName.isEmpty() ? firstDialogFolder() : m_lastOpenName);
     if (!chosen)
         return;
-    m_lastOpenName = *chosen;
+    loadLessonFile(*chosen);
+    dialogs().showMessage(QStringLiteral("Результаты успешно загружены!"));
+}
+
+void TForm1::loadLessonFile(const QString& path) {
+    m_lastOpenName = path;
     // Read whole before any field changes; disabled interval fields are filled too.
-    const GrafcTexts texts = loadGrafcFile(*chosen);
+    const GrafcTexts texts = loadGrafcFile(path);
     for (int n = 1; n <= 13; ++n)
         form::showText(edit(n), texts[static_cast<std::size_t>(n - 1)]);
-    dialogs().showMessage(QStringLiteral("Результаты успешно загружены!"));
 }
 
 void TForm1::N5Click() {
@@ -585,6 +657,59 @@ void TForm1::N7Click() {
 
 void TForm1::ToolButton3Click() {
     saveGraph(false);
+}
+
+void TForm1::Image1ContextMenu(const QPoint& position) {
+    // A picture to take away exists once a plot has drawn; its samples, once one has
+    // run to its end.
+    for (QAction* a : {copyImageItem, saveImageItem, printItem})
+        a->setEnabled(m_plotSession.drawn);
+    saveDataItem->setEnabled(m_plotSession.complete.has_value());
+    plotMenu->popup(Image1->mapToGlobal(position));
+}
+
+void TForm1::copyImage() {
+    QApplication::clipboard()->setImage(Image1->image());
+}
+
+void TForm1::saveImage() {
+    const std::optional<ChosenFile> chosen = dialogs().saveFileOfType(
+        filtersOf(kImageTypes), m_imageFolder.isEmpty() ? firstPicturesFolder() : m_imageFolder);
+    if (!chosen)
+        return;
+    const QString path = typedName(*chosen, kImageTypes).first;
+    m_imageFolder = QFileInfo(path).absolutePath();
+    const std::optional<int> factor = dialogs().chooseEnlargement(kPictureSide);
+    if (!factor)
+        return;
+    replaceFile(path, pngBytes(Image1->image(), *factor));
+}
+
+void TForm1::savePlotData() {
+    if (!m_plotSession.complete)
+        return;
+    const FileType types[] = {kDataType};
+    const std::optional<ChosenFile> chosen = dialogs().saveFileOfType(
+        filtersOf(types), m_dataFolder.isEmpty() ? firstDialogFolder() : m_dataFolder);
+    if (!chosen)
+        return;
+    const QString path = typedName(*chosen, types).first;
+    m_dataFolder = QFileInfo(path).absolutePath();
+    replaceFile(path, plotDataCsv(*m_plotSession.complete, decimalSeparator()));
+}
+
+void TForm1::printPlot() {
+    InputTexts texts;
+    for (int n = 1; n <= 13; ++n)
+        texts[static_cast<std::size_t>(n - 1)] = edit(n)->text();
+    const QImage& picture = Image1->image();
+    const bool automatic = CheckBox2->isChecked();
+    dialogs().printPreview([&](QPainter& painter, const QRectF& page) {
+        paintPrintPage(
+            painter, page,
+            [&](QPainter& p, const QRectF& square) { paintPlot(p, square, picture); }, texts,
+            automatic);
+    });
 }
 
 void TForm1::N21Click() {

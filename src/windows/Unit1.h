@@ -68,6 +68,11 @@ public:
             *N34 = nullptr, *N35 = nullptr, *N36 = nullptr, *N37 = nullptr;
     QAction *N110 = nullptr, *N111 = nullptr, *N112 = nullptr, *N210 = nullptr;
 
+    // The plot's own menu, opened by a right click on Image1.
+    QMenu* plotMenu = nullptr;
+    QAction *copyImageItem = nullptr, *saveImageItem = nullptr, *saveDataItem = nullptr,
+            *printItem = nullptr;
+
     // Commands the user triggers.
     void Button1Click();
     void N13Click();
@@ -95,11 +100,23 @@ public:
     void ToolButton1Click();
     void N7Click();
     void ToolButton3Click();
+    void Image1ContextMenu(const QPoint& position);
+    /** The picture to the clipboard. */
+    void copyImage();
+    /** The picture into a file of a type and name the user chooses. */
+    void saveImage();
+    /** The samples of the last complete plot into a CSV file. */
+    void savePlotData();
+    /** The print preview of the picture and the fields. */
+    void printPlot();
 
     /** The input fields into a .grafc file chosen in SaveDialog1. */
     void SaveInputData();
     /** The input fields from a .grafc file chosen in OpenDialog1. */
     void LoadInputData();
+    /** Fills the thirteen fields from the .grafc file at path, as the load does, without
+        its message. */
+    void loadLessonFile(const QString& path);
 
     // Commands the program triggers.
     void FormCreate();
@@ -142,6 +159,7 @@ private:
     /** SaveDialog1, then the file: false when the dialog is cancelled. */
     bool saveInputFields();
     void saveGraph(bool messageFirst);
+    void createPlotMenu();
     /** The edit commands act on the five mantissa fields in turn. */
     template <typename Operation> void forMantissaFields(Operation operation);
 
@@ -150,6 +168,8 @@ private:
     QFont m_lastFont;       ///< FontDialog1 opens with the font chosen last
     QString m_lastSaveName; ///< SaveDialog1 offers the name chosen last
     QString m_lastOpenName; ///< OpenDialog1 offers the name chosen last
+    QString m_imageFolder;  ///< where the picture was saved last
+    QString m_dataFolder;   ///< where the plot's data was saved last
     bool m_placed = false;
     BusyGuard* m_busy = nullptr; ///< while a plot runs
     PlotSession m_plotSession;

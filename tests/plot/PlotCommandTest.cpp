@@ -174,7 +174,10 @@ TEST_F(PlotCommand, RefusedStepKeepsTheLastPlotAndEndsAsARejectedInterval) {
         view.fields[3] = QStringLiteral("7"); // and another medium
         plot();
         EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
-        // The picture, the range fields and the readout still tell of the last plot.
+        // The picture, its samples, the range fields and the readout still tell of the last
+        // plot.
+        ASSERT_TRUE(session.complete);
+        EXPECT_EQ(session.complete->PlotState.FreqStep, 1E12);
         EXPECT_EQ(readout(236, 0).frequency, QStringLiteral("2,99365750528541E15"));
         EXPECT_EQ(view.fields[18], lastMin);
         EXPECT_EQ(view.fields[19], lastMax);
@@ -312,6 +315,7 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stopAt);
         image.fill(untouched);
+        session = {};
         view = RecordingPlotView();
         curvesOnly();
         view.typeExample("0", "6E15", "488281250000");
@@ -322,6 +326,8 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
         EXPECT_EQ(view.progress.back(), 0);
         const bool inScans = c.stopAt == 2 || c.stopAt == 4;
         EXPECT_EQ(countColour(untouched) == 473 * 473, inScans) << "the scans draw nothing";
+        EXPECT_EQ(session.drawn, !inScans);
+        EXPECT_EQ(session.complete.has_value(), c.stopAt == 0) << "no samples of a stopped plot";
         EXPECT_EQ(countColour(blue) > 0, !inScans);
         EXPECT_EQ(countColour(red) > 0, c.stopAt == 0 || c.tracing == red);
         if (c.tracing) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScriptedDialogs.h"
 
+#include <QPainter>
+
 namespace {
 template <typename T> T next(std::deque<T>& queue, const T& fallback) {
     if (queue.empty())
@@ -46,6 +48,30 @@ std::optional<QColor> ScriptedDialogs::chooseColor(const QColor& initial, Custom
 std::optional<QFont> ScriptedDialogs::chooseFont(const QFont& initial) {
     fontInitials << initial;
     return next(fonts, std::optional<QFont>());
+}
+
+std::optional<ChosenFile> ScriptedDialogs::saveFileOfType(const QStringList& filters,
+                                                          const QString& start) {
+    fileFilters << filters.join(QLatin1String(";;"));
+    fileInitials << start;
+    const std::optional<QString> name = nextFileName();
+    const int type = next(fileTypes, 0);
+    if (!name)
+        return std::nullopt;
+    return ChosenFile{*name, type};
+}
+
+std::optional<int> ScriptedDialogs::chooseEnlargement(int) {
+    return next(enlargements, std::optional<int>(1));
+}
+
+void ScriptedDialogs::printPreview(const PagePainter& paintPage) {
+    QImage page(794, 1123, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    paintPage(painter, QRectF(page.rect()));
+    painter.end();
+    printedPages << page;
 }
 
 DialogsScript::DialogsScript() {

@@ -4,6 +4,7 @@
 
 #include "widgets/Dialogs.h"
 
+#include <QImage>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -21,6 +22,9 @@ public:
     QList<QFont> fontInitials;
     QStringList fileInitials;
     QStringList fileFilters;
+    std::deque<int> fileTypes; ///< the type chosen with each name of a typed save dialog
+    std::deque<std::optional<int>> enlargements;
+    QList<QImage> printedPages; ///< each print preview's page, A4 at 96 dots per inch
     /** Runs while a plain message is shown, as if the user looked around before OK. */
     std::function<void(const QString&)> onMessage;
 
@@ -36,6 +40,10 @@ public:
     std::optional<QString> saveFileName(const QString& filter, const QString& start) override;
     std::optional<QColor> chooseColor(const QColor& initial, CustomColors& customColors) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
+    std::optional<ChosenFile> saveFileOfType(const QStringList& filters,
+                                             const QString& start) override;
+    std::optional<int> chooseEnlargement(int side) override;
+    void printPreview(const PagePainter& paintPage) override;
 
 private:
     std::optional<QString> nextFileName();

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "PlotPicture.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QPainter>
+#include <QTextDocument>
+#include <algorithm>
+
+QImage enlargedPicture(const QImage& picture, int factor) {
+    if (factor == 1)
+        return picture;
+    // Nearest-pixel scaling by a whole factor: each pixel becomes a factor x factor block.
+    return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QByteArray pngBytes(const QImage& picture, int factor) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    enlargedPicture(picture, factor).save(&buffer, "PNG");
+    return bytes;
+}
+
+void paintPlot(QPainter& painter, const QRectF& target, const QImage& picture) {
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(target, picture);
+    painter.restore();
+}
+
+namespace {
+QString typed(const InputTexts& fields, int edit) {
+    return fields.at(static_cast<std::size_t>(edit - 1)).toHtmlEscaped();
+}
+
+// A quantity as its row of the main window shows it: mantissa x 10 to the exponent, unit.
+QString quantityRow(const QString& caption, const InputTexts& fields, int mantissa, int exponent,
+                    const QString& unit) {
+    return QStringLiteral("<tr><td>%1</td><td>%2 x 10<sup>%3</sup> %4</td></tr>")
+        .arg(caption, typed(fields, mantissa), typed(fields, exponent), unit);
+}
+
+QString fieldsHtml(const InputTexts& fields, bool automatic) {
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">");
+    html += quantityRow(QStringLiteral("Собственная частота колебаний частицы w<sub>0</sub> :"),
+                        fields, 1, 6, QStringLiteral("Гц"));
+    html += quantityRow(QStringLiteral("Концентрация частиц N :"), fields, 3, 9,
+                        QStringLiteral("м<sup>-3</sup>"));
+    html += quantityRow(QStringLiteral("Коэффициент затуханий γ :"), fields, 2, 7, QString());
+    html +=
+        quantityRow(QStringLiteral("Заряд одной частицы Q :"), fields, 4, 10, QStringLiteral("Кл"));
+    html +=
+        quantityRow(QStringLiteral("Масса одной частицы m :"), fields, 5, 8, QStringLiteral("Кг"));
+    html += QStringLiteral("<tr><td>Интервал изменения частоты частиц падающей волны W:</td>"
+                           "<td>От %1 до %2 Шаг : %3%4</td></tr></table>")
+                .arg(typed(fields, 11), typed(fields, 12), typed(fields, 13),
+                     automatic ? QStringLiteral(" (Автоматически)") : QString());
+    return html;
+}
+} // namespace
+
+void paintPrintPage(QPainter& painter, const QRectF& page, const PlotPainter& plot,
+                    const InputTexts& fields, bool automatic) {
+    QTextDocument text;
+    // Point sizes in the resolution of the page, not of the screen.
+    text.documentLayout()->setPaintDevice(painter.device());
+    text.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 11));
+    text.setHtml(fieldsHtml(fields, automatic));
+    text.setTextWidth(page.width());
+    const qreal gap = text.size().height() / 8;
+    const qreal side =
+        std::max<qreal>(0, std::min(page.width(), page.height() - text.size().height() - gap));
+    plot(painter, QRectF(page.left(), page.top(), side, side));
+    painter.save();
+    painter.translate(page.left(), page.top() + side + gap);
+    text.drawContents(&painter);
+    painter.restore();
+}

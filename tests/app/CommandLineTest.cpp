@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command line as a teacher's shell runs it: outputs written or none, messages on
+// standard error, the exit status; and the exported picture is the window's.
+#include "app/CommandLine.h"
+#include "FileBytes.h"
+#include "MainWindowShown.h"
+#include "QtPrinters.h"
+#include "ScriptedDialogs.h"
+#include "files/GrafcFile.h"
+#include "plot/PlotData.h"
+#include "widgets/PlotImage.h"
+
+#include <QCheckBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+/** Numbers with the decimal comma; the system's own texts (the reason a file cannot be
+    created) in English, whatever languages the machine has. */
+void russianNumbers(QProcessEnvironment& env) {
+    env.remove(QStringLiteral("LC_ALL"));
+    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    env.insert(QStringLiteral("LC_NUMERIC"), QStringLiteral("ru_RU.UTF-8"));
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeBytes(path("урок.grafc"), kClassroomTexts.join("\r\n").toLatin1() + "\r\n");
+        GrafcTexts bad;
+        std::copy(kClassroomTexts.begin(), kClassroomTexts.end(), bad.begin());
+        bad[1] = QStringLiteral("один");
+        writeBytes(path("поле.grafc"), encodeGrafc(bad)); // in Windows-1251
+        writeBytes(path("пусто.grafc"), "3\r\n");
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+};
+} // namespace
+
+// Each row runs the program as the launcher does: started elsewhere, told the user's folder.
+TEST_F(CommandLineTest, Outcomes) {
+    const QString help = QStringLiteral("\nСправка: volnograf --help\n");
+    const struct {
+        const char* arguments;
+        int status;
+        QString text; // a part of standard output on success, standard error whole otherwise
+        const char* files;
+    } cases[] = {
+        {"--help", 0, "--png ФАЙЛ.png", ""},
+        {"--version", 0, "Волнограф Вер. 1.2", ""},
+        {"--png a.png --csv a.csv урок.grafc", 0, "", "a.csv a.png"},
+        {"--csv a.csv --auto --points --dotted урок.grafc", 0, "", "a.csv"},
+        {"--png a.png --enlarge 3 урок.grafc", 0, "", "a.png"},
+        {"--png a.png нет.grafc", 1, "{dir}/нет.grafc: I/O error 103.\n", ""},
+        {"--png a.png --csv a.csv поле.grafc", 1,
+         "{dir}/поле.grafc: 'один' is not a valid floating point value.\n", ""},
+        {"--csv a.csv пусто.grafc", 1,
+         "{dir}/пусто.grafc: Не введены данные для построения графика!\n", ""},
+        // The first file is written, the second cannot be: neither stays.
+        {"--png a.png --csv нет/a.csv урок.grafc", 1,
+         "{dir}/урок.grafc: Cannot create file \"{dir}/нет/a.csv\". No such file or directory.\n",
+         ""},
+        {"--png a.png --enlarge 5 урок.grafc", 1,
+         "Значение --enlarge должно быть целым числом от 1 до 4: «5»" + help, ""},
+        {"--scale 0 урок.grafc", 1,
+         "Значение --scale должно быть целым числом от 1 до 4: «0»" + help, ""},
+        {"--png a.png", 1, "Не назван файл исходных данных (.grafc)" + help, ""},
+        {"--svg a.svg урок.grafc", 1, "Неизвестный параметр: --svg" + help, ""},
+        {"--dotted урок.grafc", 1,
+         "Параметр --dotted действует только при записи в файлы (--png, --csv)" + help, ""},
+    };
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    russianNumbers(env);
+    env.insert(QStringLiteral("VOLNOGRAF_START_FOLDER"), dir.path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        for (const QString& f : filesIn(dir.path()))
+            if (!f.endsWith(QLatin1String(".grafc")))
+                QFile::remove(path(f));
+        QProcess process;
+        process.setWorkingDirectory(QDir::rootPath());
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(VOLNOGRAF_EXECUTABLE),
+                      QString::fromUtf8(c.arguments).split(QLatin1Char(' ')));
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), c.status);
+        if (c.status == 0) {
+            EXPECT_TRUE(out.contains(c.text)) << out.toStdString();
+            EXPECT_EQ(err, QString());
+        } else {
+            EXPECT_EQ(err, QString(c.text).replace(QLatin1String("{dir}"), dir.path()));
+        }
+        EXPECT_EQ(filesIn(dir.path()).filter(QRegularExpression("\\.(png|csv)$")).join(' '),
+                  QString::fromUtf8(c.files));
+    }
+}
+
+namespace {
+class ExportedPicture : public MainWindowShown {
+protected:
+    QTemporaryDir dir;
+    RussianLocale locale;
+    DialogsScript script;
+};
+} // namespace
+
+// The exported PNG and CSV are the window's picture and samples for the same fields.
+TEST_F(ExportedPicture, IsTheWindowsImage) {
+    const QString lesson = dir.filePath("урок.grafc");
+    writeBytes(lesson, kClassroomTexts.join("\r\n").toLatin1() + "\r\n");
+    for (const bool automatic : {false, true}) {
+        SCOPED_TRACE(automatic);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        russianNumbers(env);
+        process.setProcessEnvironment(env);
+        QStringList arguments{"--png", dir.filePath("a.png"), "--csv", dir.filePath("a.csv"),
+                              lesson};
+        if (automatic)
+            arguments.prepend("--auto");
+        process.start(QStringLiteral(VOLNOGRAF_EXECUTABLE), arguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+
+        for (int n = 1; n <= 13; ++n)
+            Form1->setFieldText(n, kClassroomTexts[n - 1]);
+        if (Form1->CheckBox2->isChecked() != automatic)
+            QTest::mouseClick(Form1->CheckBox2, Qt::LeftButton);
+        Form1->Button1->click();
+        EXPECT_EQ(QImage(dir.filePath("a.png")).convertToFormat(QImage::Format_RGB32),
+                  Form1->Image1->image());
+        ASSERT_TRUE(Form1->plotSession().complete);
+        EXPECT_EQ(readBytes(dir.filePath("a.csv")),
+                  plotDataCsv(*Form1->plotSession().complete, QLatin1Char(',')));
+    }
+}
