@@ -25,6 +25,14 @@ const OutputRow kOutputs[] = {
      {{QStringLiteral("png")},
       QStringLiteral("ФАЙЛ.png"),
       QStringLiteral("без окна: записать рисунок графика (473 × 473 точки) в PNG")}},
+    {ExportOutput::Svg,
+     {{QStringLiteral("svg")},
+      QStringLiteral("ФАЙЛ.svg"),
+      QStringLiteral("без окна: записать график векторным рисунком SVG")}},
+    {ExportOutput::Pdf,
+     {{QStringLiteral("pdf")},
+      QStringLiteral("ФАЙЛ.pdf"),
+      QStringLiteral("без окна: записать график векторным рисунком в PDF")}},
     {ExportOutput::Csv,
      {{QStringLiteral("csv")},
       QStringLiteral("ФАЙЛ.csv"),
@@ -63,7 +71,8 @@ std::vector<const OptionRow*> allOptions() {
 QString helpText() {
     QString text =
         QStringLiteral("Использование: %1 [ФАЙЛ.grafc]\n"
-                       "       %1 --png ФАЙЛ.png --csv ФАЙЛ.csv [параметры] ФАЙЛ.grafc\n\n"
+                       "       %1 --png ФАЙЛ.png --svg ФАЙЛ.svg --pdf ФАЙЛ.pdf --csv ФАЙЛ.csv "
+                       "[параметры] ФАЙЛ.grafc\n\n"
                        "Волнограф: дисперсия света, графики n(w) и n″(w).\n"
                        "Без параметров открывается главное окно; названный файл исходных "
                        "данных загружается в его поля.\n"

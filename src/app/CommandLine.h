@@ -8,7 +8,7 @@
 #include <vector>
 
 /** A file the export writes; each has its option in the table of options. */
-enum class ExportOutput { Png, Csv };
+enum class ExportOutput { Png, Svg, Pdf, Csv };
 
 /** An export without windows: the plot of a lesson file with the default settings. */
 struct ExportRequest {

@@ -60,6 +60,13 @@ QByteArray bytesOf(const ExportRequest::Output& output, const QImage& picture,
     switch (output.kind) {
     case ExportOutput::Png:
         return pngBytes(picture, request.enlargement);
+    case ExportOutput::Svg:
+    case ExportOutput::Pdf: {
+        const PlotPainter plot = [&samples](QPainter& p, const QRectF& square) {
+            paintVectorPlot(p, square, samples);
+        };
+        return output.kind == ExportOutput::Svg ? svgBytes(plot) : pdfBytes(plot);
+    }
     case ExportOutput::Csv:
         break;
     }

@@ -68,9 +68,37 @@ void plotCommand(PlotView& view, PlotSurface& canvas, PlotSession& session) {
                   frameTexts(view));
     traceCurves(view, canvas, *medium, session.PlotState, connected, view.isChecked(3));
     drawClosingFrame(view, canvas, session);
-    session.complete = PlotSamples{*medium, session.PlotState, *session.unit};
+    session.complete = PlotSamples{*medium,          session.PlotState,   *session.unit,
+                                   frameTexts(view), view.plotSettings(), connected,
+                                   view.isChecked(3)};
 }
 } // namespace
+
+void drawPlot(PlotSurface& surface, const PlotSamples& plot) {
+    // The drawing of a plot already made: nothing to report, nothing to stop.
+    class Quiet final : public PlotView {
+    public:
+        explicit Quiet(const PlotSamples& plot) : m_plot(plot) {}
+        QString fieldText(int) const override { return {}; }
+        QChar decimalSeparator() const override { return m_plot.texts.decimalSeparator; }
+        void showMessage(const QString&) override {}
+        void setFieldText(int, const QString&) override {}
+        bool isChecked(int) const override { return false; }
+        void setProgress(int) override {}
+        void setStatusText(const QString&) override {}
+        PlotSettings plotSettings() const override { return m_plot.settings; }
+
+    private:
+        const PlotSamples& m_plot;
+    } quiet(plot);
+    TPlotState state = plot.PlotState;
+    DrawPlotBackground(surface, plot.settings);
+    DrawAxesLayer(surface, plot.settings, plot.connected, state, plot.unit, plot.texts);
+    traceCurves(quiet, surface, plot.medium, state, plot.connected, plot.dotted);
+    DrawRulersAndGrid(surface, plot.settings, state);
+    if (plot.settings.ScaleLabels)
+        DrawScaleLabels(surface, plot.settings, state, plot.unit, plot.texts);
+}
 
 void runPlotCommand(PlotView& view, PlotSurface& canvas, PlotSession& session) {
     // Nothing of the last command (such as its stop) stays on the status line.

@@ -2,6 +2,7 @@
 // The samples of a complete plot as a table for a spreadsheet.
 #pragma once
 
+#include "PlotFrame.h"
 #include "PlotState.h"
 #include "PlotUnit.h"
 #include "model/Model.h"
@@ -11,11 +12,16 @@
 #include <QString>
 
 /** What a plot that ran to its end swept: the medium as it plotted it (in the picture's
-    unit), the interval and step of its sweeps, and the unit of its frequencies. */
+    unit), the interval and step of its sweeps, and the unit of its frequencies; and what its
+    picture was drawn from: the texts and the style of its frame, the way of its curves. */
 struct PlotSamples {
     TModelParams medium;
     TPlotState PlotState;
     PlotUnit unit;
+    FrameTexts texts;
+    PlotSettings settings;
+    bool connected = true;
+    bool dotted = false;
 };
 
 /** The header row: "w, рад/с;f, Гц;λ, нм;n;n″". */

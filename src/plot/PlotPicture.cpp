@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotPicture.h"
 
+#include "PlotCommand.h"
+#include "PlotData.h"
+#include "VectorSurface.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -27,6 +34,47 @@ void paintPlot(QPainter& painter, const QRectF& target, const QImage& picture) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(target, picture);
     painter.restore();
+}
+
+void paintVectorPlot(QPainter& painter, const QRectF& target, const PlotSamples& plot) {
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / kPictureSide, target.height() / kPictureSide);
+    VectorSurface surface(painter, QSize(kPictureSide, kPictureSide));
+    drawPlot(surface, plot);
+    painter.restore();
+}
+
+QByteArray svgBytes(const PlotPainter& plot) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(kPictureSide, kPictureSide));
+    svg.setViewBox(QRect(0, 0, kPictureSide, kPictureSide));
+    svg.setTitle(QStringLiteral("Волнограф"));
+    QPainter painter(&svg);
+    plot(painter, QRectF(0, 0, kPictureSide, kPictureSide));
+    painter.end();
+    return bytes;
+}
+
+QByteArray pdfBytes(const PlotPainter& plot) {
+    constexpr double kPixelsPerInch = 96;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    pdf.setTitle(QStringLiteral("Волнограф"));
+    pdf.setResolution(static_cast<int>(kPixelsPerInch));
+    const double side = kPictureSide / kPixelsPerInch * 72; // points
+    pdf.setPageSize(QPageSize(QSizeF(side, side), QPageSize::Point));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter(&pdf);
+    plot(painter, QRectF(0, 0, kPictureSide, kPictureSide));
+    painter.end();
+    return bytes;
 }
 
 namespace {

@@ -26,6 +26,19 @@ void paintPlot(QPainter& painter, const QRectF& target, const QImage& picture);
 /** Paints the plot into a square on a page. */
 using PlotPainter = std::function<void(QPainter&, const QRectF&)>;
 
+struct PlotSamples;
+
+/** Paints a plot that ran to its end into target as vector drawing: the same frame and
+    curves as the picture, lines as lines and texts as texts. */
+void paintVectorPlot(QPainter& painter, const QRectF& target, const PlotSamples& plot);
+
+/** The bytes of an SVG file of the plot, 473 x 473 pixels. */
+QByteArray svgBytes(const PlotPainter& plot);
+
+/** The bytes of a one-page PDF file of the plot, the page the plot's size at 96 pixels an
+    inch. */
+QByteArray pdfBytes(const PlotPainter& plot);
+
 /** The texts of Edit1 to Edit13 as typed. */
 using InputTexts = std::array<QString, 13>;
 

@@ -54,10 +54,13 @@ struct FileType {
     QString suffix;
 };
 
-// SVG and PDF join PNG here with the vector drawing of the plot.
+// PNG is the picture's pixels; SVG and PDF draw the same frame and curves as lines and texts.
 const FileType kImageTypes[] = {
     {QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")},
+    {QStringLiteral("Векторный рисунок SVG (*.svg)"), QStringLiteral("svg")},
+    {QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf")},
 };
+enum ImageType : std::size_t { kPng, kSvg, kPdf };
 const FileType kDataType{QStringLiteral("Данные графика CSV (*.csv)"), QStringLiteral("csv")};
 
 /** The chosen name with its type: a name ending in the extension of one of the types is of
@@ -473,6 +476,7 @@ void TForm1::plot() {
             }
         } finish{this};
         runPlotCommand(*this, *m_canvas, m_plotSession);
+        m_completeOnScreen = m_plotSession.complete.has_value();
     });
 }
 
@@ -493,6 +497,7 @@ void TForm1::N13Click() {
 }
 
 void TForm1::clearPlot() {
+    m_completeOnScreen = false;
     const QRgb background = plotSettings().BackgroundColor;
     m_canvas->setBrushColor(background);
     m_canvas->setPenColor(background);
@@ -677,12 +682,29 @@ void TForm1::saveImage() {
         filtersOf(kImageTypes), m_imageFolder.isEmpty() ? firstPicturesFolder() : m_imageFolder);
     if (!chosen)
         return;
-    const QString path = typedName(*chosen, kImageTypes).first;
+    const auto [path, type] = typedName(*chosen, kImageTypes);
     m_imageFolder = QFileInfo(path).absolutePath();
-    const std::optional<int> factor = dialogs().chooseEnlargement(kPictureSide);
-    if (!factor)
+    if (type == kPng) {
+        const std::optional<int> factor = dialogs().chooseEnlargement(kPictureSide);
+        if (!factor)
+            return;
+        replaceFile(path, pngBytes(Image1->image(), *factor));
         return;
-    replaceFile(path, pngBytes(Image1->image(), *factor));
+    }
+    const PlotPainter plot = plotPainter();
+    replaceFile(path, type == kSvg ? svgBytes(plot) : pdfBytes(plot));
+}
+
+PlotPainter TForm1::plotPainter() const {
+    // The last plot that ran to its end as vector drawing, while the picture is its; a
+    // plot stopped part-way is drawn as the pixels it left.
+    if (m_plotSession.complete && m_completeOnScreen)
+        return [plot = *m_plotSession.complete](QPainter& p, const QRectF& square) {
+            paintVectorPlot(p, square, plot);
+        };
+    return [picture = Image1->image()](QPainter& p, const QRectF& square) {
+        paintPlot(p, square, picture);
+    };
 }
 
 void TForm1::savePlotData() {
@@ -702,13 +724,10 @@ void TForm1::printPlot() {
     InputTexts texts;
     for (int n = 1; n <= 13; ++n)
         texts[static_cast<std::size_t>(n - 1)] = edit(n)->text();
-    const QImage& picture = Image1->image();
     const bool automatic = CheckBox2->isChecked();
+    const PlotPainter plot = plotPainter();
     dialogs().printPreview([&](QPainter& painter, const QRectF& page) {
-        paintPrintPage(
-            painter, page,
-            [&](QPainter& p, const QRectF& square) { paintPlot(p, square, picture); }, texts,
-            automatic);
+        paintPrintPage(painter, page, plot, texts, automatic);
     });
 }
 

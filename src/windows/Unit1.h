@@ -3,6 +3,7 @@
 #pragma once
 
 #include "plot/PlotCommand.h"
+#include "plot/PlotPicture.h"
 #include "plot/PlotSession.h"
 #include "widgets/Dialogs.h"
 
@@ -109,6 +110,8 @@ public:
     void savePlotData();
     /** The print preview of the picture and the fields. */
     void printPlot();
+    /** Paints the plot on screen into a square: as vector drawing where it can. */
+    PlotPainter plotPainter() const;
 
     /** The input fields into a .grafc file chosen in SaveDialog1. */
     void SaveInputData();
@@ -173,6 +176,8 @@ private:
     bool m_placed = false;
     BusyGuard* m_busy = nullptr; ///< while a plot runs
     PlotSession m_plotSession;
+    /** The picture on screen is the drawing of m_plotSession.complete. */
+    bool m_completeOnScreen = false;
 };
 
 /** The main window, created first and living until the program ends. */

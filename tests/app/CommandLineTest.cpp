@@ -70,7 +70,8 @@ TEST_F(CommandLineTest, Outcomes) {
         {"--scale 0 урок.grafc", 1,
          "Значение --scale должно быть целым числом от 1 до 4: «0»" + help, ""},
         {"--png a.png", 1, "Не назван файл исходных данных (.grafc)" + help, ""},
-        {"--svg a.svg урок.grafc", 1, "Неизвестный параметр: --svg" + help, ""},
+        {"--svg a.svg --pdf a.pdf --dotted урок.grafc", 0, "", "a.pdf a.svg"},
+        {"--jpg a.jpg урок.grafc", 1, "Неизвестный параметр: --jpg" + help, ""},
         {"--dotted урок.grafc", 1,
          "Параметр --dotted действует только при записи в файлы (--png, --csv)" + help, ""},
     };
@@ -97,7 +98,7 @@ TEST_F(CommandLineTest, Outcomes) {
         } else {
             EXPECT_EQ(err, QString(c.text).replace(QLatin1String("{dir}"), dir.path()));
         }
-        EXPECT_EQ(filesIn(dir.path()).filter(QRegularExpression("\\.(png|csv)$")).join(' '),
+        EXPECT_EQ(filesIn(dir.path()).filter(QRegularExpression("\\.(png|svg|pdf|csv)$")).join(' '),
                   QString::fromUtf8(c.files));
     }
 }

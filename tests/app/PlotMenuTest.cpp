@@ -102,7 +102,16 @@ TEST_F(PlotMenu, EachItemTakesThePlotAway) {
     for (const QPoint p : {QPoint(0, 0), QPoint(236, 120), QPoint(472, 472), QPoint(235, 240)})
         for (int d = 0; d < 16; ++d)
             EXPECT_EQ(png.pixel(4 * p.x() + d % 4, 4 * p.y() + d / 4), picture.pixel(p));
-    EXPECT_EQ(script->fileFilters.last(), QStringLiteral("Рисунок PNG (*.png)"));
+    EXPECT_EQ(script->fileFilters.last(),
+              QStringLiteral("Рисунок PNG (*.png);;Векторный рисунок SVG (*.svg);;Документ PDF "
+                             "(*.pdf)"));
+    // SVG and PDF: the same plot as lines and texts.
+    script->fileNames << path("график.svg") << path("график.pdf");
+    ASSERT_TRUE(choose(Form1->saveImageItem));
+    ASSERT_TRUE(choose(Form1->saveImageItem));
+    const QByteArray svg = readBytes(path("график.svg"));
+    EXPECT_TRUE(svg.contains("<text") && svg.contains("Wx10(15)")) << "texts as texts";
+    EXPECT_TRUE(readBytes(path("график.pdf")).startsWith("%PDF"));
 
     // The data: the complete plot's samples, the window's decimal comma.
     script->fileNames << path("данные.csv");
@@ -129,8 +138,8 @@ TEST_F(PlotMenu, EachItemTakesThePlotAway) {
     // saved last.
     script->fileNames << QString();
     choose(Form1->saveImageItem);
-    EXPECT_EQ(script->fileInitials,
-              (QStringList{firstPicturesFolder(), firstDialogFolder(), dir.path()}));
+    EXPECT_EQ(script->fileInitials, (QStringList{firstPicturesFolder(), dir.path(), dir.path(),
+                                                 firstDialogFolder(), dir.path()}));
 }
 
 // The command line's lesson file fills the fields as "Загрузить" does, without its message;
