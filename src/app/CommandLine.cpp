@@ -160,7 +160,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     for (const OptionRow* o : {&kEnlarge, &kAuto, &kPoints, &kDotted})
         if (!exporting && parser.isSet(o->names.constFirst()))
             return refused(QStringLiteral("Параметр --%1 действует только при записи в файлы "
-                                          "(--png, --csv)")
+                                          "(--png, --svg, --pdf, --csv)")
                                .arg(o->names.constFirst()));
     if (parser.isSet(kScale.names.constFirst())) {
         if (exporting)

@@ -73,7 +73,9 @@ TEST_F(CommandLineTest, Outcomes) {
         {"--svg a.svg --pdf a.pdf --dotted урок.grafc", 0, "", "a.pdf a.svg"},
         {"--jpg a.jpg урок.grafc", 1, "Неизвестный параметр: --jpg" + help, ""},
         {"--dotted урок.grafc", 1,
-         "Параметр --dotted действует только при записи в файлы (--png, --csv)" + help, ""},
+         "Параметр --dotted действует только при записи в файлы (--png, --svg, --pdf, --csv)" +
+             help,
+         ""},
     };
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     russianNumbers(env);
