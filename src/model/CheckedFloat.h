@@ -88,24 +88,6 @@ inline double sumStored(double a, double b) {
     return d;
 }
 
-/** Half-to-even rounding to a 64-bit integer (the rounding of pixels and percentages);
-    beyond the 64-bit range it is the invalid-operation error. The conversion is judged by
-    its result, which is exactly what its flag tells: it yields the 64-bit minimum for a
-    value out of range and for nothing else but -2^63 itself. */
-inline std::int64_t round(long double v) {
-    if (std::isnan(v))
-        raise(FE_INVALID);
-    long long r = 0;
-#if defined(__x86_64__) || defined(__i386__)
-    asm("fistpll %0" : "=m"(r) : "t"(v) : "st");
-#else
-    r = std::llrintl(v);
-#endif
-    if (r == std::numeric_limits<long long>::min() && v != -0x1p63L)
-        raise(FE_INVALID);
-    return r;
-}
-
 /** Half-to-even rounding of a value known to lie well within the 64-bit range, unchecked. */
 inline std::int64_t roundInRange(long double v) {
     long long r = 0;
@@ -114,6 +96,19 @@ inline std::int64_t roundInRange(long double v) {
 #else
     r = std::llrintl(v);
 #endif
+    return r;
+}
+
+/** Half-to-even rounding to a 64-bit integer (the rounding of pixels and percentages);
+    beyond the 64-bit range it is the invalid-operation error. The conversion is judged by
+    its result, which is exactly what its flag tells: it yields the 64-bit minimum for a
+    value out of range and for nothing else but -2^63 itself. */
+inline std::int64_t round(long double v) {
+    if (std::isnan(v))
+        raise(FE_INVALID);
+    const std::int64_t r = roundInRange(v);
+    if (r == std::numeric_limits<std::int64_t>::min() && v != -0x1p63L)
+        raise(FE_INVALID);
     return r;
 }
 

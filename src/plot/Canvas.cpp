@@ -32,8 +32,8 @@ QRgb opaque(QRgb color) {
     return color | 0xff000000u;
 }
 
-constexpr int kDotOn = 3;     // pixels in the pen colour
-constexpr int kDotPeriod = 6; // then as many in the brush colour
+constexpr int kDotOn = PlotSurface::kDotOn;
+constexpr int kDotPeriod = PlotSurface::kDotPeriod;
 
 /** Walks count pixels of a line from p. The minor coordinate advances when the error term
     err (kept in [0, twoD)) reaches twoD; inc is twice the minor delta's magnitude. */
@@ -105,18 +105,6 @@ Canvas::TextSurface& Canvas::textSurface() const {
     if (!m_text)
         m_text = std::make_unique<TextSurface>();
     return *m_text;
-}
-
-void Canvas::moveTo(std::int32_t x, std::int32_t y) {
-    m_penX = x;
-    m_penY = y;
-    m_dotPhase = 0;
-}
-
-void Canvas::setPenStyle(PenStyle style) {
-    if (style != m_penStyle)
-        m_dotPhase = 0;
-    m_penStyle = style;
 }
 
 Canvas::Raster Canvas::raster() {

@@ -25,16 +25,6 @@ public:
     int width() const override { return m_image.width(); }
     int height() const override { return m_image.height(); }
 
-    void setPenColor(QRgb color) override { m_penColor = color; }
-    QRgb penColor() const override { return m_penColor; }
-    void setPenStyle(PenStyle style) override;
-    PenStyle penStyle() const override { return m_penStyle; }
-    void setBrushColor(QRgb color) override { m_brushColor = color; }
-    QRgb brushColor() const override { return m_brushColor; }
-    void setTextColor(QRgb color) override { m_textColor = color; }
-    QRgb textColor() const override { return m_textColor; }
-
-    void moveTo(std::int32_t x, std::int32_t y) override;
     void lineTo(std::int32_t x, std::int32_t y) override;
     void polylineTo(const CanvasPoint* points, int count) override;
     void polylineTo(const CanvasPoint* points, int count, const PenStyle* styles) override;
@@ -64,12 +54,5 @@ private:
     void fill(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2, QRgb color);
 
     QImage& m_image;
-    QRgb m_penColor = qRgb(0, 0, 0);
-    PenStyle m_penStyle = PenStyle::Solid;
-    QRgb m_brushColor = qRgb(255, 255, 255);
-    QRgb m_textColor = qRgb(0, 0, 0);
-    std::int32_t m_penX = 0;
-    std::int32_t m_penY = 0;
-    int m_dotPhase = 0; ///< where the dot pattern stands after the last line
     mutable std::unique_ptr<TextSurface> m_text;
 };

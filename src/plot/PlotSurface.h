@@ -22,24 +22,34 @@ struct CanvasPoint {
 class PlotSurface {
 public:
     enum class PenStyle { Solid, Dotted };
+    static constexpr int kDotOn = 3;     ///< pixels of a dotted line in the pen colour
+    static constexpr int kDotPeriod = 6; ///< then as many in the brush colour
 
     virtual ~PlotSurface() = default;
 
     virtual int width() const = 0;
     virtual int height() const = 0;
 
-    virtual void setPenColor(QRgb color) = 0;
-    virtual QRgb penColor() const = 0;
+    void setPenColor(QRgb color) { m_penColor = color; }
+    QRgb penColor() const { return m_penColor; }
     /** A change of style starts the dot pattern afresh. */
-    virtual void setPenStyle(PenStyle style) = 0;
-    virtual PenStyle penStyle() const = 0;
-    virtual void setBrushColor(QRgb color) = 0;
-    virtual QRgb brushColor() const = 0;
-    virtual void setTextColor(QRgb color) = 0;
-    virtual QRgb textColor() const = 0;
+    void setPenStyle(PenStyle style) {
+        if (style != m_penStyle)
+            m_dotPhase = 0;
+        m_penStyle = style;
+    }
+    PenStyle penStyle() const { return m_penStyle; }
+    void setBrushColor(QRgb color) { m_brushColor = color; }
+    QRgb brushColor() const { return m_brushColor; }
+    void setTextColor(QRgb color) { m_textColor = color; }
+    QRgb textColor() const { return m_textColor; }
 
     /** Moves the pen without drawing; the next dotted line starts its pattern afresh. */
-    virtual void moveTo(std::int32_t x, std::int32_t y) = 0;
+    void moveTo(std::int32_t x, std::int32_t y) {
+        m_penX = x;
+        m_penY = y;
+        m_dotPhase = 0;
+    }
     /** A one-pixel line from the pen to (x, y) in the pen's colour and style; (x, y) itself
         is not painted and the pen stays there. Dotted lines paint their gaps in the brush
         colour, continuing the pattern of the line before unless the pen was moved or its
@@ -68,6 +78,15 @@ public:
     virtual void textOut(std::int32_t x, std::int32_t y, const QString& text) = 0;
     /** The width and height of the box textOut paints for text. */
     virtual QSize textExtent(const QString& text) const = 0;
+
+protected:
+    QRgb m_penColor = qRgb(0, 0, 0);
+    PenStyle m_penStyle = PenStyle::Solid;
+    QRgb m_brushColor = qRgb(255, 255, 255);
+    QRgb m_textColor = qRgb(0, 0, 0);
+    std::int32_t m_penX = 0;
+    std::int32_t m_penY = 0;
+    int m_dotPhase = 0; ///< where the dot pattern stands after the last line
 };
 
 /** The plot's font: a narrow face at the 11 pixels of the classic 8-point dialog font. */

@@ -9,8 +9,6 @@
 #include <cstdlib>
 
 namespace {
-constexpr int kDotOn = 3;     // pixels in the pen colour
-constexpr int kDotPeriod = 6; // then as many in the brush colour
 
 QColor colorOf(QRgb rgb) {
     return QColor::fromRgb(rgb | 0xff000000u);
@@ -26,18 +24,6 @@ VectorSurface::VectorSurface(QPainter& painter, QSize size)
     : m_painter(painter), m_size(size), m_font(plotFont()) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setClipRect(QRect(QPoint(0, 0), size));
-}
-
-void VectorSurface::setPenStyle(PenStyle style) {
-    if (style != m_penStyle)
-        m_dotPhase = 0;
-    m_penStyle = style;
-}
-
-void VectorSurface::moveTo(std::int32_t x, std::int32_t y) {
-    m_penX = x;
-    m_penY = y;
-    m_dotPhase = 0;
 }
 
 void VectorSurface::lineTo(std::int32_t x, std::int32_t y) {
