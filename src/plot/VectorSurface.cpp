@@ -36,6 +36,12 @@ void VectorSurface::lineTo(std::int32_t x, std::int32_t y) {
     m_dotPhase = static_cast<int>((phase + steps) % kDotPeriod);
     if (steps == 0)
         return;
+    if (steps == 1) {
+        // One pixel: a line of no length would show in no viewer.
+        const bool gap = m_penStyle == PenStyle::Dotted && phase >= kDotOn;
+        m_painter.fillRect(QRectF(x0, y0, 1, 1), colorOf(gap ? m_brushColor : m_penColor));
+        return;
+    }
     // The pixels a..b-1: from a's centre to one step short of b's, so b stays unpainted.
     const double back = 1.0 / static_cast<double>(steps);
     const QPointF from = centre(x0, y0);
