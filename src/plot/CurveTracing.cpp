@@ -99,12 +99,12 @@ template <typename Extended> struct Curve {
     Extended extended;
 };
 
-template <typename Extended>
-void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text) {
+/** One curve over the sweep, each stretch of samples drawn by draw(pixels, from, count):
+    as a line or as single pixels. */
+template <typename Extended, typename Draw>
+void traceCurve(const Trace& t, const Curve<Extended>& curve, const QString& text, Draw draw) {
     TPlotState& state = t.state;
     const PlotMapping mapping(state);
-    t.canvas.setPenStyle(PlotSurface::PenStyle::Solid);
-    t.canvas.moveTo(0, mapping.pixelY(curve.checked(t.medium, state.FreqFrom)));
     Progress progress(t.view, state, text);
     const ModelTerms terms = modelTerms(t.medium);
     const double step = state.FreqStep;
@@ -114,19 +114,30 @@ void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const Q
             fillValues(chunk, w, end, step,
                        [&](double x) { return static_cast<double>(curve.extended(terms, x)); });
         },
-        [&](const SampleChunk& chunk) {
-            t.canvas.setPenColor(color);
-            drawChunk(t, mapping, chunk, progress, [&](const SamplePixel* p, int from, int n) {
-                t.canvas.polylineTo(p + from, n);
-            });
-        },
+        [&](const SampleChunk& chunk) { drawChunk(t, mapping, chunk, progress, draw); },
         [&] {
             state.SweepValue = curve.checked(t.medium, state.SweepFreq);
-            t.canvas.setPenColor(color);
             const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
-            t.canvas.lineTo(p.x, p.y);
+            draw(&p, 0, 1);
             progress.sample(state.SweepFreq);
         });
+}
+
+template <typename Extended>
+void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text) {
+    t.canvas.setPenStyle(PlotSurface::PenStyle::Solid);
+    t.canvas.moveTo(0, PlotMapping(t.state).pixelY(curve.checked(t.medium, t.state.FreqFrom)));
+    traceCurve(t, curve, text, [&](const SamplePixel* p, int from, int n) {
+        t.canvas.setPenColor(color);
+        t.canvas.polylineTo(p + from, n);
+    });
+}
+
+template <typename Extended>
+void tracePoints(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text) {
+    traceCurve(t, curve, text, [&](const SamplePixel* p, int from, int n) {
+        t.canvas.setPixels(p + from, n, color);
+    });
 }
 
 // Each segment of n(w) is dotted where n has not risen over the step that ends there.
@@ -184,32 +195,6 @@ void traceReWithAnomaly(const Trace& t, QRgb color) {
                                                            : PlotSurface::PenStyle::Dotted);
             const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
             t.canvas.lineTo(p.x, p.y);
-            progress.sample(state.SweepFreq);
-        });
-}
-
-template <typename Extended>
-void tracePoints(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text) {
-    TPlotState& state = t.state;
-    const PlotMapping mapping(state);
-    Progress progress(t.view, state, text);
-    const ModelTerms terms = modelTerms(t.medium);
-    const double step = state.FreqStep;
-    sweepChunks(
-        t.view, state,
-        [&](SampleChunk& chunk, double w, double end) {
-            fillValues(chunk, w, end, step,
-                       [&](double x) { return static_cast<double>(curve.extended(terms, x)); });
-        },
-        [&](const SampleChunk& chunk) {
-            drawChunk(t, mapping, chunk, progress, [&](const SamplePixel* p, int from, int n) {
-                t.canvas.setPixels(p + from, n, color);
-            });
-        },
-        [&] {
-            state.SweepValue = curve.checked(t.medium, state.SweepFreq);
-            const SamplePixel p = mapping.samplePixel(state.SweepFreq, state.SweepValue);
-            t.canvas.setPixel(p.x, p.y, color);
             progress.sample(state.SweepFreq);
         });
 }
