@@ -25,6 +25,10 @@ QString besideProgram(const QString& fileName) {
     return folder + fileName;
 }
 
+QString examplesFolder() {
+    return besideProgram(QStringLiteral("Примеры"));
+}
+
 namespace {
 QString folderOrHome(QStandardPaths::StandardLocation location) {
     const QString folder = QStandardPaths::writableLocation(location);

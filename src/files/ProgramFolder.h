@@ -10,6 +10,9 @@ QString programFolder();
 /** The full path of a file beside the executable. */
 QString besideProgram(const QString& fileName);
 
+/** The folder of the example lessons installed with the program, beside the executable. */
+QString examplesFolder();
+
 /** Where the file dialogs start before a name has been chosen in them: the user's documents
     folder, or the home folder where there is none. Never the program's own folder, which an
     uninstall deletes. */

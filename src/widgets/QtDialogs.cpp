@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtDialogs.h"
 
+#include "files/ProgramFolder.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -72,6 +75,13 @@ std::optional<QString> QtDialogs::openFileName(const QString& filter, const QStr
     QFileDialog dialog(owner(), QString(), start, filter);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // The example lessons installed with the program stand in the sidebar as "Примеры";
+    // only Qt's own dialog has a sidebar to put them in.
+    const QString examples = examplesFolder();
+    if (QFileInfo(examples).isDir()) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setSidebarUrls(dialog.sidebarUrls() << QUrl::fromLocalFile(examples));
+    }
     offerName(dialog, start);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

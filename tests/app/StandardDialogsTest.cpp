@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own dialogs as the program shows them: font, colours and the language of their buttons.
 #include "MainWindowShown.h"
+#include "files/ProgramFolder.h"
 #include "widgets/ColorPanel.h"
 #include "windows/Unit3.h"
 
@@ -9,10 +10,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -113,4 +117,20 @@ TEST_F(StandardDialogs, StandardButtonsAreRussianWhateverTheSystemLanguage) {
     EXPECT_EQ(text(QMessageBox::Cancel), QStringLiteral("Отмена"));
     // The numbers keep the system's own separator.
     EXPECT_EQ(Form1->decimalSeparator(), QLocale::system().decimalPoint().at(0));
+}
+
+// The example lessons' folder beside the program stands in the open dialog's sidebar.
+TEST_F(StandardDialogs, OpenDialogShowsTheExamplesInItsSidebar) {
+    QTemporaryDir program;
+    ASSERT_TRUE(QDir(program.path()).mkdir(QStringLiteral("Примеры")));
+    const QString before = setProgramFolder(program.path());
+    QList<QUrl> sidebar;
+    answerNextDialog<QFileDialog>([&](QFileDialog* dialog) {
+        sidebar = dialog->sidebarUrls();
+        dialog->reject();
+    });
+    Form1->N6->trigger();
+    setProgramFolder(before);
+    EXPECT_TRUE(sidebar.contains(QUrl::fromLocalFile(program.path() + "/Примеры")));
+    EXPECT_GT(sidebar.size(), 1) << "the usual places stay";
 }
