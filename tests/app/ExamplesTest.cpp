@@ -50,5 +50,6 @@ TEST(Examples, TheGuideNamesEachFile) {
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(page.readAll());
     for (const QString& name : exampleNames())
-        EXPECT_TRUE(text.contains(QStringLiteral("<code>%1</code>").arg(name))) << name.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("<code>%1</code>").arg(name)))
+            << name.toStdString();
 }
