@@ -3,6 +3,7 @@
 
 #include "CommandLine.h"
 #include "Export.h"
+#include "ExportProgress.h"
 #include "widgets/Application.h"
 
 #include "windows/Unit1.h"
@@ -59,5 +60,6 @@ int runExport(int& argc, char** argv, const ExportRequest& request) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
+    catchStopSignals();
     return exportPlot(request, err);
 }
