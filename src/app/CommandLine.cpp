@@ -160,8 +160,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
             continue;
         if (parser.value(name).isEmpty())
             return refused(QStringLiteral("Не указано имя файла для --%1").arg(name));
-        r.outputs.push_back(
-            {o.kind, QDir::cleanPath(folder.absoluteFilePath(parser.value(name)))});
+        r.outputs.push_back({o.kind, QDir::cleanPath(folder.absoluteFilePath(parser.value(name)))});
     }
     const bool exporting = !r.outputs.empty();
     for (const OptionRow* o : {&kEnlarge, &kAuto, &kPoints, &kDotted})

@@ -109,8 +109,8 @@ int exportPlot(const ExportRequest& request, QTextStream& err) {
         // Every file is formed, then all are written or none: the old files stay on failure.
         std::vector<FileContent> files;
         for (const ExportRequest::Output& o : request.outputs)
-            files.emplace_back(o.path, bytesOf(o, picture, *session.complete, request,
-                                               view.decimalSeparator()));
+            files.emplace_back(
+                o.path, bytesOf(o, picture, *session.complete, request, view.decimalSeparator()));
         if (const auto failure = replaceFilesTogether(files, stopSignalled)) {
             if (failure->index == files.size())
                 return fail(QStringLiteral("Построение прервано"));
