@@ -11,23 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
-
-namespace {
-/** A socket bound at path, as a running program's would be. */
-int boundSocket(const QString& path) {
-    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    std::copy(name.begin(), name.end(), address.sun_path);
-    bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    return fd;
-}
-} // namespace
 
 TEST(OutputTargets, RefusedBeforeAnythingIsWritten) {
     QTemporaryDir dir;
@@ -38,7 +23,6 @@ TEST(OutputTargets, RefusedBeforeAnythingIsWritten) {
     QFile::link(at("old.png"), at("link.png"));
     QFile::link(at("ring"), at("ring"));
     ASSERT_EQ(mkfifo(QFile::encodeName(at("fifo")).constData(), 0600), 0);
-    const int socket = boundSocket(at("s"));
     QDir(dir.path()).mkdir(QStringLiteral("folder"));
     const struct {
         const char* name;
@@ -49,7 +33,6 @@ TEST(OutputTargets, RefusedBeforeAnythingIsWritten) {
         {"the lesson itself", {at("a.csv"), at("l.grafc")}, "Выходной файл — это сам файл"},
         {"the lesson through a link", {at("link.grafc")}, "Выходной файл — это сам файл"},
         {"a named pipe", {at("fifo")}, "Выходной файл — не обычный файл"},
-        {"a socket", {at("s")}, "Выходной файл — не обычный файл"},
         {"a device", {QStringLiteral("/dev/null")}, "Выходной файл — не обычный файл"},
         {"a link to itself", {at("ring")}, "Ссылки выходного файла замыкаются в кольцо"},
         {"a folder", {at("folder")}, "На месте выходного файла папка"},
@@ -67,7 +50,6 @@ TEST(OutputTargets, RefusedBeforeAnythingIsWritten) {
         EXPECT_EQ(refusal.left(wanted.size()), wanted) << c.name << ": " << refusal.toStdString();
         EXPECT_EQ(refusal.isEmpty(), wanted.isEmpty()) << c.name;
     }
-    close(socket);
     // A name that is no UTF-8 keeps its bytes all the way to the disk.
     const QByteArray foreign = QFile::encodeName(dir.path()) + "/\xcf\xf0\xe8\xec\xe5\xf0.csv";
     EXPECT_EQ(nameBytes(nameFromBytes(foreign)), foreign);
@@ -94,8 +76,7 @@ TEST(OutputTargets, AllFilesOrNoneAndTheOldOnesStay) {
         writeBytes(dir.filePath("a.png"), "OLD");
         const std::vector<FileContent> files{{dir.filePath("a.png"), "NEW"},
                                              {dir.filePath(c.second), "DATA"}};
-        const auto failure =
-            replaceFilesTogether(files, c.stop ? +[] { return true; } : nullptr);
+        const auto failure = replaceFilesTogether(files, c.stop ? +[] { return true; } : nullptr);
         EXPECT_EQ(failure.has_value(), c.failing.has_value()) << c.name;
         if (failure && c.failing) {
             EXPECT_EQ(failure->index, *c.failing) << c.name;
