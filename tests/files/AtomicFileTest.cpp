@@ -31,11 +31,16 @@ TEST(AtomicFile, FailuresAreToldByTheirMeaning) {
     EXPECT_EQ(saveTo(QStringLiteral("plain/a.grafc")), QStringLiteral("Invalid filename"));
     EXPECT_EQ(saveTo(QString(300, QLatin1Char('n'))), QStringLiteral("Invalid filename"));
     EXPECT_EQ(saveTo(QStringLiteral("folder.grafc")), QStringLiteral("File access denied"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+    EXPECT_EQ(saveTo(QStringLiteral("pipe")), QStringLiteral("File access denied"));
+    EXPECT_TRUE(QFileInfo(dir.filePath("pipe")).isFile() == false &&
+                QFile::exists(dir.filePath("pipe")))
+        << "the named pipe stays one";
     {
         const Limit noMoreFiles(RLIMIT_NOFILE, 0);
         EXPECT_EQ(saveTo(QStringLiteral("a")), QStringLiteral("Too many open files"));
     }
-    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("plain")}) << "nothing left";
+    EXPECT_EQ(filesIn(dir.path()), (QStringList{"pipe", "plain"})) << "nothing left";
     for (const auto& [error, text] : {std::pair{EROFS, "File access denied"},
                                       {ENOSPC, "Disk full"},
                                       {EDQUOT, "Disk full"},
