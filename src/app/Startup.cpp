@@ -3,6 +3,7 @@
 
 #include "CommandLine.h"
 #include "Export.h"
+#include "ExportProgress.h"
 #include "model/Errors.h"
 #include "widgets/Application.h"
 #include "widgets/Dialogs.h"
@@ -62,6 +63,7 @@ int runExport(int& argc, char** argv, const ExportRequest& request) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
+    catchStopSignals();
     return headlessStatus([&] { return exportPlot(request, err); }, request.file, err);
 }
 
