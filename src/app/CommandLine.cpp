@@ -120,6 +120,8 @@ QString factorRefusal(const QCommandLineParser& parser, const OptionRow& option)
 
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder) {
     QCommandLineParser parser;
+    // "-png" is taken for "--png", not for the three letters -p, -n, -g.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const OptionRow* row : allOptions())
         parser.addOption(optionOf(*row));
     if (!parser.parse(arguments)) {
@@ -152,10 +154,14 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
         c.file = QDir::cleanPath(folder.absoluteFilePath(files.constFirst()));
 
     ExportRequest& r = c.request;
-    for (const OutputRow& o : kOutputs)
-        if (parser.isSet(o.option.names.constFirst()))
-            r.outputs.push_back({o.kind, QDir::cleanPath(folder.absoluteFilePath(
-                                             parser.value(o.option.names.constFirst())))});
+    for (const OutputRow& o : kOutputs) {
+        const QString name = o.option.names.constFirst();
+        if (!parser.isSet(name))
+            continue;
+        if (parser.value(name).isEmpty())
+            return refused(QStringLiteral("Не указано имя файла для --%1").arg(name));
+        r.outputs.push_back({o.kind, QDir::cleanPath(folder.absoluteFilePath(parser.value(name)))});
+    }
     const bool exporting = !r.outputs.empty();
     for (const OptionRow* o : {&kEnlarge, &kAuto, &kPoints, &kDotted})
         if (!exporting && parser.isSet(o->names.constFirst()))

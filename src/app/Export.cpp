@@ -2,8 +2,11 @@
 #include "Export.h"
 
 #include "CommandLine.h"
+#include "ExportProgress.h"
 #include "files/AtomicFile.h"
+#include "files/FileErrors.h"
 #include "files/GrafcFile.h"
+#include "files/OutputTargets.h"
 #include "model/Errors.h"
 #include "plot/Canvas.h"
 #include "plot/PlotCommand.h"
@@ -12,7 +15,6 @@
 #include "plot/PlotSession.h"
 #include "widgets/Dialogs.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QTextStream>
 
@@ -21,7 +23,8 @@ namespace {
     of the lesson file and the check boxes of the options. */
 class ExportView final : public PlotView {
 public:
-    ExportView(const GrafcTexts& texts, const ExportRequest& request) : m_request(request) {
+    ExportView(const GrafcTexts& texts, const ExportRequest& request, ExportProgress& progress)
+        : m_request(request), m_progress(progress) {
         for (std::size_t i = 0; i < texts.size(); ++i)
             m_fields.at(i + 1) = texts[i];
     }
@@ -46,12 +49,14 @@ public:
     }
     QChar decimalSeparator() const override { return QLocale().decimalPoint().at(0); }
     void showMessage(const QString& text) override { messages << text; }
-    void setProgress(int) override {}
+    void setProgress(int percent) override { m_progress.setPercent(percent); }
     void setStatusText(const QString&) override {}
     PlotSettings plotSettings() const override { return {}; }
+    bool stopRequested() override { return m_progress.poll(); }
 
 private:
     const ExportRequest& m_request;
+    ExportProgress& m_progress;
     std::array<QString, 20> m_fields{};
 };
 
@@ -80,10 +85,15 @@ int exportPlot(const ExportRequest& request, QTextStream& err) {
         err.flush();
         return 1;
     };
-    std::vector<QString> written;
+    QStringList paths;
+    for (const ExportRequest::Output& o : request.outputs)
+        paths << o.path;
+    if (const QString refusal = outputsRefusal(request.file, paths); !refusal.isEmpty())
+        return fail(refusal);
     try {
         const GrafcTexts texts = loadGrafcFile(request.file);
-        ExportView view(texts, request);
+        ExportProgress progress(err);
+        ExportView view(texts, request, progress);
         QImage picture(kPictureSide, kPictureSide, QImage::Format_RGB32);
         Canvas canvas(picture);
         // The main window's picture is black before its first plot.
@@ -96,19 +106,17 @@ int exportPlot(const ExportRequest& request, QTextStream& err) {
             return fail(view.messages.join(QStringLiteral("\n")));
         if (!session.complete)
             return fail(QStringLiteral("Построение прервано"));
-        // Every file is formed before the first is written.
-        std::vector<QByteArray> bytes;
+        // Every file is formed, then all are written or none: the old files stay on failure.
+        std::vector<FileContent> files;
         for (const ExportRequest::Output& o : request.outputs)
-            bytes.push_back(
-                bytesOf(o, picture, *session.complete, request, view.decimalSeparator()));
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            replaceFile(request.outputs[i].path, bytes[i]);
-            written.push_back(request.outputs[i].path);
+            files.emplace_back(
+                o.path, bytesOf(o, picture, *session.complete, request, view.decimalSeparator()));
+        if (const auto failure = replaceFilesTogether(files, stopSignalled)) {
+            if (failure->index == files.size())
+                return fail(QStringLiteral("Построение прервано"));
+            throw FileError(cannotCreateText(files[failure->index].first, failure->error));
         }
     } catch (const AppError& e) {
-        // What this export wrote before the failure goes too: all the files or none.
-        for (const QString& path : written)
-            QFile::remove(path);
         return fail(errorBoxText(e.text()));
     }
     return 0;

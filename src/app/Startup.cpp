@@ -3,7 +3,10 @@
 
 #include "CommandLine.h"
 #include "Export.h"
+#include "ExportProgress.h"
+#include "model/Errors.h"
 #include "widgets/Application.h"
+#include "widgets/Dialogs.h"
 
 #include "windows/Unit1.h"
 #include "windows/Unit2.h"
@@ -13,6 +16,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <QTimer>
+#include <new>
 
 void createWindows() {
     Form1 = new TForm1;
@@ -59,5 +63,16 @@ int runExport(int& argc, char** argv, const ExportRequest& request) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
-    return exportPlot(request, err);
+    catchStopSignals();
+    return headlessStatus([&] { return exportPlot(request, err); }, request.file, err);
+}
+
+int headlessStatus(const std::function<int()>& work, const QString& file, QTextStream& err) {
+    try {
+        return work();
+    } catch (const std::bad_alloc&) {
+        err << file << ": " << errorBoxText(kOutOfMemoryText) << '\n';
+        err.flush();
+        return 1;
+    }
 }
