@@ -48,12 +48,19 @@ constexpr QSize kFrame(10, 40);
     is told on standard error. */
 double scaleForScreen(int& argc, char** argv, const ScaleRequest& request) {
     qunsetenv("QT_SCALE_FACTOR");
-    VolnografApp measuring(argc, argv);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return request.fit ? 1 : request.factor;
-    const QSize available = screen->availableGeometry().size();
-    const WindowScale chosen = chooseScale(request, TForm1().size(), kFrame, available);
+    // Qt's own notes would be told twice: the application that follows tells them.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    WindowScale chosen{request.fit ? 1 : request.factor, false};
+    QSize available;
+    {
+        VolnografApp measuring(argc, argv);
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            available = screen->availableGeometry().size();
+            chosen = chooseScale(request, TForm1().size(), kFrame, available);
+        }
+    }
+    qInstallMessageHandler(previous);
     if (chosen.lowered)
         QTextStream(stderr) << loweredScaleNote(request, chosen, available,
                                                 QLocale().decimalPoint().at(0));

@@ -29,8 +29,7 @@ std::optional<ScaleRequest> parseScale(const QString& text) {
     return ScaleRequest{false, factor};
 }
 
-WindowScale chooseScale(const ScaleRequest& request, QSize window, QSize frame,
-                        QSize available) {
+WindowScale chooseScale(const ScaleRequest& request, QSize window, QSize frame, QSize available) {
     const double wanted = request.fit ? kLargest : request.factor;
     const auto fits = [&](double factor) {
         return std::ceil(window.width() * factor) + frame.width() <= available.width() &&
@@ -48,8 +47,8 @@ WindowScale chooseScale(const ScaleRequest& request, QSize window, QSize frame,
     return {std::min(hundredths / 100.0, wanted), !request.fit};
 }
 
-QString loweredScaleNote(const ScaleRequest& request, const WindowScale& chosen,
-                         QSize available, QChar decimalSeparator) {
+QString loweredScaleNote(const ScaleRequest& request, const WindowScale& chosen, QSize available,
+                         QChar decimalSeparator) {
     return QStringLiteral("Волнограф: окна в масштабе %1 не помещаются на экране %2 × %3, "
                           "масштаб уменьшен до %4\n")
         .arg(written(request.factor, decimalSeparator))

@@ -31,5 +31,5 @@ struct WindowScale {
 WindowScale chooseScale(const ScaleRequest& request, QSize window, QSize frame, QSize available);
 
 /** The one line standard error carries when a factor was lowered. */
-QString loweredScaleNote(const ScaleRequest& request, const WindowScale& chosen,
-                         QSize available, QChar decimalSeparator);
+QString loweredScaleNote(const ScaleRequest& request, const WindowScale& chosen, QSize available,
+                         QChar decimalSeparator);

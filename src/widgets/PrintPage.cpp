@@ -13,8 +13,8 @@ QPageLayout withPrintMargins(const QPageLayout& layout) {
     const QMarginsF own = wide.margins();
     const double leastPoints = std::ceil(kLeastPrintMargin / 25.4 * 72);
     const auto least = [&](double margin) { return std::max(margin, leastPoints); };
-    wide.setMargins(QMarginsF(least(own.left()), least(own.top()), least(own.right()),
-                              least(own.bottom())));
+    wide.setMargins(
+        QMarginsF(least(own.left()), least(own.top()), least(own.right()), least(own.bottom())));
     return wide;
 }
 

@@ -14,9 +14,13 @@ TEST(PrintPage, EveryMarginIsAtLeastTenMillimetres) {
         QMarginsF expected; // millimetres; 10 stands for 29 points, the least
     } cases[] = {
         {"a PDF file: no margin at all", {0, 0, 0, 0}, QPageLayout::Millimeter, {10, 10, 10, 10}},
-        {"a laser printer's few millimetres", {4.2, 4.2, 4.2, 4.2}, QPageLayout::Millimeter,
+        {"a laser printer's few millimetres",
+         {4.2, 4.2, 4.2, 4.2},
+         QPageLayout::Millimeter,
          {10, 10, 10, 10}},
-        {"a printer with wider margins keeps them", {12.7, 3, 25, 16}, QPageLayout::Millimeter,
+        {"a printer with wider margins keeps them",
+         {12.7, 3, 25, 16},
+         QPageLayout::Millimeter,
          {12.7, 10, 25, 16}},
         {"margins given in points", {72, 0, 0, 72}, QPageLayout::Point, {25.4, 10, 10, 25.4}},
     };

@@ -9,10 +9,10 @@ TEST(WindowScale, FactorsAreReadWithPointOrCommaWithinOneToFour) {
         const char* text;
         std::optional<double> factor; // 0: fit
     } cases[] = {
-        {"2", 2},      {"1,5", 1.5},    {"1.5", 1.5},     {"1", 1},       {"4", 4},
-        {"4,0", 4},    {"fit", 0},      {"0,9", {}},      {"4,01", {}},   {"0", {}},
-        {"-2", {}},    {"1,5,0", {}},   {"1e0", {}},      {" 2", {}},     {"inf", {}},
-        {"nan", {}},   {"", {}},        {"FIT", {}},      {"2x", {}},     {",5", {}},
+        {"2", 2},    {"1,5", 1.5},  {"1.5", 1.5}, {"1", 1},     {"4", 4},
+        {"4,0", 4},  {"fit", 0},    {"0,9", {}},  {"4,01", {}}, {"0", {}},
+        {"-2", {}},  {"1,5,0", {}}, {"1e0", {}},  {" 2", {}},   {"inf", {}},
+        {"nan", {}}, {"", {}},      {"FIT", {}},  {"2x", {}},   {",5", {}},
     };
     for (const auto& c : cases) {
         const std::optional<ScaleRequest> read = parseScale(QString::fromUtf8(c.text));
