@@ -34,7 +34,7 @@ clean:
 # The Debian package volnograf_<version>_<arch>.deb in $(BUILD), for `apt install`.
 .PHONY: package
 package: configure
-	cmake --build $(BUILD) -j $(JOBS) --target volnograf volnograf_help volnograf_changelog
+	cmake --build $(BUILD) -j $(JOBS) --target volnograf volnograf_help volnograf_docs
 	cd $(BUILD) && cpack -G DEB
 
 # Removes what the last `cmake --install` of $(BUILD) put in place (the files listed in its

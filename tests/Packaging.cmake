@@ -32,7 +32,8 @@ foreach(file bin/volnograf lib/volnograf/volnograf lib/volnograf/help/help.chm
              share/applications/volnograf.desktop share/mime/packages/volnograf-grafc.xml
              share/icons/hicolor/48x48/apps/volnograf.png
              share/icons/hicolor/48x48/mimetypes/application-x-volnograf-grafc.png
-             share/doc/volnograf/copyright share/doc/volnograf/changelog.gz)
+             share/doc/volnograf/copyright share/doc/volnograf/changelog.gz
+             share/man/man1/volnograf.1.gz)
   check("${file} installed" EXISTS "${prefix}/${file}")
 endforeach()
 file(GLOB metainfo "${prefix}/share/metainfo/*.metainfo.xml")

@@ -47,8 +47,8 @@ const OptionRow kVersion{{QStringLiteral("v"), QStringLiteral("version")},
 const OptionRow kScale{{QStringLiteral("scale")},
                        QStringLiteral("K"),
                        QStringLiteral("все окна в K раз крупнее (от 1 до 4, можно 1,5), "
-                                      "для проектора; fit — крупнее всего, что помещается на "
-                                      "экране")};
+                                      "для проектора; fit — самый крупный масштаб, при котором "
+                                      "окно помещается на экране")};
 const OptionRow kEnlarge{
     {QStringLiteral("enlarge")},
     QStringLiteral("K"),
