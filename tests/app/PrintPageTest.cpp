@@ -44,8 +44,3 @@ TEST(PrintPage, EveryMarginIsAtLeastTenMillimetres) {
         EXPECT_LE(paint.bottom(), page.fullRectPixels(600).bottom() - 236) << c.printer;
     }
 }
-
-TEST(PrintPage, PrintToFileProposesTheNamedFolder) {
-    EXPECT_EQ(printFileName(QStringLiteral("/home/teacher/Документы")),
-              QStringLiteral("/home/teacher/Документы/Волнограф.pdf"));
-}
