@@ -46,7 +46,9 @@ const OptionRow kVersion{{QStringLiteral("v"), QStringLiteral("version")},
                          QStringLiteral("показать версию программы")};
 const OptionRow kScale{{QStringLiteral("scale")},
                        QStringLiteral("K"),
-                       QStringLiteral("все окна в K раз крупнее (1–4), для проектора")};
+                       QStringLiteral("все окна в K раз крупнее (от 1 до 4, можно 1,5), "
+                                      "для проектора; fit — самый крупный масштаб, при котором "
+                                      "окно помещается на экране")};
 const OptionRow kEnlarge{
     {QStringLiteral("enlarge")},
     QStringLiteral("K"),
@@ -171,9 +173,11 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     if (parser.isSet(kScale.names.constFirst())) {
         if (exporting)
             return refused(QStringLiteral("Параметр --scale не действует при записи в файлы"));
-        c.scale = factorOf(parser, kScale);
+        c.scale = parseScale(parser.value(kScale.names.constFirst()));
         if (!c.scale)
-            return refused(factorRefusal(parser, kScale));
+            return refused(QStringLiteral("Значение --scale должно быть числом от 1 до 4 "
+                                          "(например, 1,5) или fit: «%1»")
+                               .arg(parser.value(kScale.names.constFirst())));
     }
     if (!exporting)
         return c;

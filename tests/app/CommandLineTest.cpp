@@ -70,7 +70,7 @@ TEST_F(CommandLineTest, Outcomes) {
         {"--png a.png --enlarge 5 урок.grafc", 1,
          "Значение --enlarge должно быть целым числом от 1 до 4: «5»" + help, ""},
         {"--scale 0 урок.grafc", 1,
-         "Значение --scale должно быть целым числом от 1 до 4: «0»" + help, ""},
+         "Значение --scale должно быть числом от 1 до 4 (например, 1,5) или fit: «0»" + help, ""},
         {"--png a.png", 1, "Не назван файл исходных данных (.grafc)" + help, ""},
         {"--svg a.svg --pdf a.pdf --dotted урок.grafc", 0, "", "a.pdf a.svg"},
         {"--jpg a.jpg урок.grafc", 1, "Неизвестный параметр: --jpg" + help, ""},
