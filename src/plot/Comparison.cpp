@@ -57,8 +57,8 @@ MediumDifference mediumDifference(const TModelParams& reference, const TModelPar
         const char* name;
         double TModelParams::*field;
     } quantities[] = {
-        {"w0", &TModelParams::Omega0},        {"N", &TModelParams::Concentration},
-        {"γ", &TModelParams::Gamma},          {"Q", &TModelParams::Charge},
+        {"w0", &TModelParams::Omega0}, {"N", &TModelParams::Concentration},
+        {"γ", &TModelParams::Gamma},   {"Q", &TModelParams::Charge},
         {"m", &TModelParams::Mass},
     };
     QStringList before, now;

@@ -32,13 +32,12 @@ private:
     QRgb m_text;
 };
 
-constexpr int kLabelGap = 3; ///< pixels between the line and its label
+constexpr int kLabelGap = 3;  ///< pixels between the line and its label
 constexpr int kLabelTop = 14; ///< below the value-axis title
 } // namespace
 
 void drawProbes(PlotSurface& surface, const TPlotState& PlotState, const PlotUnit& unit,
-                const std::vector<ProbeReading>& probes, const PlotSettings& settings,
-                QChar sep) {
+                const std::vector<ProbeReading>& probes, const PlotSettings& settings, QChar sep) {
     const KeptStyle kept(surface);
     const PlotMapping mapping(PlotState);
     surface.setPenStyle(PlotSurface::PenStyle::Solid);
@@ -60,8 +59,8 @@ void drawProbes(PlotSurface& surface, const TPlotState& PlotState, const PlotUni
             width = std::max(width, extent.width());
             height = std::max(height, extent.height());
         }
-        const int left = x + kLabelGap + width <= surface.width() ? x + kLabelGap
-                                                                  : x - kLabelGap - width;
+        const int left =
+            x + kLabelGap + width <= surface.width() ? x + kLabelGap : x - kLabelGap - width;
         for (int i = 0; i < lines.size(); ++i)
             surface.textOut(left, top + i * height, lines[i]);
         top += int(lines.size()) * height + kLabelGap;
