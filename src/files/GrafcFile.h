@@ -3,14 +3,15 @@
 // Windows-1251 with CR LF line ends, as on a Russian Windows desktop.
 #pragma once
 
+#include "model/InputTexts.h"
+
 #include <QByteArray>
 #include <QString>
-#include <array>
 
 class QIODevice;
 
-/** The texts of Edit1 to Edit13, in this order. */
-using GrafcTexts = std::array<QString, 13>;
+/** The texts of Edit1 to Edit13, in this order: a lesson file holds the input fields. */
+using GrafcTexts = InputTexts;
 
 /** Reads up to thirteen line texts. A text ends at its first CR or LF, the next one begins
     after the next LF, a byte 0x1A ends the file, lines the file lacks read as empty text

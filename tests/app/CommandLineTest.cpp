@@ -132,8 +132,7 @@ TEST_F(ExportedPicture, IsTheWindowsImage) {
         ASSERT_TRUE(process.waitForFinished(60000));
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
 
-        for (int n = 1; n <= 13; ++n)
-            Form1->setFieldText(n, kClassroomTexts[n - 1]);
+        fillMainFields();
         if (Form1->CheckBox2->isChecked() != automatic)
             QTest::mouseClick(Form1->CheckBox2, Qt::LeftButton);
         Form1->Button1->click();
