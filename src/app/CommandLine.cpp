@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <algorithm>
 
 namespace {
@@ -116,15 +117,16 @@ int factorOf(const QCommandLineParser& parser, const OptionRow& option) {
 }
 
 /** Qt's name of the picture format a file name asks for: PNG unless it ends in another
-    format Qt writes; null for a format it cannot write. */
+    format Qt writes here; null for a format it cannot write. */
 const char* pictureFormatOf(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix.isEmpty() || suffix == QLatin1String("png"))
         return "PNG";
-    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
-        return "JPEG";
-    if (suffix == QLatin1String("bmp"))
-        return "BMP";
+    const char* format = suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ? "JPEG"
+                         : suffix == QLatin1String("bmp")                                  ? "BMP"
+                                                          : nullptr;
+    if (format && QImageWriter::supportedImageFormats().contains(QByteArray(format).toLower()))
+        return format;
     return nullptr;
 }
 

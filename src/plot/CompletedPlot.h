@@ -24,7 +24,7 @@ struct CurveSample {
     one sample per pixel of a run. So the samples kept grow with the picture, not with the
     number of samples swept. */
 struct DrawnCurve {
-    double start = 0;                ///< the value at the interval's start, where a line begins
+    double start = 0;                 ///< the value at the interval's start, where a line begins
     std::vector<CurveSample> samples; ///< in the order of the sweep
     std::vector<PlotSurface::PenStyle> styles; ///< each sample's segment, for a dotted region
 };

@@ -27,9 +27,9 @@ struct Trace {
 
 /** The pixels of a chunk's samples, in a loop of their own so that their roundings overlap.
     Returns how many lead samples have theirs; the checked mapping decides the rest. */
-int chunkPixels(const PlotMapping& mapping, const SampleChunk& chunk, SamplePixel* pixels) {
+int chunkPixels(const PlotMapping& mapping, const SampleChunk& chunk, CanvasPoint* pixels) {
     for (int i = 0; i < chunk.count; ++i)
-        if (!mapping.trySamplePixel(chunk.w[i], chunk.v[i], pixels[i]))
+        if (!mapping.tryCanvasPoint(chunk.w[i], chunk.v[i], pixels[i]))
             return i;
     return chunk.count;
 }
@@ -42,7 +42,7 @@ int chunkPixels(const PlotMapping& mapping, const SampleChunk& chunk, SamplePixe
 template <typename Draw, typename Style>
 void drawChunk(const Trace& t, const PlotMapping& mapping, const SampleChunk& chunk,
                SweepProgress& progress, CurveReducer& reducer, Draw&& draw, Style&& style) {
-    SamplePixel pixels[SampleChunk::kCapacity];
+    CanvasPoint pixels[SampleChunk::kCapacity];
     const int computed = chunkPixels(mapping, chunk, pixels);
     draw(pixels, 0, computed);
     for (int i = 0; i < computed; ++i) {
@@ -96,7 +96,7 @@ void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const Q
     drawn.start = curve.checked(t.medium, t.state.FreqFrom);
     t.surface.moveTo(0, PlotMapping(t.state).pixelY(drawn.start));
     CurveReducer reducer(drawn, false, false);
-    traceCurve(t, curve, text, reducer, [&](const SamplePixel* p, int from, int n) {
+    traceCurve(t, curve, text, reducer, [&](const CanvasPoint* p, int from, int n) {
         t.surface.setPenColor(color);
         t.surface.polylineTo(p + from, n);
     });
@@ -106,7 +106,7 @@ template <typename Extended>
 void tracePoints(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text,
                  DrawnCurve& drawn) {
     CurveReducer reducer(drawn, true, false);
-    traceCurve(t, curve, text, reducer, [&](const SamplePixel* p, int from, int n) {
+    traceCurve(t, curve, text, reducer, [&](const CanvasPoint* p, int from, int n) {
         t.surface.setPixels(p + from, n, color);
     });
 }
@@ -165,7 +165,7 @@ void traceReWithAnomaly(const Trace& t, QRgb color, DrawnCurve& drawn) {
             t.surface.setPenColor(color);
             drawChunk(
                 t, mapping, chunk, progress, reducer,
-                [&](const SamplePixel* p, int from, int n) {
+                [&](const CanvasPoint* p, int from, int n) {
                     t.surface.polylineTo(p + from, n, styles + from);
                 },
                 [&](int i) { return styles[i]; });

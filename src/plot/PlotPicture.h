@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The plot's picture as it leaves the program: enlarged, as PNG bytes, on a printed page.
+// The plot as it leaves the program: the one list of its file formats and their bytes,
+// its picture enlarged, its vector drawing, its printed page.
 #pragma once
 
 #include "model/InputTexts.h"

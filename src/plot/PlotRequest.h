@@ -10,10 +10,10 @@
 
 /** One plot as whoever starts it asks for it: built once, read by every stage. */
 struct PlotRequest {
-    InputTexts fields;    ///< Edit1 to Edit13, as typed
-    QString rangeMin;     ///< Edit18 as it stands: the frame reads it until the plot writes it
-    QString rangeMax;     ///< Edit19
-    bool connected = true; ///< CheckBox1 "Соединить точки"
+    InputTexts fields;      ///< Edit1 to Edit13, as typed
+    QString rangeMin;       ///< Edit18 as it stands: the frame reads it until the plot writes it
+    QString rangeMax;       ///< Edit19
+    bool connected = true;  ///< CheckBox1 "Соединить точки"
     bool automatic = false; ///< CheckBox2 "Автоматически"
     bool dotted = false;    ///< CheckBox3, the dotted anomalous region
     QChar decimalSeparator = QLatin1Char(',');

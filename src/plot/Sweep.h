@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The loop of all four sweeps: the first sample always, then running sums below the end.
+// The loop of every sweep (the two scans, the two curves, the data): the first sample
+// always, then running sums below the end; and the progress the sweeps report.
 #pragma once
 
 #include "PlotRequest.h"

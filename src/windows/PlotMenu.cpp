@@ -95,7 +95,8 @@ void PlotMenu::saveImage() {
             return;
         options.enlargement = *factor;
     }
-    replaceFile(path, plotBytes(format, {m_image->image(), m_session.onScreen(), nullptr}, options));
+    replaceFile(path,
+                plotBytes(format, {m_image->image(), m_session.onScreen(), nullptr}, options));
 }
 
 void PlotMenu::savePlotData() {

@@ -448,10 +448,16 @@ void TForm1::plot() {
     });
 }
 
+InputTexts TForm1::inputTexts() const {
+    InputTexts texts;
+    for (int n = 1; n <= 13; ++n)
+        texts[static_cast<std::size_t>(n - 1)] = edit(n)->text();
+    return texts;
+}
+
 PlotRequest TForm1::plotRequest() const {
     PlotRequest r;
-    for (int n = 1; n <= 13; ++n)
-        r.fields[static_cast<std::size_t>(n - 1)] = edit(n)->text();
+    r.fields = inputTexts();
     r.rangeMin = Edit18->text();
     r.rangeMax = Edit19->text();
     r.connected = CheckBox1->isChecked();
@@ -575,9 +581,7 @@ void TForm1::N24Click() {
 }
 
 bool TForm1::saveInputFields() {
-    GrafcTexts texts;
-    for (int n = 1; n <= 13; ++n)
-        texts[static_cast<std::size_t>(n - 1)] = edit(n)->text();
+    const GrafcTexts texts = inputTexts();
     const std::optional<QString> chosen = dialogs().saveFileName(
         kGrafcFilter, m_lastSaveName.isEmpty() ? firstDialogFolder() : m_lastSaveName);
     if (!chosen)

@@ -136,6 +136,8 @@ private:
     void createMenu();
     void connectCommands();
     QLineEdit* edit(int n) const;
+    /** The texts of Edit1 to Edit13 as typed. */
+    InputTexts inputTexts() const;
     void plot();
     void clearPlot();
     void showCalculator();

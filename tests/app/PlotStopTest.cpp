@@ -146,6 +146,7 @@ TEST_F(PlotStop, ErrorBoxOfThePlotTakesItsKeysWhileHeldInputWaits) {
     mainField(13)->setText(QStringLiteral("1E300"));
     QTimer::singleShot(100, [] { press(Qt::Key_7); });
     QString underBox; // the box's text, Edit1 and the cursor while the box is up
+    bool escClosed = false;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -154,15 +155,14 @@ TEST_F(PlotStop, ErrorBoxOfThePlotTakesItsKeysWhileHeldInputWaits) {
         answer.stop();
         underBox = box->text() + '|' + Form1->Edit1->text() + '|' +
                    (QGuiApplication::overrideCursor() ? "busy" : "");
-        QTimer::singleShot(3000, box, &QWidget::close); // never hang, whatever happens
+        QTimer::singleShot(30000, box, &QWidget::close); // never hang, whatever happens
         press(Qt::Key_Escape, box);
+        escClosed = !box->isVisible();
     });
     answer.start(50);
-    QElapsedTimer clock;
-    clock.start();
     Form1->Button1->click();
     setDialogs(std::move(scripted));
-    EXPECT_LT(clock.elapsed(), 2500) << "Esc closed the box";
+    EXPECT_TRUE(escClosed) << "Esc closed the box";
     EXPECT_EQ(underBox, QStringLiteral("Floating point overflow.|3|"));
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("37"));

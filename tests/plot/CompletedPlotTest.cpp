@@ -31,7 +31,7 @@ TEST(CompletedPlot, DrawnAgainItIsThePictureTheSweepsDrew) {
         bool connected, dotted;
         const char* step;
     } cases[] = {
-        {"line", true, false, "1E10"},       // 600 000 samples a sweep
+        {"line", true, false, "1E10"}, // 600 000 samples a sweep
         {"dotted region", true, true, "1E10"},
         {"points", false, false, "1E10"},
         {"line, few samples", true, false, "2E14"}, // 30 samples, 16 pixels apart
@@ -75,8 +75,12 @@ TEST(CompletedPlot, StatusLineAtTheEndsOfTheCommand) {
         {"an empty field", 9, "", false, {}, {}},
         {"no number", 2, "abc", false, "'abc' is not a valid floating point value", {}},
         {"g = 0 before the range", 2, "0", false, "Invalid floating point operation", {""}},
-        {"an interval of no width after the scans", 1, "3000", true,
-         "Floating point division by zero", {"", kRangeText, ""}},
+        {"an interval of no width after the scans",
+         1,
+         "3000",
+         true,
+         "Floating point division by zero",
+         {"", kRangeText, ""}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -76,7 +76,7 @@ TEST_F(PlotCommand, PointModeDrawsOnePixelPerSample) {
     int samples = 0;
     sweep(rec, PlotState, [&] {
         ++samples;
-        const SamplePixel p = mapping.samplePixel(
+        const CanvasPoint p = mapping.samplePixel(
             PlotState.SweepFreq, RefractionRe(session.ModelParams, PlotState.SweepFreq));
         const bool ruler = p.x <= 5 || (p.x % 47 == 0 && p.y >= 231 && p.y <= 241);
         if (p.x >= 0 && p.x < 473 && p.y >= 0 && p.y < 473 && !ruler)
