@@ -49,7 +49,9 @@ const OptionRow kVersion{{QStringLiteral("v"), QStringLiteral("version")},
                          QStringLiteral("показать версию программы")};
 const OptionRow kScale{{QStringLiteral("scale")},
                        QStringLiteral("K"),
-                       QStringLiteral("все окна в K раз крупнее (1–4), для проектора")};
+                       QStringLiteral("все окна в K раз крупнее (от 1 до 4, можно 1,5), "
+                                      "для проектора; fit — самый крупный масштаб, при котором "
+                                      "окно помещается на экране")};
 const OptionRow kEnlarge{
     {QStringLiteral("enlarge")},
     QStringLiteral("K"),
@@ -138,6 +140,8 @@ QString factorRefusal(const QCommandLineParser& parser, const OptionRow& option)
 
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder) {
     QCommandLineParser parser;
+    // "-png" is taken for "--png", not for the three letters -p, -n, -g.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const OptionRow* row : allOptions())
         parser.addOption(optionOf(*row));
     if (!parser.parse(arguments)) {
@@ -170,10 +174,14 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
         c.file = QDir::cleanPath(folder.absoluteFilePath(files.constFirst()));
 
     ExportRequest& r = c.request;
-    for (const OutputRow& o : kOutputs)
-        if (parser.isSet(o.option.names.constFirst()))
-            r.outputs.push_back({o.kind, QDir::cleanPath(folder.absoluteFilePath(
-                                             parser.value(o.option.names.constFirst())))});
+    for (const OutputRow& o : kOutputs) {
+        const QString name = o.option.names.constFirst();
+        if (!parser.isSet(name))
+            continue;
+        if (parser.value(name).isEmpty())
+            return refused(QStringLiteral("Не указано имя файла для --%1").arg(name));
+        r.outputs.push_back({o.kind, QDir::cleanPath(folder.absoluteFilePath(parser.value(name)))});
+    }
     const bool exporting = !r.outputs.empty();
     const bool picture = std::any_of(r.outputs.begin(), r.outputs.end(),
                                      [](const auto& o) { return o.kind == PlotFormat::Png; });
@@ -188,9 +196,11 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     if (parser.isSet(kScale.names.constFirst())) {
         if (exporting)
             return refused(QStringLiteral("Параметр --scale не действует при записи в файлы"));
-        c.scale = factorOf(parser, kScale);
+        c.scale = parseScale(parser.value(kScale.names.constFirst()));
         if (!c.scale)
-            return refused(factorRefusal(parser, kScale));
+            return refused(QStringLiteral("Значение --scale должно быть числом от 1 до 4 "
+                                          "(например, 1,5) или fit: «%1»")
+                               .arg(parser.value(kScale.names.constFirst())));
     }
     if (!exporting)
         return c;

@@ -3,6 +3,7 @@
 // any window.
 #pragma once
 
+#include "WindowScale.h"
 #include "plot/PlotPicture.h"
 
 #include <QString>
@@ -35,8 +36,8 @@ struct CommandLine {
         Refused, ///< text to standard error, status 1
     };
     Action action = Action::Window;
-    QString file;  ///< absolute; empty when none is named
-    int scale = 0; ///< the windows' scale factor, 0 when not asked for
+    QString file;                      ///< absolute; empty when none is named
+    std::optional<ScaleRequest> scale; ///< the windows' scale, when asked for
     ExportRequest request;
     QString text;
 };

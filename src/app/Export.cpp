@@ -2,8 +2,11 @@
 #include "Export.h"
 
 #include "CommandLine.h"
+#include "ExportProgress.h"
 #include "files/AtomicFile.h"
+#include "files/FileErrors.h"
 #include "files/GrafcFile.h"
+#include "files/OutputTargets.h"
 #include "model/Errors.h"
 #include "plot/Canvas.h"
 #include "plot/PlotCommand.h"
@@ -12,16 +15,23 @@
 #include "plot/PlotSession.h"
 #include "widgets/Dialogs.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QTextStream>
 
 namespace {
-/** The plot's side of the command line: its messages are kept for standard error. */
+/** The plot's side of the command line: its messages are kept for standard error, its
+    progress goes there, and a signal stops it. */
 class ExportSink final : public PlotSink {
 public:
+    explicit ExportSink(ExportProgress& progress) : m_progress(progress) {}
+
     QStringList messages;
     void showMessage(const QString& text) override { messages << text; }
+    void setProgress(int percent) override { m_progress.setPercent(percent); }
+    bool stopRequested() override { return m_progress.poll(); }
+
+private:
+    ExportProgress& m_progress;
 };
 
 /** The main window as it stands right after the start, with the fields of the lesson file
@@ -43,10 +53,15 @@ int exportPlot(const ExportRequest& request, QTextStream& err) {
         err.flush();
         return 1;
     };
-    std::vector<QString> written;
+    QStringList paths;
+    for (const ExportRequest::Output& o : request.outputs)
+        paths << o.path;
+    if (const QString refusal = outputsRefusal(request.file, paths); !refusal.isEmpty())
+        return fail(refusal);
     try {
         const PlotRequest plot = plotRequest(loadGrafcFile(request.file), request);
-        ExportSink sink;
+        ExportProgress progress(err);
+        ExportSink sink(progress);
         QImage picture(kPictureSide, kPictureSide, QImage::Format_RGB32);
         Canvas canvas(picture);
         // The main window's picture is black before its first plot.
@@ -59,20 +74,19 @@ int exportPlot(const ExportRequest& request, QTextStream& err) {
             return fail(sink.messages.join(QStringLiteral("\n")));
         if (!session.complete)
             return fail(QStringLiteral("Построение прервано"));
-        // Every file is formed before the first is written.
-        std::vector<QByteArray> bytes;
+        // Every file is formed, then all are written or none: the old files stay on failure.
         const ShownPlot shown{picture, session.onScreen(), &*session.complete};
+        std::vector<FileContent> files;
         for (const ExportRequest::Output& o : request.outputs)
-            bytes.push_back(plotBytes(
-                o.kind, shown, {request.enlargement, o.pictureFormat, plot.decimalSeparator}));
-        for (std::size_t i = 0; i < bytes.size(); ++i) {
-            replaceFile(request.outputs[i].path, bytes[i]);
-            written.push_back(request.outputs[i].path);
+            files.emplace_back(
+                o.path, plotBytes(o.kind, shown,
+                                  {request.enlargement, o.pictureFormat, plot.decimalSeparator}));
+        if (const auto failure = replaceFilesTogether(files, stopSignalled)) {
+            if (failure->index == files.size())
+                return fail(QStringLiteral("Построение прервано"));
+            throw FileError(cannotCreateText(files[failure->index].first, failure->error));
         }
     } catch (const AppError& e) {
-        // What this export wrote before the failure goes too: all the files or none.
-        for (const QString& path : written)
-            QFile::remove(path);
         return fail(errorBoxText(e.text()));
     }
     return 0;

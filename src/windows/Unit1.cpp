@@ -524,11 +524,8 @@ void TForm1::N17Click() {
     const std::optional<QFont> font = dialogs().chooseFont(m_lastFont);
     if (!font)
         return;
-    m_lastFont = *font;
-    forMantissaFields([&](QLineEdit* e) {
-        e->setFont(m_lastFont);
-        form::fitHeightToFont(e);
-    });
+    // A size too large for the layout is reduced to the largest that fits, and offered so.
+    m_lastFont = form::setFittingFont({Edit1, Edit2, Edit3, Edit4, Edit5}, *font);
 }
 
 void TForm1::N15Click() {

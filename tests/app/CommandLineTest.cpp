@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 /** Numbers with the decimal comma; the system's own texts (the reason a file cannot be
     created) in English, whatever languages the machine has. */
@@ -69,7 +71,7 @@ TEST_F(CommandLineTest, Outcomes) {
         {"--png a.png --enlarge 5 урок.grafc", 1,
          "Значение --enlarge должно быть целым числом от 1 до 4: «5»" + help, ""},
         {"--scale 0 урок.grafc", 1,
-         "Значение --scale должно быть целым числом от 1 до 4: «0»" + help, ""},
+         "Значение --scale должно быть числом от 1 до 4 (например, 1,5) или fit: «0»" + help, ""},
         {"--png a.png", 1, "Не назван файл исходных данных (.grafc)" + help, ""},
         {"--svg a.svg --pdf a.pdf --dotted урок.grafc", 0, "", "a.pdf a.svg"},
         {"--jpg a.jpg урок.grafc", 1, "Неизвестный параметр: --jpg" + help, ""},
@@ -82,6 +84,14 @@ TEST_F(CommandLineTest, Outcomes) {
          ""},
         {"--svg a.svg --enlarge 2 урок.grafc", 1,
          "Параметр --enlarge действует только при записи рисунка (--png)" + help, ""},
+        {"-png a.png урок.grafc", 0, "", "a.png"},
+        {"--png a.png --csv a.png урок.grafc", 1,
+         "{dir}/урок.grafc: Один и тот же файл назван выходным дважды: {dir}/a.png\n", ""},
+        {"--csv /dev/null урок.grafc", 1,
+         "{dir}/урок.grafc: Выходной файл — не обычный файл (устройство, канал или сокет), он "
+         "не заменяется: /dev/null\n",
+         ""},
+        {"--png . урок.grafc", 1, "{dir}/урок.grafc: На месте выходного файла папка: {dir}\n", ""},
         {"--dotted урок.grafc", 1,
          "Параметр --dotted действует только при записи в файлы (--png, --svg, --pdf, --csv)" +
              help,
@@ -122,6 +132,68 @@ TEST_F(CommandLineTest, Outcomes) {
                             readBytes(path(f)).startsWith(start))
                     << f.toStdString();
     }
+}
+
+// A failed, refused or stopped export leaves every file as it was.
+TEST_F(CommandLineTest, OldFilesStay) {
+    GrafcTexts endless;
+    std::copy(kClassroomTexts.begin(), kClassroomTexts.end(), endless.begin());
+    endless[12] = QStringLiteral("1E5"); // 6·10^10 samples: stopped by SIGTERM
+    writeBytes(path("долго.grafc"), encodeGrafc(endless));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("канал")).constData(), 0600), 0);
+    const struct {
+        const char* arguments;
+        const char* old; // the file looked at
+        bool terminated;
+    } cases[] = {
+        {"--png old.png --csv нет/x.csv урок.grafc", "old.png", false},
+        {"--png old.png --csv канал урок.grafc", "old.png", false},
+        {"--csv урок.grafc урок.grafc", "урок.grafc", false},
+        {"--png old.png --csv old.csv долго.grafc", "old.csv", true},
+    };
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    russianNumbers(env);
+    env.insert(QStringLiteral("VOLNOGRAF_START_FOLDER"), dir.path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        writeBytes(path("old.png"), "OLD");
+        writeBytes(path("old.csv"), "OLD");
+        const QByteArray before = readBytes(path(c.old));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(VOLNOGRAF_EXECUTABLE),
+                      QString::fromUtf8(c.arguments).split(QLatin1Char(' ')));
+        QByteArray err;
+        if (c.terminated) {
+            // Its progress, printed after two seconds, tells that the plot is under way.
+            process.setReadChannel(QProcess::StandardError);
+            while (!err.contains("Построение графика: ") && process.waitForReadyRead(60000))
+                err += process.readAllStandardError();
+            ASSERT_TRUE(err.contains("Построение графика: ")) << err.toStdString();
+            process.terminate();
+        }
+        ASSERT_TRUE(process.waitForFinished(60000));
+        err += process.readAllStandardError();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_EQ(readBytes(path(c.old)), before);
+        if (c.terminated) {
+            EXPECT_TRUE(err.endsWith("долго.grafc: Построение прервано\n")) << err.toStdString();
+        }
+        struct stat pipe {};
+        EXPECT_TRUE(stat(QFile::encodeName(path("канал")).constData(), &pipe) == 0 &&
+                    S_ISFIFO(pipe.st_mode))
+            << "the named pipe is still one";
+        EXPECT_EQ(filesIn(dir.path()).filter(QRegularExpression("^\\.|\\.png$|\\.csv$")),
+                  (QStringList{"old.csv", "old.png"}))
+            << "no new file and no temporary one";
+    }
+    // The help that cannot be written is no success.
+    QProcess help;
+    help.setStandardOutputFile(QStringLiteral("/dev/full"));
+    help.start(QStringLiteral(VOLNOGRAF_EXECUTABLE), {QStringLiteral("--help")});
+    ASSERT_TRUE(help.waitForFinished(60000));
+    EXPECT_EQ(help.exitCode(), 1);
 }
 
 namespace {
