@@ -27,7 +27,8 @@ const OutputRow kOutputs[] = {
     {PlotFormat::Png,
      {{QStringLiteral("png")},
       QStringLiteral("ФАЙЛ.png"),
-      QStringLiteral("без окна: записать рисунок графика (473 × 473 точки) в PNG")}},
+      QStringLiteral("без окна: записать рисунок графика (473 × 473 точки) в PNG "
+                     "(в JPEG или BMP, если имя кончается на .jpg, .jpeg, .bmp)")}},
     {PlotFormat::Svg,
      {{QStringLiteral("svg")},
       QStringLiteral("ФАЙЛ.svg"),
@@ -185,10 +186,10 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     const bool exporting = !r.outputs.empty();
     const bool picture = std::any_of(r.outputs.begin(), r.outputs.end(),
                                      [](const auto& o) { return o.kind == PlotFormat::Png; });
-    if (exporting && !picture && parser.isSet(kEnlarge.names.constFirst()))
+    if (!picture && parser.isSet(kEnlarge.names.constFirst()))
         return refused(QStringLiteral("Параметр --enlarge действует только при записи рисунка "
                                       "(--png)"));
-    for (const OptionRow* o : {&kEnlarge, &kAuto, &kPoints, &kDotted})
+    for (const OptionRow* o : {&kAuto, &kPoints, &kDotted})
         if (!exporting && parser.isSet(o->names.constFirst()))
             return refused(QStringLiteral("Параметр --%1 действует только при записи в файлы "
                                           "(--png, --svg, --pdf, --csv)")

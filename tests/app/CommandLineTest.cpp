@@ -84,6 +84,8 @@ TEST_F(CommandLineTest, Outcomes) {
          ""},
         {"--svg a.svg --enlarge 2 урок.grafc", 1,
          "Параметр --enlarge действует только при записи рисунка (--png)" + help, ""},
+        {"--enlarge 2 урок.grafc", 1,
+         "Параметр --enlarge действует только при записи рисунка (--png)" + help, ""},
         {"-png a.png урок.grafc", 0, "", "a.png"},
         {"--png a.png --csv a.png урок.grafc", 1,
          "{dir}/урок.grafc: Один и тот же файл назван выходным дважды: {dir}/a.png\n", ""},
