@@ -3,6 +3,9 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <algorithm>
 
 namespace {
 const QString kProgram = QStringLiteral("volnograf");
@@ -16,24 +19,25 @@ struct OptionRow {
 
 /** The files an export writes. SVG and PDF join them with the vector drawing of the plot. */
 struct OutputRow {
-    ExportOutput kind;
+    PlotFormat kind;
     OptionRow option;
 };
 
 const OutputRow kOutputs[] = {
-    {ExportOutput::Png,
+    {PlotFormat::Png,
      {{QStringLiteral("png")},
       QStringLiteral("ФАЙЛ.png"),
-      QStringLiteral("без окна: записать рисунок графика (473 × 473 точки) в PNG")}},
-    {ExportOutput::Svg,
+      QStringLiteral("без окна: записать рисунок графика (473 × 473 точки) в PNG "
+                     "(в JPEG или BMP, если имя кончается на .jpg, .jpeg, .bmp)")}},
+    {PlotFormat::Svg,
      {{QStringLiteral("svg")},
       QStringLiteral("ФАЙЛ.svg"),
       QStringLiteral("без окна: записать график векторным рисунком SVG")}},
-    {ExportOutput::Pdf,
+    {PlotFormat::Pdf,
      {{QStringLiteral("pdf")},
       QStringLiteral("ФАЙЛ.pdf"),
       QStringLiteral("без окна: записать график векторным рисунком в PDF")}},
-    {ExportOutput::Csv,
+    {PlotFormat::Csv,
      {{QStringLiteral("csv")},
       QStringLiteral("ФАЙЛ.csv"),
       QStringLiteral("без окна: записать отсчёты графика (w, f, λ, n, n″) в CSV")}},
@@ -72,16 +76,17 @@ std::vector<const OptionRow*> allOptions() {
 
 QString helpText() {
     QString text =
-        QStringLiteral("Использование: %1 [ФАЙЛ.grafc]\n"
-                       "       %1 --png ФАЙЛ.png --svg ФАЙЛ.svg --pdf ФАЙЛ.pdf --csv ФАЙЛ.csv "
-                       "[параметры] ФАЙЛ.grafc\n\n"
-                       "Волнограф: дисперсия света, графики n(w) и n″(w).\n"
-                       "Без параметров открывается главное окно; названный файл исходных "
-                       "данных загружается в его поля.\n"
-                       "С --png или --csv окно не открывается: график файла строится с "
-                       "настройками по умолчанию, и названные файлы записываются; сообщение "
-                       "программы выводится в стандартный поток ошибок, и тогда ни один "
-                       "файл не записывается.\n\nПараметры:\n")
+        QStringLiteral(
+            "Использование: %1 [ФАЙЛ.grafc]\n"
+            "       %1 --png ФАЙЛ.png --svg ФАЙЛ.svg --pdf ФАЙЛ.pdf --csv ФАЙЛ.csv "
+            "[параметры] ФАЙЛ.grafc\n\n"
+            "Волнограф: дисперсия света, графики n(w) и n″(w).\n"
+            "Без параметров открывается главное окно; названный файл исходных "
+            "данных загружается в его поля.\n"
+            "С --png, --svg, --pdf или --csv окно не открывается: график файла строится с "
+            "настройками по умолчанию, и названные файлы записываются; сообщение "
+            "программы выводится в стандартный поток ошибок, и тогда ни один "
+            "файл не записывается.\n\nПараметры:\n")
             .arg(kProgram);
     for (const OptionRow* row : allOptions()) {
         QStringList names;
@@ -112,6 +117,20 @@ int factorOf(const QCommandLineParser& parser, const OptionRow& option) {
     bool ok = false;
     const int k = parser.value(option.names.constFirst()).toInt(&ok);
     return ok && k >= 1 && k <= 4 ? k : 0;
+}
+
+/** Qt's name of the picture format a file name asks for: PNG unless it ends in another
+    format Qt writes here; null for a format it cannot write. */
+const char* pictureFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty() || suffix == QLatin1String("png"))
+        return "PNG";
+    const char* format = suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ? "JPEG"
+                         : suffix == QLatin1String("bmp")                                  ? "BMP"
+                                                          : nullptr;
+    if (format && QImageWriter::supportedImageFormats().contains(QByteArray(format).toLower()))
+        return format;
+    return nullptr;
 }
 
 QString factorRefusal(const QCommandLineParser& parser, const OptionRow& option) {
@@ -165,7 +184,12 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
         r.outputs.push_back({o.kind, QDir::cleanPath(folder.absoluteFilePath(parser.value(name)))});
     }
     const bool exporting = !r.outputs.empty();
-    for (const OptionRow* o : {&kEnlarge, &kAuto, &kPoints, &kDotted})
+    const bool picture = std::any_of(r.outputs.begin(), r.outputs.end(),
+                                     [](const auto& o) { return o.kind == PlotFormat::Png; });
+    if (!picture && parser.isSet(kEnlarge.names.constFirst()))
+        return refused(QStringLiteral("Параметр --enlarge действует только при записи рисунка "
+                                      "(--png)"));
+    for (const OptionRow* o : {&kAuto, &kPoints, &kDotted})
         if (!exporting && parser.isSet(o->names.constFirst()))
             return refused(QStringLiteral("Параметр --%1 действует только при записи в файлы "
                                           "(--png, --svg, --pdf, --csv)")
@@ -186,6 +210,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     if (c.file.isEmpty())
         return refused(QStringLiteral("Не назван файл исходных данных (.grafc)"));
     r.file = c.file;
+    for (ExportRequest::Output& o : r.outputs) {
+        if (o.kind != PlotFormat::Png)
+            continue;
+        o.pictureFormat = pictureFormatOf(o.path);
+        if (!o.pictureFormat)
+            return refused(QStringLiteral("Рисунок записывается только в PNG, JPEG или BMP "
+                                          "(.png, .jpg, .jpeg, .bmp): %1")
+                               .arg(QDir::toNativeSeparators(o.path)));
+    }
     if (parser.isSet(kEnlarge.names.constFirst())) {
         r.enlargement = factorOf(parser, kEnlarge);
         if (!r.enlargement)

@@ -3,14 +3,15 @@
 // Windows-1251 with CR LF line ends, as on a Russian Windows desktop.
 #pragma once
 
+#include "model/InputTexts.h"
+
 #include <QByteArray>
 #include <QString>
-#include <array>
 
 class QIODevice;
 
-/** The texts of Edit1 to Edit13, in this order. */
-using GrafcTexts = std::array<QString, 13>;
+/** The texts of Edit1 to Edit13, in this order: a lesson file holds the input fields. */
+using GrafcTexts = InputTexts;
 
 /** The largest file read as input data: a lesson is a few hundred bytes, and anything
     larger than this is no lesson and would only fill the memory. */

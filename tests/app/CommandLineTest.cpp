@@ -54,6 +54,7 @@ TEST_F(CommandLineTest, Outcomes) {
         const char* files;
     } cases[] = {
         {"--help", 0, "--png ФАЙЛ.png", ""},
+        {"--help", 0, "С --png, --svg, --pdf или --csv окно не открывается", ""},
         {"--version", 0, "Волнограф Вер. 1.2", ""},
         {"--png a.png --csv a.csv урок.grafc", 0, "", "a.csv a.png"},
         {"--csv a.csv --auto --points --dotted урок.grafc", 0, "", "a.csv"},
@@ -74,6 +75,17 @@ TEST_F(CommandLineTest, Outcomes) {
         {"--png a.png", 1, "Не назван файл исходных данных (.grafc)" + help, ""},
         {"--svg a.svg --pdf a.pdf --dotted урок.grafc", 0, "", "a.pdf a.svg"},
         {"--jpg a.jpg урок.grafc", 1, "Неизвестный параметр: --jpg" + help, ""},
+        // The picture takes the format its name asks for, where Qt writes it.
+        {"--png a.jpg урок.grafc", 0, "", "a.jpg"},
+        {"--png a.BMP --enlarge 2 урок.grafc", 0, "", "a.BMP"},
+        {"--png a.gif урок.grafc", 1,
+         "Рисунок записывается только в PNG, JPEG или BMP (.png, .jpg, .jpeg, .bmp): {dir}/a.gif" +
+             help,
+         ""},
+        {"--svg a.svg --enlarge 2 урок.grafc", 1,
+         "Параметр --enlarge действует только при записи рисунка (--png)" + help, ""},
+        {"--enlarge 2 урок.grafc", 1,
+         "Параметр --enlarge действует только при записи рисунка (--png)" + help, ""},
         {"-png a.png урок.grafc", 0, "", "a.png"},
         {"--png a.png --csv a.png урок.grafc", 1,
          "{dir}/урок.grafc: Один и тот же файл назван выходным дважды: {dir}/a.png\n", ""},
@@ -110,8 +122,17 @@ TEST_F(CommandLineTest, Outcomes) {
         } else {
             EXPECT_EQ(err, QString(c.text).replace(QLatin1String("{dir}"), dir.path()));
         }
-        EXPECT_EQ(filesIn(dir.path()).filter(QRegularExpression("\\.(png|svg|pdf|csv)$")).join(' '),
-                  QString::fromUtf8(c.files));
+        const QStringList written =
+            filesIn(dir.path()).filter(QRegularExpression("\\.(png|svg|pdf|csv|jpg|bmp|BMP|gif)$"));
+        EXPECT_EQ(written.join(' '), QString::fromUtf8(c.files));
+        // Each file's first bytes are those of the format its name names.
+        const std::pair<const char*, QByteArray> magic[] = {
+            {".png", "\x89PNG"}, {".jpg", "\xFF\xD8\xFF"}, {".BMP", "BM"}, {".pdf", "%PDF"}};
+        for (const QString& f : written)
+            for (const auto& [suffix, start] : magic)
+                EXPECT_TRUE(!f.endsWith(QLatin1String(suffix)) ||
+                            readBytes(path(f)).startsWith(start))
+                    << f.toStdString();
     }
 }
 
@@ -204,8 +225,7 @@ TEST_F(ExportedPicture, IsTheWindowsImage) {
         ASSERT_TRUE(process.waitForFinished(60000));
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
 
-        for (int n = 1; n <= 13; ++n)
-            Form1->setFieldText(n, kClassroomTexts[n - 1]);
+        fillMainFields();
         if (Form1->CheckBox2->isChecked() != automatic)
             QTest::mouseClick(Form1->CheckBox2, Qt::LeftButton);
         Form1->Button1->click();

@@ -67,10 +67,10 @@ TEST_F(Commands, ClearScreenPaintsTheBackgroundOfTheSettings) {
 
 TEST_F(Commands, NewCalculationsEmptiesNineFields) {
     for (int n = 1; n <= 13; ++n)
-        Form1->setFieldText(n, QString::number(n));
+        mainField(n)->setText(QString::number(n));
     Form1->N8->trigger();
     for (int n = 1; n <= 13; ++n)
-        EXPECT_EQ(Form1->fieldText(n).isEmpty(), n <= 9) << "Edit" << n;
+        EXPECT_EQ(mainField(n)->text().isEmpty(), n <= 9) << "Edit" << n;
 }
 
 TEST_F(Commands, EditCommandsWorkOnTheSelectionsLeftInTheFiveMantissaFields) {
@@ -310,10 +310,7 @@ TEST_F(Commands, EnteringAControlMakesItsHintCurrent) {
 
 TEST_F(Commands, PlotStatusShowsOnlyWhenStartedWithTheButton) {
     HintTracker* hints = VolnografApp::instance()->hints();
-    const char* texts[] = {"3",   "1",  "1",   "1", "9",    "15",  "13",
-                           "-31", "28", "-19", "0", "6E15", "1E13"};
-    for (int i = 0; i < 13; ++i)
-        Form1->setFieldText(i + 1, QString::fromUtf8(texts[i]));
+    fillMainFields({"3", "1", "1", "1", "9", "15", "13", "-31", "28", "-19", "0", "6E15", "1E13"});
     hints->pointerOver(Form1->Button1);
     Form1->Button1->click();
     EXPECT_TRUE(Form1->StatusBar1->simplePanel());
