@@ -2,6 +2,7 @@
 #include "CompletedPlot.h"
 
 #include "PlotMapping.h"
+#include "PlotOverlay.h"
 
 #include <algorithm>
 
@@ -52,9 +53,13 @@ void drawPlot(PlotSurface& surface, const CompletedPlot& plot) {
     const PlotMapping mapping(plot.PlotState);
     DrawPlotBackground(surface, settings);
     DrawAxesLayer(surface, settings, connected, plot.PlotState, plot.unit, plot.texts);
+    drawReferenceUnder(surface, plot.request, plot.PlotState, plot.unit);
     drawCurve(surface, mapping, plot.im, settings.ImLineColor, connected);
     drawCurve(surface, mapping, plot.re, settings.ReLineColor, connected);
     DrawRulersAndGrid(surface, settings, plot.PlotState);
     if (settings.ScaleLabels)
         DrawScaleLabels(surface, settings, plot.PlotState, plot.unit, plot.texts);
+    drawReferenceLegend(surface, plot.request, plot.typed);
+    drawProbes(surface, plot.PlotState, plot.unit, plot.probes, settings,
+               plot.request.decimalSeparator);
 }

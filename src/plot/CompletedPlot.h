@@ -7,6 +7,7 @@
 #include "PlotState.h"
 #include "PlotSurface.h"
 #include "PlotUnit.h"
+#include "Probe.h"
 #include "model/Model.h"
 
 #include <cstdint>
@@ -79,17 +80,20 @@ private:
 
 /** A plot that ran to its end: what it was asked, the medium as it plotted it (in the
     picture's unit), its range and unit, the texts of its frame and what it drew of each
-    curve. */
+    curve; the medium as typed, and the probes pinned on it. */
 struct CompletedPlot {
     PlotRequest request;
     TModelParams medium;
     TPlotState PlotState;
     PlotUnit unit;
     FrameTexts texts;
-    DrawnCurve im; ///< n''(w)
-    DrawnCurve re; ///< n(w)
+    DrawnCurve im;                    ///< n''(w)
+    DrawnCurve re;                    ///< n(w)
+    TModelParams typed;               ///< the medium as typed, in hertz
+    std::vector<ProbeReading> probes; ///< drawn over the plot, oldest first
 };
 
 /** Draws the plot once more onto surface, as the command drew it: the background, the
-    axes layer, both curves, the rulers and grids, the scale labels. */
+    axes layer, a kept plot's curves, both curves, the rulers and grids, the scale labels,
+    the comparison's legend; then the probes. */
 void drawPlot(PlotSurface& surface, const CompletedPlot& plot);

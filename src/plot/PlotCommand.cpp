@@ -5,6 +5,7 @@
 #include "CurveTracing.h"
 #include "InputParameters.h"
 #include "PlotFrame.h"
+#include "PlotOverlay.h"
 #include "PlotRange.h"
 #include "PlotRequest.h"
 #include "PlotSession.h"
@@ -65,12 +66,14 @@ void plotCommand(const PlotRequest& request, PlotSink& sink, PlotSurface& surfac
         return;
     }
     session.drawn = true;
-    CompletedPlot plot{request, *medium, {}, *session.unit, texts, {}, {}};
+    CompletedPlot plot{request, *medium, {}, *session.unit, texts, {}, {}, session.ModelParams, {}};
     DrawPlotBackground(surface, request.settings);
     DrawAxesLayer(surface, request.settings, request.connected, session.PlotState, *session.unit,
                   texts);
+    drawReferenceUnder(surface, request, session.PlotState, *session.unit);
     traceCurves(request, sink, surface, *medium, session.PlotState, plot.im, plot.re);
     drawClosingFrame(request, sink, surface, session, texts);
+    drawReferenceLegend(surface, request, session.ModelParams);
     plot.PlotState = session.PlotState;
     session.complete = std::move(plot);
     session.completeOnScreen = true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotRange.h"
 
+#include "FittedRange.h"
 #include "InputParameters.h"
 #include "PlotFrame.h"
 #include "PlotRequest.h"
@@ -81,8 +82,10 @@ TModelParams plottedMedium(const TModelParams& typed, const PlotUnit& unit) {
     program evaluates it, extended(terms, w) the same operations before the value is stored.
     The gauge climbs during the scan as during a curve. */
 template <typename Checked, typename Extended>
-void scan(PlotSink& sink, TPlotState& PlotState, const TModelParams& medium, Checked checked,
-          Extended extended) {
+ValueSpan scan(PlotSink& sink, TPlotState& PlotState, const TModelParams& medium, Checked checked,
+               Extended extended) {
+    // The curve's own lowest and highest values, for a range fitted to the curves.
+    ValueSpan own{std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
     const ModelTerms terms = modelTerms(medium);
     const double step = PlotState.FreqStep;
     // The scans' text stands from the first scan to the end of the second.
@@ -105,9 +108,13 @@ void scan(PlotSink& sink, TPlotState& PlotState, const TModelParams& medium, Che
             }
             PlotState.ValueMin = low;
             PlotState.ValueMax = high;
-            for (int i = 0; i < chunk.count; ++i)
+            for (int i = 0; i < chunk.count; ++i) {
+                own.min = std::min(own.min, chunk.v[i]);
+                own.max = std::max(own.max, chunk.v[i]);
                 progress.sample(chunk.w[i]);
+            }
         });
+    return own;
 }
 
 /** The status line's text of the scans goes when they end, whichever way. */
@@ -130,6 +137,21 @@ void computeScales(TPlotState& PlotState) {
 std::int32_t origin(std::int32_t size, long double v) {
     const std::int64_t r = fp::round(v);
     return fp::wrapSub(size, fp::low32(r < 0 ? -r : r));
+}
+
+/** The range fitted to the curves, mapped onto the whole height (the zero line follows
+    it), shown in the range fields and read from them by the frame as the first range is. */
+void fitRange(PlotSink& sink, TPlotState& PlotState, FrameTexts& texts, ValueSpan fitted,
+              QChar sep) {
+    PlotState.ValueMin = fitted.min;
+    PlotState.ValueMax = fitted.max;
+    computeScales(PlotState);
+    fp::clearPending();
+    PlotState.OriginY = origin(PlotState.PlotHeight,
+                               static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
+    texts.rangeMin = formatScientific(PlotState.ValueMin, sep);
+    texts.rangeMax = formatScientific(PlotState.ValueMax, sep);
+    sink.setRangeTexts(texts.rangeMin, texts.rangeMax);
 }
 } // namespace
 
@@ -186,8 +208,9 @@ std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSin
     // The two scans take as long as a curve: the status line says what runs.
     sink.setStatusText(kRangeText);
     const ScanText scanText{sink};
-    scan(sink, PlotState, medium, RefractionIm,
-         [](const ModelTerms& t, long double w) { return refractionImExtended(t, w); });
+    const ValueSpan im =
+        scan(sink, PlotState, medium, RefractionIm,
+             [](const ModelTerms& t, long double w) { return refractionImExtended(t, w); });
 
     computeScales(PlotState);
     fp::clearPending();
@@ -196,9 +219,12 @@ std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSin
     PlotState.OriginY = origin(PlotState.PlotHeight,
                                static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
 
-    scan(sink, PlotState, medium, RefractionRe,
-         [](const ModelTerms& t, long double w) { return refractionReExtended(t, w); });
+    const ValueSpan re =
+        scan(sink, PlotState, medium, RefractionRe,
+             [](const ModelTerms& t, long double w) { return refractionReExtended(t, w); });
     // A range widened by the second scan changes the scales but not the zero lines.
     computeScales(PlotState);
+    if (request.fitToCurves)
+        fitRange(sink, PlotState, texts, fittedRange(re, im), sep);
     return medium;
 }

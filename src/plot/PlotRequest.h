@@ -7,6 +7,9 @@
 
 #include <QChar>
 #include <QString>
+#include <memory>
+
+struct ReferencePlot;
 
 /** One plot as whoever starts it asks for it: built once, read by every stage. */
 struct PlotRequest {
@@ -18,6 +21,10 @@ struct PlotRequest {
     bool dotted = false;    ///< CheckBox3, the dotted anomalous region
     QChar decimalSeparator = QLatin1Char(',');
     PlotSettings settings;
+    /** "Масштаб по кривым": the vertical range fitted to the curves' own values. */
+    bool fitToCurves = false;
+    /** A plot kept for comparison, drawn under this one; none without a comparison. */
+    std::shared_ptr<const ReferencePlot> reference;
 
     /** The text of EditN, N from 1 to 13. */
     const QString& field(int edit) const { return fields.at(static_cast<std::size_t>(edit - 1)); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit1.h"
 
+#include "PlotExplorer.h"
 #include "PlotMenu.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -78,6 +79,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     createMenu();
     plotMenu = new PlotMenu(
         Image1, m_plotSession, [this] { return plotRequest(); }, this);
+    createPlotExplorer();
     connectCommands();
     // Fixed size: the client area below the menu bar stays 1038 x 540.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -85,6 +87,23 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::createPlotExplorer() {
+    PlotExplorer::Window window;
+    window.interval = [this] {
+        return PlotExplorer::Interval{{Edit11->text(), Edit12->text(), Edit13->text()},
+                                      CheckBox2->isChecked()};
+    };
+    window.setInterval = [this](const PlotExplorer::Interval& interval) {
+        form::showText(Edit11, interval.texts.from);
+        form::showText(Edit12, interval.texts.to);
+        form::showText(Edit13, interval.texts.step);
+        CheckBox2->setChecked(interval.automatic);
+    };
+    window.plot = [this] { plot(); };
+    window.decimalSeparator = [this] { return decimalSeparator(); };
+    plotExplorer = new PlotExplorer(Image1, *m_canvas, m_plotSession, plotMenu, std::move(window));
+}
 
 void TForm1::createControls() {
     ClientArea = new QWidget(this);
@@ -445,6 +464,7 @@ void TForm1::plot() {
         } finish{this, guard};
         WindowPlotSink sink(*this, guard);
         runPlotCommand(plotRequest(), sink, *m_canvas, m_plotSession);
+        plotExplorer->plotEnded();
     });
 }
 
@@ -465,6 +485,7 @@ PlotRequest TForm1::plotRequest() const {
     r.dotted = CheckBox3->isChecked();
     r.decimalSeparator = decimalSeparator();
     r.settings = plotSettings();
+    plotExplorer->completeRequest(r);
     return r;
 }
 

@@ -13,6 +13,7 @@
 class BusyGuard;
 class Canvas;
 class PlotImage;
+class PlotExplorer;
 class PlotMenu;
 class QCheckBox;
 class QGroupBox;
@@ -71,6 +72,8 @@ public:
 
     // The plot's own menu, opened by a right click on Image1.
     PlotMenu* plotMenu = nullptr;
+    /** The plot's mouse gestures, probes, comparison and fitted range. */
+    PlotExplorer* plotExplorer = nullptr;
 
     // Commands the user triggers.
     void Button1Click();
@@ -135,6 +138,7 @@ private:
     void createToolBar();
     void createMenu();
     void connectCommands();
+    void createPlotExplorer();
     QLineEdit* edit(int n) const;
     /** The texts of Edit1 to Edit13 as typed. */
     InputTexts inputTexts() const;
