@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 
+#include "plot/Probe.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -63,13 +65,20 @@ const OptionRow kPoints{
     {QStringLiteral("points")}, {}, QStringLiteral("точки графика не соединяются")};
 const OptionRow kDotted{
     {QStringLiteral("dotted")}, {}, QStringLiteral("область аномальной дисперсии пунктиром")};
+const OptionRow kFit{{QStringLiteral("fit")},
+                     {},
+                     QStringLiteral("шкала значений по самим кривым (пункт «Масштаб по кривым»)")};
+const OptionRow kProbe{{QStringLiteral("probe")},
+                       QStringLiteral("W"),
+                       QStringLiteral("метка на частоте W (как в поле «W =»), до четырёх раз: "
+                                      "метки на рисунках, их n и n″ в стандартный вывод")};
 
 /** Every option in the order the help lists them. */
 std::vector<const OptionRow*> allOptions() {
     std::vector<const OptionRow*> rows{&kHelp, &kVersion, &kScale};
     for (const OutputRow& o : kOutputs)
         rows.push_back(&o.option);
-    for (const OptionRow* r : {&kEnlarge, &kAuto, &kPoints, &kDotted})
+    for (const OptionRow* r : {&kEnlarge, &kAuto, &kPoints, &kDotted, &kFit, &kProbe})
         rows.push_back(r);
     return rows;
 }
@@ -189,7 +198,7 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     if (!picture && parser.isSet(kEnlarge.names.constFirst()))
         return refused(QStringLiteral("Параметр --enlarge действует только при записи рисунка "
                                       "(--png)"));
-    for (const OptionRow* o : {&kAuto, &kPoints, &kDotted})
+    for (const OptionRow* o : {&kAuto, &kPoints, &kDotted, &kFit, &kProbe})
         if (!exporting && parser.isSet(o->names.constFirst()))
             return refused(QStringLiteral("Параметр --%1 действует только при записи в файлы "
                                           "(--png, --svg, --pdf, --csv)")
@@ -227,6 +236,10 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     r.automatic = parser.isSet(kAuto.names.constFirst());
     r.points = parser.isSet(kPoints.names.constFirst());
     r.dotted = parser.isSet(kDotted.names.constFirst());
+    r.fit = parser.isSet(kFit.names.constFirst());
+    r.probes = parser.values(kProbe.names.constFirst());
+    if (r.probes.size() > kMaxProbes)
+        return refused(QStringLiteral("Меток --probe может быть не больше %1").arg(kMaxProbes));
     return c;
 }
 

@@ -25,6 +25,8 @@ struct ExportRequest {
     bool automatic = false;      ///< "Автоматически"
     bool points = false;         ///< "Соединить точки" unchecked
     bool dotted = false; ///< "Отметить пунктиром облать аномальной дисперсии"
+    bool fit = false;   ///< "Масштаб по кривым"
+    QStringList probes; ///< the probes' frequencies in hertz, as typed
 };
 
 struct CommandLine {

@@ -8,8 +8,10 @@
 #include "files/GrafcFile.h"
 #include "files/OutputTargets.h"
 #include "model/Errors.h"
+#include "model/NumberText.h"
 #include "plot/Canvas.h"
 #include "plot/PlotCommand.h"
+#include "plot/PlotOverlay.h"
 #include "plot/PlotPicture.h"
 #include "plot/PlotRequest.h"
 #include "plot/PlotSession.h"
@@ -43,11 +45,20 @@ PlotRequest plotRequest(const InputTexts& texts, const ExportRequest& request) {
     r.automatic = request.automatic;
     r.dotted = request.dotted;
     r.decimalSeparator = QLocale().decimalPoint().at(0);
+    r.fitToCurves = request.fit;
     return r;
+}
+
+/** The probes of the command line pinned on the finished plot and drawn over its picture. */
+void pinProbes(const ExportRequest& request, CompletedPlot& plot, PlotSurface& surface) {
+    const QChar sep = plot.request.decimalSeparator;
+    for (const QString& w : request.probes)
+        plot.probes.push_back(readProbe(plot.medium, plot.unit, parseReal(w, sep)));
+    drawProbes(surface, plot.PlotState, plot.unit, plot.probes, plot.request.settings, sep);
 }
 } // namespace
 
-int exportPlot(const ExportRequest& request, QTextStream& err) {
+int exportPlot(const ExportRequest& request, QTextStream& err, QTextStream& out) {
     const auto fail = [&](const QString& text) {
         err << request.file << ": " << text << '\n';
         err.flush();
@@ -74,6 +85,7 @@ int exportPlot(const ExportRequest& request, QTextStream& err) {
             return fail(sink.messages.join(QStringLiteral("\n")));
         if (!session.complete)
             return fail(QStringLiteral("Построение прервано"));
+        pinProbes(request, *session.complete, canvas);
         // Every file is formed, then all are written or none: the old files stay on failure.
         const ShownPlot shown{picture, session.onScreen(), &*session.complete};
         std::vector<FileContent> files;
@@ -85,6 +97,10 @@ int exportPlot(const ExportRequest& request, QTextStream& err) {
             if (failure->index == files.size())
                 return fail(QStringLiteral("Построение прервано"));
             throw FileError(cannotCreateText(files[failure->index].first, failure->error));
+        }
+        if (!request.probes.isEmpty()) {
+            out << probeTable(session.complete->probes, plot.decimalSeparator);
+            out.flush();
         }
     } catch (const AppError& e) {
         return fail(errorBoxText(e.text()));

@@ -10,4 +10,4 @@ struct ExportRequest;
     the window would show goes to err, prefixed with the lesson file's name, and then no
     file is left written: the result is 1. Success is silent: 0. Needs a GUI application
     object (the plot's texts). */
-int exportPlot(const ExportRequest& request, QTextStream& err);
+int exportPlot(const ExportRequest& request, QTextStream& err, QTextStream& out);

@@ -95,8 +95,9 @@ int runExport(int& argc, char** argv, const ExportRequest& request) {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
+    QTextStream out(stdout);
     catchStopSignals();
-    return headlessStatus([&] { return exportPlot(request, err); }, request.file, err);
+    return headlessStatus([&] { return exportPlot(request, err, out); }, request.file, err);
 }
 
 int headlessStatus(const std::function<int()>& work, const QString& file, QTextStream& err) {

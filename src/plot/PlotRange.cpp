@@ -146,9 +146,11 @@ void fitRange(PlotSink& sink, TPlotState& PlotState, FrameTexts& texts, ValueSpa
     PlotState.ValueMin = fitted.min;
     PlotState.ValueMax = fitted.max;
     computeScales(PlotState);
+    // ValueMin on the bottom row, whatever its sign.
     fp::clearPending();
-    PlotState.OriginY = origin(PlotState.PlotHeight,
-                               static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
+    PlotState.OriginY = fp::wrapAdd(
+        PlotState.PlotHeight,
+        fp::low32(fp::round(static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale)));
     texts.rangeMin = formatScientific(PlotState.ValueMin, sep);
     texts.rangeMax = formatScientific(PlotState.ValueMax, sep);
     sink.setRangeTexts(texts.rangeMin, texts.rangeMax);

@@ -41,8 +41,8 @@ public:
                  Window window);
     ~PlotExplorer() override;
 
-    QAction *previousIntervalItem = nullptr, *clearProbesItem = nullptr,
-            *copyProbesItem = nullptr, *compareItem = nullptr, *fitItem = nullptr;
+    QAction *previousIntervalItem = nullptr, *clearProbesItem = nullptr, *copyProbesItem = nullptr,
+            *compareItem = nullptr, *fitItem = nullptr;
 
     /** What a plot started now asks besides the fields: the fitted range, the kept plot. */
     void completeRequest(PlotRequest& request) const;

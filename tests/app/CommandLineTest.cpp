@@ -98,6 +98,14 @@ TEST_F(CommandLineTest, Outcomes) {
          "Параметр --dotted действует только при записи в файлы (--png, --svg, --pdf, --csv)" +
              help,
          ""},
+        {"--probe 1 урок.grafc", 1,
+         "Параметр --probe действует только при записи в файлы (--png, --svg, --pdf, --csv)" + help,
+         ""},
+        {"--png a.png --probe 1 --probe 2 --probe 3 --probe 4 --probe 5 урок.grafc", 1,
+         "Меток --probe может быть не больше 4" + help, ""},
+        {"--png a.png --probe 3E15 --fit урок.grafc", 0, "3E15\t477464829275686\t", "a.png"},
+        {"--png a.png --probe 3.1E15 урок.grafc", 1,
+         "{dir}/урок.grafc: '3.1E15' is not a valid floating point value.\n", ""},
     };
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     russianNumbers(env);

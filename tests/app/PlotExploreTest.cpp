@@ -8,9 +8,9 @@
 #include "model/Model.h"
 #include "model/NumberText.h"
 #include "plot/Comparison.h"
+#include "widgets/PlotImage.h"
 #include "windows/PlotExplorer.h"
 #include "windows/PlotMenu.h"
-#include "widgets/PlotImage.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,8 +22,8 @@
 
 namespace {
 /** The guide's classroom lesson: w0 = 500, g = 50, N = 40, 400 … 600 by 0,1. */
-const QStringList kLesson = {"5", "5", "4", "1,6", "9,1", "2", "1", "-31", "1", "-19",
-                             "400", "600", "0,1"};
+const QStringList kLesson = {"5",   "5", "4",   "1,6", "9,1", "2",  "1",
+                             "-31", "1", "-19", "400", "600", "0,1"};
 
 class PlotExplore : public MainWindowShown {
 protected:
@@ -51,9 +51,7 @@ protected:
         QTest::mouseRelease(image(), Qt::LeftButton, {}, to);
     }
 
-    static double field(int n) {
-        return double(parseReal(mainField(n)->text(), QLatin1Char(',')));
-    }
+    static double field(int n) { return double(parseReal(mainField(n)->text(), QLatin1Char(','))); }
 
     /** A right click on the picture and a click on item, if enabled: whether it was. */
     static bool choose(QAction* item) {
