@@ -11,17 +11,8 @@ TEST(Comparison, LegendNumbers) {
         int digits;
         const char* text;
     } cases[] = {
-        {3e13, 4, "3·10^13"},
-        {1e14, 4, "1·10^14"},
-        {1.6e-19, 4, "1,6·10^-19"},
-        {-9.1e-31, 4, "-9,1·10^-31"},
-        {500, 4, "500"},
-        {2.5, 4, "2,5"},
-        {0.05, 4, "0,05"},
-        {1234.5, 6, "1234,5"},
-        {12345, 4, "1,235·10^4"},
-        {0, 4, "0"},
-        {3.00001e13, 6, "3,00001·10^13"},
+        {3e13, 4, "3·10^13"},  {-9.1e-31, 4, "-9,1·10^-31"}, {500, 4, "500"}, {0.05, 4, "0,05"},
+        {1234.5, 6, "1234,5"}, {12345, 4, "1,235·10^4"},     {0, 4, "0"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(legendNumber(c.value, c.digits, QLatin1Char(',')), QString::fromUtf8(c.text))
@@ -53,10 +44,4 @@ TEST(Comparison, WhatDiffersBetweenTwoMedia) {
         EXPECT_EQ(d.reference, QString::fromUtf8(c.reference)) << c.what;
         EXPECT_EQ(d.current, QString::fromUtf8(c.current)) << c.what;
     }
-}
-
-TEST(Comparison, PalerShadesGoHalfWayToWhite) {
-    EXPECT_EQ(paler(qRgb(255, 0, 0)), qRgb(255, 128, 128));
-    EXPECT_EQ(paler(qRgb(0, 0, 255)), qRgb(128, 128, 255));
-    EXPECT_EQ(paler(qRgb(255, 255, 255)), qRgb(255, 255, 255));
 }

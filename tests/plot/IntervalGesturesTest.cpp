@@ -96,10 +96,3 @@ TEST(IntervalGestures, ZoomKeepsThePointersFrequencyInPlace) {
         EXPECT_NEAR(double(back.step), 0.1, 1e-15);
     }
 }
-
-TEST(IntervalGestures, OnlyAForwardIntervalWithAStepIsExplored) {
-    EXPECT_TRUE(canExplore({400, 600, 0.1}));
-    EXPECT_FALSE(canExplore({600, 400, 0.1}));  // the automatic rule's start above its end
-    EXPECT_FALSE(canExplore({2e9, 2e9, 1}));    // no width
-    EXPECT_FALSE(canExplore({400, 600, -0.1})); // a step that never arrives
-}

@@ -87,13 +87,3 @@ TEST(Probe, LabelAndTable) {
                              "3E15\t477464829275686\t627,883855769618\t1,000254\t2,5E-5\n"));
     EXPECT_EQ(probeTable({}, kComma), QStringLiteral("w, рад/с\tf, Гц\tλ, нм\tn\tn″\n"));
 }
-
-TEST(Probe, HertzToThePicturesUnitAndBack) {
-    const PlotUnit automaticRule = PlotUnit::decide(3e15, true, "3", "15", kComma);
-    for (const long double w : {1.5e15L, 2.985e15L, 4.5e15L}) {
-        const double inUnit = toPictureUnit(automaticRule, w);
-        EXPECT_NEAR(inUnit, double(w / 1e12L), 1e-9);
-        EXPECT_NEAR(double(automaticRule.toHertz(inUnit)), double(w), double(w) * 1e-15);
-    }
-    EXPECT_EQ(toPictureUnit(PlotUnit::decide(3e15, false, "3", "15", kComma), 2.985e15L), 2.985e15);
-}
