@@ -18,14 +18,14 @@ constexpr long double kNanometresPerMetre = 1e9L;
 
 } // namespace
 
-QByteArray plotDataCsv(const CompletedPlot& samples, QChar sep) {
+QByteArray plotDataCsv(const CompletedPlot& samples, QChar sep, PlotSink& sink) {
     QString text = kPlotDataHeader + QStringLiteral("\r\n");
     const QChar field = QLatin1Char(';');
     TPlotState state = samples.PlotState;
-    // Nobody is asked whether to stop.
-    PlotSink sink;
+    SweepProgress progress(sink, state, nullptr);
     sweep(sink, state, [&] {
         const double w = state.SweepFreq;
+        progress.sample(w);
         const double n = RefractionRe(samples.medium, w);
         const double n2 = RefractionIm(samples.medium, w);
         fp::clearPending();
@@ -38,4 +38,9 @@ QByteArray plotDataCsv(const CompletedPlot& samples, QChar sep) {
             field + formatGeneral(n, sep) + field + formatGeneral(n2, sep) + QStringLiteral("\r\n");
     });
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QByteArray plotDataCsv(const CompletedPlot& plot, QChar decimalSeparator) {
+    PlotSink nobody;
+    return plotDataCsv(plot, decimalSeparator, nobody);
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 struct CompletedPlot;
+class PlotSink;
 
 /** The header row: "w, рад/с;f, Гц;λ, нм;n;n″". */
 extern const QString kPlotDataHeader;
@@ -17,5 +18,8 @@ extern const QString kPlotDataHeader;
     picture's unit as the cursor readout converts it), f = w/2π, λ = 2πc/w in nanometres
     (empty where w is 0), n(w) and n″(w) as the model gives them at the sample; fields
     separated by ";", numbers in the general number format with decimalSeparator, rows
-    ending in CR LF. */
+    ending in CR LF. The sweep reports its percentage to sink and asks it now and then
+    whether to stop (PlotStopped ends it then). */
+QByteArray plotDataCsv(const CompletedPlot& plot, QChar decimalSeparator, PlotSink& sink);
+/** The same, for nobody who watches or stops it. */
 QByteArray plotDataCsv(const CompletedPlot& plot, QChar decimalSeparator);

@@ -144,7 +144,8 @@ const PlotFormatInfo& formatInfo(PlotFormat format) {
     return kPlotFormats[static_cast<std::size_t>(format)];
 }
 
-QByteArray plotBytes(PlotFormat format, const ShownPlot& plot, const FormatOptions& options) {
+QByteArray plotBytes(PlotFormat format, const ShownPlot& plot, const FormatOptions& options,
+                     PlotSink& sink) {
     switch (format) {
     case PlotFormat::Png:
         return pictureBytes(plot.picture, options.enlargement, options.pictureFormat);
@@ -155,5 +156,11 @@ QByteArray plotBytes(PlotFormat format, const ShownPlot& plot, const FormatOptio
     case PlotFormat::Csv:
         break;
     }
-    return plot.complete ? plotDataCsv(*plot.complete, options.decimalSeparator) : QByteArray();
+    return plot.complete ? plotDataCsv(*plot.complete, options.decimalSeparator, sink)
+                         : QByteArray();
+}
+
+QByteArray plotBytes(PlotFormat format, const ShownPlot& plot, const FormatOptions& options) {
+    PlotSink nobody;
+    return plotBytes(format, plot, options, nobody);
 }

@@ -31,6 +31,7 @@ void paintPlot(QPainter& painter, const QRectF& target, const QImage& picture);
 using PlotPainter = std::function<void(QPainter&, const QRectF&)>;
 
 struct CompletedPlot;
+class PlotSink;
 
 /** Paints a plot that ran to its end into target as vector drawing: the same frame and
     curves as the picture, lines as lines and texts as texts. */
@@ -89,3 +90,6 @@ struct FormatOptions {
     PDF (the pixels where the picture is no complete plot's drawing); the samples of the
     last complete plot as CSV (nothing without one). */
 QByteArray plotBytes(PlotFormat format, const ShownPlot& plot, const FormatOptions& options);
+/** The same, the CSV's sweep reporting its progress to sink and stopping when it asks. */
+QByteArray plotBytes(PlotFormat format, const ShownPlot& plot, const FormatOptions& options,
+                     PlotSink& sink);

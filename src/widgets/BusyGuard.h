@@ -3,9 +3,9 @@
 // Esc stops it, and what the user types or clicks meanwhile waits until it has ended.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,8 +22,17 @@ class QWidget;
     the command gets its own input. */
 class BusyGuard : public QObject {
 public:
+    /** Milliseconds from any fixed start. */
+    using Clock = std::function<qint64()>;
+
     explicit BusyGuard(QWidget* mainWindow);
     ~BusyGuard() override;
+
+    /** The clock every guard reads: a monotonic one unless a test installed its own.
+        Returns the previous one. */
+    static Clock setClock(Clock clock);
+    /** The time by that clock. */
+    static qint64 now();
 
     /** Reads the clock: whether about 50 ms have passed since the last look. */
     bool lookDue() const;
@@ -56,7 +65,7 @@ private:
     QPointer<QWidget> m_modalAtStart;
     std::vector<Held> m_held;
     std::vector<QPointer<QWidget>> m_droppedControls;
-    QElapsedTimer m_sinceLook;
+    qint64 m_lastLook;
     bool m_stop = false;
     bool m_escaped = false;
     bool m_busyCursor = false;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotMenu.h"
 
-#include "files/AtomicFile.h"
 #include "files/ProgramFolder.h"
 #include "plot/PlotPicture.h"
 #include "plot/PlotSession.h"
 #include "widgets/Application.h"
 #include "widgets/Dialogs.h"
 #include "widgets/PlotImage.h"
+#include "widgets/WorkProgress.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -95,8 +95,9 @@ void PlotMenu::saveImage() {
             return;
         options.enlargement = *factor;
     }
-    replaceFile(path,
-                plotBytes(format, {m_image->image(), m_session.onScreen(), nullptr}, options));
+    const ShownPlot shown{m_image->image(), m_session.onScreen(), nullptr};
+    saveWithProgress(m_image, QStringLiteral("Сохранение изображения…"), path,
+                     [&](PlotSink& sink) { return plotBytes(format, shown, options, sink); });
 }
 
 void PlotMenu::savePlotData() {
@@ -110,8 +111,11 @@ void PlotMenu::savePlotData() {
     m_dataFolder = QFileInfo(path).absolutePath();
     FormatOptions options;
     options.decimalSeparator = m_request().decimalSeparator;
-    replaceFile(path, plotBytes(PlotFormat::Csv, {m_image->image(), nullptr, &*m_session.complete},
-                                options));
+    const ShownPlot shown{m_image->image(), nullptr, &*m_session.complete};
+    // Every sample is swept once more: a long sweep shows its progress and may be cancelled.
+    saveWithProgress(
+        m_image, QStringLiteral("Сохранение данных графика…"), path,
+        [&](PlotSink& sink) { return plotBytes(PlotFormat::Csv, shown, options, sink); });
 }
 
 void PlotMenu::printPlot() {

@@ -10,11 +10,17 @@
 #include "app/Startup.h"
 #include "files/ProgramFolder.h"
 #include "plot/PlotData.h"
+#include "widgets/BusyGuard.h"
 #include "widgets/PlotImage.h"
+#include "widgets/WorkProgress.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -140,6 +146,114 @@ TEST_F(PlotMenuWindow, EachItemTakesThePlotAway) {
     choose(Form1->plotMenu->saveImageItem);
     EXPECT_EQ(script->fileInitials, (QStringList{firstPicturesFolder(), dir.path(), dir.path(),
                                                  firstDialogFolder(), dir.path()}));
+}
+
+namespace {
+/** Time that passes only as the program reads it, by step milliseconds at each reading:
+    an export is long or short whatever the machine. */
+class SteppingClock {
+public:
+    explicit SteppingClock(qint64 step)
+        : m_previous(BusyGuard::setClock([this, step] { return m_now += step; })) {}
+    ~SteppingClock() { BusyGuard::setClock(std::move(m_previous)); }
+
+private:
+    qint64 m_now = 0;
+    BusyGuard::Clock m_previous;
+};
+
+/** What the user does while an export runs. */
+enum class UserAction { Waits, PressesEscBeforeTheBox, ClicksCancel, PressesEscInTheBox };
+
+/** The user at the screen while an export runs: looks at the events the program handles
+    and acts once, on the busy cursor or on the progress box. */
+class Watcher {
+public:
+    explicit Watcher(UserAction action) : m_action(action) {
+        QObject::connect(&m_tick, &QTimer::timeout, [this] { look(); });
+        m_tick.start(0);
+    }
+
+    bool boxShown = false;
+    int lastPercent = -1;
+
+private:
+    void look() {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (box && box->objectName() == QLatin1String(kWorkProgressName)) {
+            boxShown = true;
+            EXPECT_EQ(box->windowTitle(), applicationTitle());
+            lastPercent = box->findChild<QProgressBar*>()->value();
+            if (m_acted)
+                return;
+            if (m_action == UserAction::ClicksCancel) {
+                m_acted = true;
+                for (QPushButton* b : box->findChildren<QPushButton*>())
+                    if (b->text() == QStringLiteral("Отмена"))
+                        QTest::mouseClick(b, Qt::LeftButton);
+            } else if (m_action == UserAction::PressesEscInTheBox) {
+                m_acted = true;
+                QTest::keyClick(box, Qt::Key_Escape);
+            }
+        } else if (m_action == UserAction::PressesEscBeforeTheBox && !m_acted &&
+                   QApplication::overrideCursor()) {
+            m_acted = true;
+            QTest::keyClick(Form1->windowHandle(), Qt::Key_Escape);
+        }
+    }
+
+    UserAction m_action;
+    bool m_acted = false;
+    QTimer m_tick;
+};
+} // namespace
+
+// A long CSV shows its progress after a second and may be cancelled; a cancelled one keeps
+// the old file byte for byte and leaves no temporary file, with no error box.
+TEST_F(PlotMenuWindow, LongDataExportShowsProgressAndCancelKeepsTheOldFile) {
+    const QByteArray old = "OLD;1\r\n";
+    const struct {
+        const char* name;
+        const char* step;    // 1E11: 60 000 samples, a look every 4096; 1E12: 6000
+        qint64 msPerReading; // of the clock; 0: no time passes
+        UserAction action;
+        bool boxShown;
+        bool written;
+    } cases[] = {
+        {"short: no box", "1E11", 0, UserAction::Waits, false, true},
+        {"long: the box, then the file", "1E11", 100, UserAction::Waits, true, true},
+        {"Esc before the box", "1E11", 100, UserAction::PressesEscBeforeTheBox, false, false},
+        {"\"Отмена\" in the box", "1E11", 100, UserAction::ClicksCancel, true, false},
+        {"Esc in the box", "1E11", 100, UserAction::PressesEscInTheBox, true, false},
+        // The box comes only while the file is written: the new file is ready, not in place.
+        {"\"Отмена\" while writing", "1E12", 400, UserAction::ClicksCancel, true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        mainField(13)->setText(QString::fromLatin1(c.step));
+        Form1->Button1->click();
+        ASSERT_TRUE(Form1->plotSession().complete);
+        const QByteArray expected = plotDataCsv(*Form1->plotSession().complete, QLatin1Char(','));
+        writeBytes(path("данные.csv"), old);
+        script->fileNames << path("данные.csv");
+        {
+            const SteppingClock clock(c.msPerReading);
+            const Watcher user(c.action);
+            ASSERT_TRUE(choose(Form1->plotMenu->saveDataItem));
+            EXPECT_EQ(user.boxShown, c.boxShown);
+            if (c.boxShown && c.written) {
+                EXPECT_GT(user.lastPercent, 0);
+            }
+        }
+        EXPECT_EQ(readBytes(path("данные.csv")), c.written ? expected : old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                  QStringList{QStringLiteral("данные.csv")})
+            << "no temporary file left";
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the box is gone";
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the normal cursor is back";
+        EXPECT_TRUE(script->errors.isEmpty()) << script->errors.join(' ').toStdString();
+        EXPECT_TRUE(script->messages.isEmpty());
+    }
 }
 
 // The command line's lesson file fills the fields as "Загрузить" does, without its message;

@@ -7,8 +7,10 @@
 #include "plot/Canvas.h"
 #include "plot/PlotCommand.h"
 #include "plot/PlotSession.h"
+#include "plot/Sweep.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,5 +84,38 @@ TEST(PlotData, CsvRows) {
         }
         ASSERT_GT(lines.size(), c.line);
         EXPECT_EQ(lines[c.line], c.expected);
+    }
+}
+
+// The CSV sweeps every sample again: whoever watches sees its percentage climb and may stop
+// it at a question, which then writes nothing.
+TEST(PlotData, CsvReportsProgressAndStops) {
+    CompletedPlot plot = classroomSamples(false);
+    plot.PlotState.FreqStep = 1e11; // 60 000 samples: a question every 4096
+    const struct {
+        const char* name;
+        int stopAtCheck; // 0: never
+        int checks;
+        int lastPercent;
+    } cases[] = {
+        {"to the end", 0, 14, 100},
+        {"stopped at the first question", 1, 1, 7},   // 4096 of 60 000 samples
+        {"stopped at the eighth question", 8, 8, 55}, // 32 768
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PlotRecorder sink;
+        sink.stopAtCheck = c.stopAtCheck;
+        QByteArray bytes;
+        if (c.stopAtCheck) {
+            EXPECT_THROW(bytes = plotDataCsv(plot, QLatin1Char(','), sink), PlotStopped);
+            EXPECT_TRUE(bytes.isEmpty());
+        } else {
+            bytes = plotDataCsv(plot, QLatin1Char(','), sink);
+            EXPECT_EQ(bytes, plotDataCsv(plot, QLatin1Char(',')));
+        }
+        EXPECT_EQ(sink.stopChecks, c.checks);
+        EXPECT_TRUE(std::is_sorted(sink.progress.begin(), sink.progress.end()));
+        EXPECT_EQ(sink.progress.back(), c.lastPercent);
     }
 }
