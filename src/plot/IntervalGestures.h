@@ -28,12 +28,14 @@ bool canExplore(const FrequencyInterval& interval);
 
 /** The interval scaled by factor about the frequency pivot, which keeps its place: 1/2 is
     one notch in, 2 one notch out. The step scales with the width, so the number of samples
-    stays. A start that would fall below 0 is held at 0 (the fields take no negative start),
-    the end staying where the zoom put it. */
+    stays. The ends are rounded to a thousandth of the new width (a power of ten), the step
+    to four significant digits. A start that would fall below 0 is held at 0 (the fields take
+    no negative start), the end staying where the zoom put it. */
 FrequencyInterval zoomedInterval(const FrequencyInterval& interval, long double pivot,
                                  long double factor);
 
-/** The interval moved by shift hertz (the step unchanged); a move below 0 stops at 0. */
+/** The interval moved by shift hertz, its start rounded as a zoom rounds it, its width and
+    step unchanged; a move below 0 stops at 0. */
 FrequencyInterval pannedInterval(const FrequencyInterval& interval, long double shift);
 
 /** How far a drag from column fromX to column toX of a width-wide picture moves the

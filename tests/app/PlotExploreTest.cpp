@@ -74,27 +74,27 @@ protected:
 // One notch up in the middle halves the interval about the pointer's frequency, and plots.
 TEST_F(PlotExplore, WheelZoomsAboutThePointerAndPlots) {
     wheel(QPoint(236, 200), true);
-    EXPECT_NEAR(field(11), 450, 0.5);
-    EXPECT_NEAR(field(12), 550, 0.5);
+    EXPECT_EQ(mainField(11)->text(), QStringLiteral("449,9")); // 499,79 under the pointer
+    EXPECT_EQ(mainField(12)->text(), QStringLiteral("549,9"));
     EXPECT_EQ(mainField(13)->text(), QStringLiteral("0,05"));
     const CompletedPlot* plot = Form1->plotSession().onScreen();
     ASSERT_TRUE(plot);
     EXPECT_EQ(plot->PlotState.FreqFrom, field(11)) << "a new plot of the new interval";
     wheel(QPoint(236, 200), false);
-    EXPECT_NEAR(field(11), 400, 1e-9);
-    EXPECT_NEAR(field(12), 600, 1e-9);
+    EXPECT_EQ(mainField(11)->text(), QStringLiteral("400"));
+    EXPECT_EQ(mainField(12)->text(), QStringLiteral("600"));
     EXPECT_EQ(mainField(13)->text(), QStringLiteral("0,1"));
 }
 
 TEST_F(PlotExplore, DragPansAndTheMenuGoesBack) {
     drag(QPoint(300, 200), QPoint(200, 200)); // the picture follows the hand to the left
     const double shift = 100.0 / 473 * 200;
-    EXPECT_NEAR(field(11), 400 + shift, 1e-9);
-    EXPECT_NEAR(field(12), 600 + shift, 1e-9);
+    EXPECT_NEAR(field(11), 400 + shift, 0.05) << "to a thousandth of the width";
+    EXPECT_NEAR(field(12) - field(11), 200, 1e-9);
     EXPECT_EQ(mainField(13)->text(), QStringLiteral("0,1"));
     wheel(QPoint(100, 100), true);
     ASSERT_TRUE(choose(explorer()->previousIntervalItem));
-    EXPECT_NEAR(field(11), 400 + shift, 1e-9);
+    EXPECT_NEAR(field(11), 400 + shift, 0.05);
     ASSERT_TRUE(choose(explorer()->previousIntervalItem));
     EXPECT_EQ(mainField(11)->text(), QStringLiteral("400"));
     EXPECT_EQ(mainField(12)->text(), QStringLiteral("600"));
