@@ -125,6 +125,17 @@ std::int32_t origin(std::int32_t size, long double v) {
     const std::int64_t r = fp::round(v);
     return fp::wrapSub(size, fp::low32(r < 0 ? -r : r));
 }
+
+/** The scales, then the zero lines that follow them: the interval's end at the right edge,
+    ValueMin at the bottom row and so ValueMax at the top. */
+void computeScalesAndOrigins(TPlotState& PlotState) {
+    computeScales(PlotState);
+    fp::clearPending();
+    PlotState.OriginX = origin(PlotState.PlotWidth,
+                               static_cast<long double>(PlotState.FreqTo) * PlotState.FreqScale);
+    PlotState.OriginY = origin(PlotState.PlotHeight,
+                               static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
+}
 } // namespace
 
 bool sweepEnds(double from, double to, double step) {
@@ -151,8 +162,8 @@ std::optional<TModelParams> computePlotRange(PlotView& view, PlotSession& sessio
     const QString lastMin = view.fieldText(18), lastMax = view.fieldText(19);
     setHalfRange(PlotState, typed);
     const QChar sep = view.decimalSeparator();
-    // The range fields show the first range in scientific form: the frame reads its
-    // value labels and the axis exponent from them.
+    // The range fields show the first range in scientific form until the scans have
+    // widened it; the frame reads its value labels and the axis exponent from them.
     view.setFieldText(18, formatScientific(PlotState.ValueMin, sep));
     view.setFieldText(19, formatScientific(PlotState.ValueMax, sep));
 
@@ -179,16 +190,14 @@ std::optional<TModelParams> computePlotRange(PlotView& view, PlotSession& sessio
     scan(view, PlotState, medium, RefractionIm,
          [](const ModelTerms& t, long double w) { return refractionImExtended(t, w); });
 
-    computeScales(PlotState);
-    fp::clearPending();
-    PlotState.OriginX = origin(PlotState.PlotWidth,
-                               static_cast<long double>(PlotState.FreqTo) * PlotState.FreqScale);
-    PlotState.OriginY = origin(PlotState.PlotHeight,
-                               static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
-
+    computeScalesAndOrigins(PlotState);
     scan(view, PlotState, medium, RefractionRe,
          [](const ModelTerms& t, long double w) { return refractionReExtended(t, w); });
-    // A range widened by the second scan changes the scales but not the zero lines.
-    computeScales(PlotState);
+    // A range widened by the second scan moves the zero line with the scale, so that both
+    // curves, the value labels and the readout share one mapping of the range onto the
+    // picture's height.
+    computeScalesAndOrigins(PlotState);
+    view.setFieldText(18, formatScientific(PlotState.ValueMin, sep));
+    view.setFieldText(19, formatScientific(PlotState.ValueMax, sep));
     return medium;
 }

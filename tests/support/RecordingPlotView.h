@@ -32,6 +32,16 @@ public:
             fields[static_cast<std::size_t>(i + 1)] = QString::fromUtf8(texts[i]);
     }
 
+    /** A gas: w0 = 3E15, g = 3E13, N = 2,7E25, Q = 1,6E-19, m = 9,1E-31. Its n(0) is about
+        1 and exceeds n''(w0), and n rises to 1,24 before w0: the scan of n widens the range. */
+    void typeGas(const char* from = "2,8E15", const char* to = "3,2E15",
+                 const char* step = "4E11") {
+        typeExample(from, to, step);
+        fields[2] = QStringLiteral("3");
+        fields[3] = QStringLiteral("2,7");
+        fields[9] = QStringLiteral("25");
+    }
+
     QString fieldText(int edit) const override { return fields.at(static_cast<std::size_t>(edit)); }
     void setFieldText(int edit, const QString& text) override {
         fields.at(static_cast<std::size_t>(edit)) = text;
