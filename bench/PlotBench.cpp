@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole plot command, headless, against the bare loop of model evaluations it needs.
 // Each case reports ns per sample; compare Plot/<mode>/<n> with Model/<evaluations>/<n>.
+#include "ClassroomLesson.h"
 #include "model/Model.h"
 #include "plot/Canvas.h"
 #include "plot/PlotCommand.h"
+#include "plot/PlotPicture.h"
+#include "plot/PlotRequest.h"
 #include "plot/PlotSession.h"
 
 #include <QGuiApplication>
@@ -15,31 +18,18 @@ namespace {
 enum Mode { Connected = 0, Dotted = 1, Points = 2 };
 
 // The main window's side of the command with nothing shown.
-class BenchView final : public PlotView {
+class BenchSink final : public PlotSink {
 public:
-    std::array<QString, 20> fields{};
-    bool connect = true;
-    bool dotted = false;
-
-    QString fieldText(int edit) const override { return fields.at(static_cast<std::size_t>(edit)); }
-    void setFieldText(int edit, const QString& text) override {
-        fields.at(static_cast<std::size_t>(edit)) = text;
-    }
-    bool isChecked(int box) const override { return box == 1 ? connect : box == 3 && dotted; }
-    QChar decimalSeparator() const override { return QLatin1Char('.'); }
-    void showMessage(const QString&) override {}
     void setProgress(int percent) override { benchmark::DoNotOptimize(percent); }
-    void setStatusText(const QString&) override {}
-    PlotSettings plotSettings() const override { return {}; }
 };
 
-// The classroom medium over 0..6E15 Hz with n samples per sweep.
-void typeMedium(BenchView& view, std::int64_t samples) {
-    const QString step = QString::number(6e15 / static_cast<double>(samples), 'g', 17);
-    const QString texts[] = {"3",   "1",  "1",   "1.6", "9.1",  "15", "13",
-                             "-31", "28", "-19", "0",   "6E15", step};
-    for (int i = 0; i < 13; ++i)
-        view.fields[static_cast<std::size_t>(i + 1)] = texts[i];
+// The classroom lesson over 0..6E15 Hz with n samples per sweep.
+PlotRequest classroomRequest(std::int64_t samples) {
+    PlotRequest r;
+    r.decimalSeparator = QLatin1Char('.');
+    r.fields = classroomLesson(r.decimalSeparator, "0", "6E15",
+                               QString::number(6e15 / static_cast<double>(samples), 'g', 17));
+    return r;
 }
 
 long maxResidentKb() {
@@ -53,13 +43,13 @@ void BM_Plot(benchmark::State& state) {
     const std::int64_t samples = state.range(1);
     QImage image(473, 473, QImage::Format_RGB32);
     Canvas canvas(image);
-    BenchView view;
-    typeMedium(view, samples);
-    view.connect = mode != Points;
-    view.dotted = mode == Dotted;
+    PlotRequest request = classroomRequest(samples);
+    request.connected = mode != Points;
+    request.dotted = mode == Dotted;
+    BenchSink sink;
     PlotSession session;
     for (auto _ : state)
-        runPlotCommand(view, canvas, session);
+        runPlotCommand(request, sink, canvas, session);
     state.counters["ns_per_sample"] =
         benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
@@ -114,6 +104,26 @@ void BM_Floor(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// The command line's export: the plot and its PNG alone, or with its SVG and PDF, which are
+// drawn from the finished plot without sweeping again. Compare Export/0/n with Export/1/n.
+void BM_Export(benchmark::State& state) {
+    const bool vectors = state.range(0) != 0;
+    const PlotRequest request = classroomRequest(state.range(1));
+    QImage image(473, 473, QImage::Format_RGB32);
+    for (auto _ : state) {
+        Canvas canvas(image);
+        BenchSink sink;
+        PlotSession session;
+        runPlotCommand(request, sink, canvas, session);
+        const ShownPlot shown{image, session.onScreen(), &*session.complete};
+        benchmark::DoNotOptimize(plotBytes(PlotFormat::Png, shown, {}));
+        if (vectors) {
+            benchmark::DoNotOptimize(plotBytes(PlotFormat::Svg, shown, {}));
+            benchmark::DoNotOptimize(plotBytes(PlotFormat::Pdf, shown, {}));
+        }
+    }
+}
+
 void modesAndSizes(benchmark::internal::Benchmark* b) {
     b->ArgNames({"mode", "samples"});
     for (int mode : {Connected, Dotted, Points})
@@ -126,6 +136,10 @@ void modesAndSizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_Plot)->Apply(modesAndSizes);
 BENCHMARK(BM_Model)->Apply(modesAndSizes);
 BENCHMARK(BM_Floor)->Apply(modesAndSizes);
+BENCHMARK(BM_Export)
+    ->ArgNames({"vectors", "samples"})
+    ->ArgsProduct({{0, 1}, {1'000'000, 10'000'000}})
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

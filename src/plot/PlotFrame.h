@@ -22,20 +22,20 @@ struct FrameTexts {
 };
 
 /** F1: brush and pen take the background colour and the whole image is filled. */
-void DrawPlotBackground(PlotSurface& canvas, const PlotSettings& settings);
+void DrawPlotBackground(PlotSurface& surface, const PlotSettings& settings);
 
 /** F2: axes, arrow head, axis titles and the dotted w0 marker of the plot in its unit;
     connected or point mode. */
-void DrawAxesLayer(PlotSurface& canvas, const PlotSettings& settings, bool connected,
+void DrawAxesLayer(PlotSurface& surface, const PlotSettings& settings, bool connected,
                    const TPlotState& PlotState, const PlotUnit& unit, const FrameTexts& texts);
 
 /** F3: left ruler, left and middle ticks, outer and inner grid. */
-void DrawRulersAndGrid(PlotSurface& canvas, const PlotSettings& settings,
+void DrawRulersAndGrid(PlotSurface& surface, const PlotSettings& settings,
                        const TPlotState& PlotState);
 
 /** F4: w0 and the frequency values in the unit of the frequency title, w0 under the marker;
     beside the left ruler the value of each labelled row, from rangeMax at the top to
     rangeMin at the bottom, in the unit of the value-axis title, to the hundredths of the
     range's ends. Throws ConversionError for a w0 or range text that is no number. */
-void DrawScaleLabels(PlotSurface& canvas, const PlotSettings& settings, const TPlotState& PlotState,
-                     const PlotUnit& unit, const FrameTexts& texts);
+void DrawScaleLabels(PlotSurface& surface, const PlotSettings& settings,
+                     const TPlotState& PlotState, const PlotUnit& unit, const FrameTexts& texts);

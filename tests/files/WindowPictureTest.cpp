@@ -18,7 +18,7 @@ TEST(WindowPicture, WindowPixelForPixelThenItsLastRowAndColumn) {
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
                 differing += picture.pixel(x, y) != shown.pixel(std::min(x, outer.width() - 1),
-                                                                 std::min(y, outer.height() - 1));
+                                                                std::min(y, outer.height() - 1));
         EXPECT_EQ(differing, 0);
     }
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/PlotRange.h"
 #include "ErrorText.h"
+#include "PlotRecorder.h"
 #include "QtPrinters.h"
-#include "RecordingPlotView.h"
 #include "model/Errors.h"
 #include "model/NumberText.h"
 #include "plot/InputParameters.h"
+#include "plot/PlotFrame.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSession.h"
 
@@ -16,8 +17,11 @@ class PlotRange : public ::testing::Test {
 protected:
     void SetUp() override { session = {}; }
 
-    InputOutcome load() { return readInputParameters(view, session.ModelParams); }
-    std::optional<TModelParams> range() { return computePlotRange(view, session, 473, 473); }
+    InputOutcome load() { return readInputParameters(rec.request, rec, session.ModelParams); }
+    std::optional<TModelParams> range() {
+        FrameTexts texts{{}, {}, rec.request.rangeMin, rec.request.rangeMax, QLatin1Char(',')};
+        return computePlotRange(rec.request, rec, session, texts, 473, 473);
+    }
 
     // Loads the medium as the plot command does, then computes the range.
     bool compute() {
@@ -26,13 +30,13 @@ protected:
     }
 
     void automaticW0(const char* mantissa, const char* exponent) {
-        view.typeExample();
-        view.automatic = true;
-        view.fields[1] = QString::fromUtf8(mantissa);
-        view.fields[6] = QString::fromUtf8(exponent);
+        rec.typeExample();
+        rec.request.automatic = true;
+        rec.request.field(1) = QString::fromUtf8(mantissa);
+        rec.request.field(6) = QString::fromUtf8(exponent);
     }
 
-    RecordingPlotView view;
+    PlotRecorder rec;
     PlotSession session;
     TPlotState& PlotState = session.PlotState;
 };
@@ -52,7 +56,7 @@ TEST_F(PlotRange, AutomaticIntervals) {
     for (const auto& c : cases) {
         SetUp();
         automaticW0(c.mantissa, c.exponent);
-        view.fields[2] = QStringLiteral("5"); // g = 5E13 keeps every case drawable
+        rec.request.field(2) = QStringLiteral("5"); // g = 5E13 keeps every case drawable
         ASSERT_TRUE(compute()) << c.mantissa << "E" << c.exponent;
         EXPECT_DOUBLE_EQ(session.unit->omega0(), c.omega0);
         EXPECT_DOUBLE_EQ(PlotState.FreqFrom, c.from);
@@ -63,8 +67,8 @@ TEST_F(PlotRange, AutomaticIntervals) {
 
 TEST_F(PlotRange, WorkedExampleScalesAndOrigins) {
     automaticW0("5", "2");
-    view.fields[2] = QStringLiteral("5");
-    view.fields[7] = QStringLiteral("1");
+    rec.request.field(2) = QStringLiteral("5");
+    rec.request.field(7) = QStringLiteral("1");
     ASSERT_TRUE(compute());
     EXPECT_DOUBLE_EQ(PlotState.FreqScale, 0.473);
     EXPECT_EQ(PlotState.OriginX, 0);
@@ -75,11 +79,11 @@ TEST_F(PlotRange, WorkedExampleScalesAndOrigins) {
 }
 
 TEST_F(PlotRange, RangeFieldsShowTheRangeOfThePicture) {
-    view.typeExample();
+    rec.typeExample();
     ASSERT_TRUE(compute());
     // M is n''(w0) = 529,790..., written in scientific form for the frame.
-    EXPECT_EQ(view.fields[19], QStringLiteral("5,29790360298835E2"));
-    EXPECT_EQ(view.fields[18], QStringLiteral("-5,29790360298835E2"));
+    EXPECT_EQ(rec.request.rangeMax, QStringLiteral("5,29790360298835E2"));
+    EXPECT_EQ(rec.request.rangeMin, QStringLiteral("-5,29790360298835E2"));
     EXPECT_DOUBLE_EQ(PlotState.ValueMax, 529.790360298835);
     EXPECT_DOUBLE_EQ(PlotState.ValueMin, -529.790360298835);
 
@@ -88,16 +92,16 @@ TEST_F(PlotRange, RangeFieldsShowTheRangeOfThePicture) {
     SetUp();
     automaticW0("3", "15");
     ASSERT_TRUE(compute());
-    EXPECT_EQ(view.fields[19], formatScientific(PlotState.ValueMax, QLatin1Char(',')));
-    EXPECT_EQ(view.fields[18], formatScientific(PlotState.ValueMin, QLatin1Char(',')));
+    EXPECT_EQ(rec.request.rangeMax, formatScientific(PlotState.ValueMax, QLatin1Char(',')));
+    EXPECT_EQ(rec.request.rangeMin, formatScientific(PlotState.ValueMin, QLatin1Char(',')));
 }
 
 TEST_F(PlotRange, ZeroDampingFailsBeforeTheRangeFields) {
-    view.typeExample();
-    view.fields[2] = QStringLiteral("0");
+    rec.typeExample();
+    rec.request.field(2) = QStringLiteral("0");
     EXPECT_EQ(load(), InputOutcome::Loaded);
     EXPECT_EQ(errorText([&] { range(); }), QStringLiteral("Invalid floating point operation"));
-    EXPECT_TRUE(view.fields[18].isEmpty());
+    EXPECT_TRUE(rec.request.rangeMin.isEmpty());
 }
 
 TEST_F(PlotRange, ZeroWidthIntervalDividesByZero) {
@@ -117,10 +121,10 @@ TEST_F(PlotRange, SweepsThatWouldNeverEndAreRefused) {
                  {"0", "1E300", "1E280"}};
     for (const auto& c : cases) {
         SetUp();
-        view.messages.clear();
-        view.typeExample(c.from, c.to, c.step);
+        rec.messages.clear();
+        rec.typeExample(c.from, c.to, c.step);
         EXPECT_FALSE(compute()) << c.from << ".." << c.to << " by " << c.step;
-        EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
+        EXPECT_EQ(rec.messages, QStringList{kBadIntervalMessage});
     }
 }
 
@@ -142,7 +146,7 @@ TEST(SweepEnds, OnlySweepsThatReachTheirEnd) {
 
 TEST_F(PlotRange, FarIntervalWrapsAroundToTheLeftEdge) {
     // 1E15 Hz is 4,73E14 pixels away from the frequency 0: 32-bit pixels wrap around.
-    view.typeExample("1E15", "1,000000001E15", "1E3");
+    rec.typeExample("1E15", "1,000000001E15", "1E3");
     ASSERT_TRUE(compute());
     const PlotMapping mapping(PlotState);
     const std::int32_t start = mapping.samplePixel(PlotState.FreqFrom, 0).x;

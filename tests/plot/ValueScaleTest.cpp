@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One vertical mapping per plot: the curves, the value labels, the range fields and the
 // readout all tell the same value at the same row, whatever widens the range.
+#include "PlotRecorder.h"
 #include "QtPrinters.h"
-#include "RecordingPlotView.h"
 #include "RecordingSurface.h"
 #include "model/Model.h"
 #include "model/NumberText.h"
@@ -50,27 +50,28 @@ const Case kCases[] = {
 };
 
 struct Plotted {
-    RecordingPlotView view;
+    PlotRecorder rec;
     PlotSession session;
 };
 
 void plot(const Case& c, Plotted& p) {
     if (c.gas)
-        p.view.typeGas(c.from, c.to, c.step);
+        p.rec.typeGas(c.from, c.to, c.step);
     else
-        p.view.typeExample(c.from, c.to, c.step);
+        p.rec.typeExample(c.from, c.to, c.step);
     QImage image(kSide, kSide, QImage::Format_RGB32);
     Canvas canvas(image);
-    runPlotCommand(p.view, canvas, p.session);
+    runPlotCommand(p.rec.request, p.rec, canvas, p.session);
 }
 
 /** The value labels beside the left ruler for a label count. */
 std::vector<RecordingSurface::Text> valueLabels(const Plotted& p, int labelPointCount) {
-    PlotSettings settings = p.view.settings;
+    const PlotRequest& request = p.rec.request;
+    PlotSettings settings = request.settings;
     settings.LabelPointCount = labelPointCount;
     RecordingSurface surface;
-    const FrameTexts texts{p.view.fields[1], p.view.fields[6], p.view.fields[18],
-                           p.view.fields[19], kComma};
+    const FrameTexts texts{request.field(1), request.field(6), request.rangeMin, request.rangeMax,
+                           kComma};
     DrawScaleLabels(surface, settings, p.session.PlotState, *p.session.unit, texts);
     std::vector<RecordingSurface::Text> labels;
     std::copy_if(surface.texts.begin(), surface.texts.end(), std::back_inserter(labels),
@@ -87,12 +88,12 @@ TEST(ValueScale, CurvesRangeFieldsAndReadoutShareOneMapping) {
         SCOPED_TRACE(c.what);
         Plotted p;
         plot(c, p);
-        ASSERT_TRUE(p.view.messages.isEmpty());
+        ASSERT_TRUE(p.rec.messages.isEmpty());
         TPlotState s = p.session.PlotState;
         const TModelParams& medium = p.session.ModelParams;
         const double atZero = RefractionRe(medium, 0), peak = RefractionIm(medium, medium.Omega0);
-        EXPECT_EQ(p.view.fields[18], formatScientific(s.ValueMin, kComma));
-        EXPECT_EQ(p.view.fields[19], formatScientific(s.ValueMax, kComma));
+        EXPECT_EQ(p.rec.request.rangeMin, formatScientific(s.ValueMin, kComma));
+        EXPECT_EQ(p.rec.request.rangeMax, formatScientific(s.ValueMax, kComma));
         EXPECT_EQ(s.ValueMin, -std::max(atZero, peak));
         EXPECT_EQ(atZero > peak, c.top != Top::ImAtW0);
         EXPECT_EQ(s.ValueMax > std::max(atZero, peak) * 1.2, c.top == Top::NMaximum);
@@ -105,9 +106,9 @@ TEST(ValueScale, CurvesRangeFieldsAndReadoutShareOneMapping) {
         const long double pixelWorth = (static_cast<long double>(s.ValueMax) - s.ValueMin) / kSide;
         int top = kSide, bottom = 0;
         long double worst = 0;
-        sweep(p.view, s, [&] {
-            for (const double v : {RefractionRe(medium, s.SweepFreq),
-                                   RefractionIm(medium, s.SweepFreq)}) {
+        sweep(p.rec, s, [&] {
+            for (const double v :
+                 {RefractionRe(medium, s.SweepFreq), RefractionIm(medium, s.SweepFreq)}) {
                 const int y = mapping.pixelY(v);
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
@@ -134,7 +135,7 @@ TEST(ValueScale, ValueLabelsShowTheValueOfTheirRow) {
         plot(c, p);
         const TPlotState& s = p.session.PlotState;
         const PlotMapping mapping(s);
-        const QString title = p.view.fields[19];
+        const QString title = p.rec.request.rangeMax;
         const long double unit = powerOfTen(parseReal(title.mid(title.indexOf('E') + 1), kComma));
         const long double pixelWorth = (static_cast<long double>(s.ValueMax) - s.ValueMin) / kSide;
         for (const auto& set : sets) {
