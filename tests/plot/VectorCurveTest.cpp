@@ -31,9 +31,8 @@ void plot(Plotted& p, bool connected, bool dotted, const char* from = "2,8E15",
 }
 
 QByteArray svgOf(const CompletedPlot& plot) {
-    return svgBytes([&](QPainter& painter, const QRectF& square) {
-        paintVectorPlot(painter, square, plot);
-    });
+    return svgBytes(
+        [&](QPainter& painter, const QRectF& square) { paintVectorPlot(painter, square, plot); });
 }
 } // namespace
 
@@ -82,8 +81,8 @@ TEST(VectorCurve, SvgDrawsCurvesAsStrokesOffThePixelGrid) {
         EXPECT_FALSE(svg.contains(QStringLiteral("width=\"1\" height=\"1\"")));
         int all = 0, offGrid = 0;
         for (const auto& m : coordinates.globalMatch(svg))
-            for (const auto& n : number.globalMatch(m.captured(1) + ' ' + m.captured(2) + ' ' +
-                                                    m.captured(3))) {
+            for (const auto& n :
+                 number.globalMatch(m.captured(1) + ' ' + m.captured(2) + ' ' + m.captured(3))) {
                 ++all;
                 const double twice = n.captured().toDouble() * 2;
                 offGrid += twice != std::round(twice);
