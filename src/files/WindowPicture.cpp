@@ -5,8 +5,8 @@
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <QPainter>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace {
@@ -16,11 +16,22 @@ constexpr qint64 kBitsPerPixel = 24;
 } // namespace
 
 QImage stretchedByOnePixel(const QImage& shown, const QSize& outer) {
-    QImage picture(outer.width() + 1, outer.height() + 1, QImage::Format_RGB32);
+    // Pixel for pixel, as the screen shows the window: a scaled copy would double one row
+    // and one column somewhere inside it. The extra pixel repeats the last row and column.
+    // Only a capture of another size (a screen of other density) is scaled to the window.
+    QImage window = shown.size() == outer ? shown : shown.scaled(outer);
+    window = window.convertToFormat(QImage::Format_RGB32);
+    const int w = outer.width(), h = outer.height();
+    QImage picture(w + 1, h + 1, QImage::Format_RGB32);
     picture.fill(Qt::black);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(picture.rect(), shown);
+    if (w <= 0 || h <= 0)
+        return picture;
+    for (int y = 0; y <= h; ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(window.constScanLine(std::min(y, h - 1)));
+        auto* to = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        std::copy(from, from + w, to);
+        to[w] = from[w - 1];
+    }
     return picture;
 }
 

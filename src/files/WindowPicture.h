@@ -7,8 +7,9 @@
 #include <QImage>
 #include <QString>
 
-/** What was read over a window's outer rectangle of the given size, copied onto an image one
-    pixel wider and one pixel taller than that size, stretched without smoothing. */
+/** What was read over a window's outer rectangle of the given size, on an image one pixel
+    wider and one pixel taller than that size: the window pixel for pixel at the top left,
+    its last column and row repeated once at the right and bottom edges. */
 QImage stretchedByOnePixel(const QImage& shown, const QSize& outer);
 
 /** The size in bytes of the BMP file of a window of the outer size: the headers and the rows

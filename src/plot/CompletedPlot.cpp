@@ -25,8 +25,28 @@ void CurveReducer::close() {
 }
 
 namespace {
+/** The curve through its samples' exact positions, for a surface that draws them so. */
+ExactCurve exactCurve(const PlotMapping& mapping, const DrawnCurve& curve, QRgb color,
+                      bool connected) {
+    ExactCurve exact;
+    exact.color = color;
+    exact.connected = connected;
+    exact.styles = curve.styles;
+    const long double startX = mapping.exactStartX();
+    // A line starts at the left edge, as the sweep's pen does.
+    exact.start = QPointF(0.5, mapping.exactPoint(0, curve.start, startX).y());
+    exact.points.reserve(curve.samples.size());
+    for (const CurveSample& s : curve.samples)
+        exact.points.push_back(mapping.exactPoint(s.w, s.v, startX));
+    return exact;
+}
+
 void drawCurve(PlotSurface& surface, const PlotMapping& mapping, const DrawnCurve& curve,
                QRgb color, bool connected) {
+    if (surface.drawsExactCurves()) {
+        surface.curve(exactCurve(mapping, curve, color, connected));
+        return;
+    }
     std::vector<CanvasPoint> points;
     points.reserve(curve.samples.size());
     for (const CurveSample& s : curve.samples)

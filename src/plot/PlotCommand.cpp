@@ -47,8 +47,8 @@ void plotCommand(const PlotRequest& request, PlotSink& sink, PlotSurface& surfac
         return;
     // Nothing of the last command (such as its stop) stays on the status line.
     sink.setStatusText(QString());
-    FrameTexts texts{request.field(1), request.field(6), request.rangeMin, request.rangeMax,
-                     request.decimalSeparator};
+    FrameTexts texts{request.field(1), request.field(6),         request.rangeMin,
+                     request.rangeMax, request.decimalSeparator, request.fitToCurves};
     // Whatever this command draws goes over the picture of the last complete plot.
     session.completeOnScreen = false;
     if (outcome == InputOutcome::IntervalRejected) {

@@ -9,6 +9,7 @@
 #include "model/ScaledValue.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <span>
 
@@ -60,23 +61,34 @@ QString valueAxisExponent(const QString& rangeMax) {
     return e >= 0 ? rangeMax.mid(e + 1) : rangeMax.right(2);
 }
 
-/** The first characters of a range text's mantissa, read as a number: the scale values are
-    the mantissa's steps, the title carries the power of ten. */
-long double mantissaPrefix(const QString& rangeText, qsizetype length, QChar separator) {
-    const qsizetype e = rangeText.indexOf(QLatin1Char('E'), 0, Qt::CaseInsensitive);
-    QString prefix = rangeText.left(e >= 0 ? std::min(e, length) : length);
-    if (prefix.endsWith(separator))
-        prefix.chop(1);
-    return parseReal(prefix, separator);
+/** A number in its scientific form: sign, decimal digits (the first one not 0, but for
+    zero) and the exponent of the first digit. */
+struct DecimalDigits {
+    bool negative = false;
+    QString digits;
+    int exponent = 0;
+};
+
+DecimalDigits decimalDigits(long double value, QChar separator) {
+    const QString text = formatScientific(value, separator);
+    const qsizetype e = text.indexOf(QLatin1Char('E'));
+    DecimalDigits d;
+    d.negative = text.startsWith(QLatin1Char('-'));
+    d.digits = text.left(e).remove(QLatin1Char('-')).remove(separator);
+    d.exponent = text.mid(e + 1).toInt();
+    return d;
 }
 
-/** How many characters of the minimum's text keep as many mantissa digits as the maximum's
-    first maxLength characters: a minus sign is no digit. */
-qsizetype minimumPrefixLength(const FrameTexts& texts, qsizetype maxLength) {
-    const auto sign = [](const QString& t) -> qsizetype {
-        return t.startsWith(QLatin1Char('-')) ? 1 : 0;
-    };
-    return maxLength - sign(texts.rangeMax) + sign(texts.rangeMin);
+/** A range text as a whole number of hundredths of 10^exponent, its digits cut off after
+    the hundredths: the value labels speak of the range to two decimals of the axis unit,
+    as its first digits read. Throws ConversionError for a text that is no number. */
+long double hundredths(const QString& rangeText, int exponent, QChar separator) {
+    const DecimalDigits d = decimalDigits(parseReal(rangeText, separator), separator);
+    const int kept = d.exponent - exponent + 3; // digits down to the hundredths
+    long double n = 0;
+    for (int k = 0; k < kept; ++k)
+        n = n * 10 + (k < d.digits.size() ? d.digits.at(k).digitValue() : 0);
+    return d.negative ? -n : n;
 }
 
 void drawArrowHead(PlotSurface& canvas, const TPlotState& PlotState) {
@@ -153,43 +165,54 @@ std::span<const std::int32_t> frequencyTenths(int labelPointCount) {
     }
 }
 
+constexpr std::int32_t kOnePointRows[] = {4};
+constexpr std::int32_t kThreePointRows[] = {4, 6};
+
+/** The tenths of the height, from the top, whose rows carry a value label. */
+std::span<const std::int32_t> valueTenths(int labelPointCount) {
+    switch (labelPointCount) {
+    case 0:
+        return kOnePointRows;
+    case 1:
+        return kThreePointRows;
+    case 2:
+        return kTenPoints;
+    default:
+        return {};
+    }
+}
+
+/** Each value label shows the value of its row, a share of the way from the maximum at the
+    top to the minimum at the bottom, in the unit of the value-axis title (the power of ten
+    of the maximum). */
 void drawValueLabels(PlotSurface& canvas, int labelPointCount, const TPlotState& PlotState,
                      const FrameTexts& texts) {
     const QChar sep = texts.decimalSeparator;
     const long double height = PlotState.PlotHeight;
-    const auto write = [&](std::int32_t y, long double value) {
+    const int exponent = decimalDigits(parseReal(texts.rangeMax, sep), sep).exponent;
+    const long double top = hundredths(texts.rangeMax, exponent, sep);
+    const long double bottom = hundredths(texts.rangeMin, exponent, sep);
+    // A fitted range may span a millionth of its values: its rows' own values, to a tenth
+    // of the step from one tenth of the height to the next.
+    long double fineTop = 0, fineBottom = 0, grain = 1;
+    if (texts.fineValueLabels) {
+        const long double unit = std::pow(10.0L, exponent);
+        fineTop = PlotState.ValueMax / unit;
+        fineBottom = PlotState.ValueMin / unit;
+        grain = std::pow(10.0L, std::floor(std::log10((fineTop - fineBottom) / 10)) - 1);
+    }
+    for (const std::int32_t tenth : valueTenths(labelPointCount)) {
+        const long double t = tenth;
+        fp::clearPending();
+        // The rows stand at tenths of the height; the lower half is counted from the middle.
+        const std::int32_t y =
+            tenth <= 5 ? pixel(height * 0.1L * t) : pixel(height * 0.5L + height * 0.1L * (t - 5));
+        // In whole thousandths, so that a value such as 4,232 is written as it reads.
+        const long double value =
+            texts.fineValueLabels
+                ? std::nearbyint((fineTop - t / 10 * (fineTop - fineBottom)) / grain) * grain
+                : fp::checked(((10 - t) * top + t * bottom) / 1000);
         canvas.textOut(kValueLabelX, y, formatGeneral(value, sep));
-    };
-    switch (labelPointCount) {
-    case 0:
-    case 1: {
-        const long double max4 = mantissaPrefix(texts.rangeMax, 4, sep);
-        fp::clearPending();
-        write(pixel(height * 0.4L), max4 * 0.4L);
-        if (labelPointCount == 0)
-            return;
-        const long double min = mantissaPrefix(texts.rangeMin, minimumPrefixLength(texts, 4), sep);
-        fp::clearPending();
-        write(pixel(height * 0.6L), min * 0.4L);
-        return;
-    }
-    case 2: {
-        const long double max4 = mantissaPrefix(texts.rangeMax, 4, sep);
-        for (std::int32_t tick = 1; tick <= 5; ++tick) {
-            const long double j = tick;
-            fp::clearPending();
-            write(pixel(height * 0.1L * j), max4 * (1 - 0.2L * j));
-        }
-        const long double min = mantissaPrefix(texts.rangeMin, minimumPrefixLength(texts, 4), sep);
-        for (std::int32_t tick = 1; tick <= 4; ++tick) {
-            const long double j = tick;
-            fp::clearPending();
-            write(pixel(height * 0.5L + height * 0.1L * j), min * 0.2L * j);
-        }
-        return;
-    }
-    default:
-        return;
     }
 }
 
@@ -262,22 +285,24 @@ void DrawScaleLabels(PlotSurface& canvas, const PlotSettings& settings, const TP
     const QChar sep = texts.decimalSeparator;
     const PlotMapping mapping(PlotState);
     // A typed interval is in hertz: the w0 label stands under the marker, at w0 in hertz.
-    std::int32_t labelX = mapping.markerX(ScaledValue(texts.mantissaW0, texts.exponentW0, sep));
+    const double hertz = ScaledValue(texts.mantissaW0, texts.exponentW0, sep);
+    std::int32_t labelX = mapping.markerX(hertz);
     // The thousand rule: frequencies are shown in units of 10^e, e the w0 exponent, as the
-    // title says. An automatic interval is already in units of 10^(e-3) around the w0
-    // mantissa x 1000; a typed one is in hertz.
+    // title says, and w0 among them is its mantissa. An automatic interval is already in
+    // units of 10^(e-3) around the w0 mantissa x 1000; a typed one is in hertz.
     long double divisor = 1;
+    long double w0 = hertz;
     if (unit.thousandRule()) {
-        const long double mantissa = parseReal(texts.mantissaW0, sep);
+        w0 = parseReal(texts.mantissaW0, sep);
         divisor = unit.labelDivisor();
         fp::clearPending();
-        const double inThousandths = fp::store(mantissa * 1000);
+        const double inThousandths = fp::store(w0 * 1000);
         if (unit.automatic())
             labelX = mapping.markerX(inThousandths);
     }
 
     const std::int32_t y = fp::wrapAdd(halfHeight(PlotState), kLabelRowBelowMiddle);
-    canvas.textOut(labelX, y, texts.mantissaW0);
+    canvas.textOut(labelX, y, formatGeneral(w0, sep));
 
     const long double from = PlotState.FreqFrom, to = PlotState.FreqTo;
     for (const std::int32_t tenth : frequencyTenths(settings.LabelPointCount)) {

@@ -16,9 +16,12 @@ struct TPlotState;
 struct FrameTexts {
     QString mantissaW0; ///< Edit1, as typed
     QString exponentW0; ///< Edit6, as typed
-    QString rangeMin;   ///< Edit18, as the plot command wrote it
-    QString rangeMax;   ///< Edit19
+    QString rangeMin;   ///< Edit18: the bottom of the picture, as the plot command wrote it
+    QString rangeMax;   ///< Edit19: its top
     QChar decimalSeparator = QLatin1Char(',');
+    /** A range fitted to the curves: the value labels carry the digits its span needs
+        rather than two decimals of the axis unit. */
+    bool fineValueLabels = false;
 };
 
 /** F1: brush and pen take the background colour and the whole image is filled. */
@@ -33,8 +36,9 @@ void DrawAxesLayer(PlotSurface& surface, const PlotSettings& settings, bool conn
 void DrawRulersAndGrid(PlotSurface& surface, const PlotSettings& settings,
                        const TPlotState& PlotState);
 
-/** F4: w0 label under the marker, frequency values in the unit of the frequency title, value
-    scale values, for the plot drawn in the given unit. Throws ConversionError for a w0 or
-    range text that is no number. */
+/** F4: w0 and the frequency values in the unit of the frequency title, w0 under the marker;
+    beside the left ruler the value of each labelled row, from rangeMax at the top to
+    rangeMin at the bottom, in the unit of the value-axis title, to the hundredths of the
+    range's ends. Throws ConversionError for a w0 or range text that is no number. */
 void DrawScaleLabels(PlotSurface& surface, const PlotSettings& settings,
                      const TPlotState& PlotState, const PlotUnit& unit, const FrameTexts& texts);

@@ -6,6 +6,7 @@
 #include "PlotState.h"
 #include "model/CheckedFloat.h"
 
+#include <QPointF>
 #include <cstdint>
 
 /** The axes of one plot in pixels, both ways, from its PlotState. Pixel arithmetic is 32-bit
@@ -40,6 +41,24 @@ public:
     std::int32_t pixelY(double v) const {
         return fp::wrapSub(m_state.OriginY,
                            fp::low32(fp::round(static_cast<long double>(v) * m_state.ValueScale)));
+    }
+
+    /** Where FreqFrom lies before rounding: OriginX + FreqFrom x FreqScale, the sum taken as
+        samplePixel() takes it (32 bits with wrap-around), the fraction added after. */
+    long double exactStartX() const {
+        const long double x = static_cast<long double>(m_state.FreqFrom) * m_state.FreqScale;
+        const std::int64_t rounded = fp::round(x);
+        return fp::wrapAdd(m_state.OriginX, fp::low32(rounded)) + (x - rounded);
+    }
+
+    /** Where the sample (W, v) lies before rounding, in pixels whose centres lie at halves,
+        from exactStartX(): as far right of the start as W is of FreqFrom, and OriginY -
+        v x ValueScale down. */
+    QPointF exactPoint(double w, double v, long double startX) const {
+        const long double x =
+            startX + (static_cast<long double>(w) - m_state.FreqFrom) * m_state.FreqScale;
+        const long double y = m_state.OriginY - static_cast<long double>(v) * m_state.ValueScale;
+        return {static_cast<double>(x + 0.5L), static_cast<double>(y + 0.5L)};
     }
 
     /** x pixel of a frequency measured from the start of the interval, as the w0 marker

@@ -139,21 +139,27 @@ std::int32_t origin(std::int32_t size, long double v) {
     return fp::wrapSub(size, fp::low32(r < 0 ? -r : r));
 }
 
-/** The range fitted to the curves, mapped onto the whole height (the zero line follows
-    it), shown in the range fields and read from them by the frame as the first range is. */
-void fitRange(PlotSink& sink, TPlotState& PlotState, FrameTexts& texts, ValueSpan fitted,
-              QChar sep) {
+/** The scales, then the zero lines that follow them: the interval's end at the right edge,
+    ValueMin at the bottom row and so ValueMax at the top. */
+void computeScalesAndOrigins(TPlotState& PlotState) {
+    computeScales(PlotState);
+    fp::clearPending();
+    PlotState.OriginX = origin(PlotState.PlotWidth,
+                               static_cast<long double>(PlotState.FreqTo) * PlotState.FreqScale);
+    PlotState.OriginY = origin(PlotState.PlotHeight,
+                               static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
+}
+
+/** The range fitted to the curves, mapped onto the whole height as the widened one is. */
+void fitRange(TPlotState& PlotState, ValueSpan fitted) {
     PlotState.ValueMin = fitted.min;
     PlotState.ValueMax = fitted.max;
     computeScales(PlotState);
-    // ValueMin on the bottom row, whatever its sign.
+    // ValueMin on the bottom row, whatever its sign: a fitted range may lie above 0.
     fp::clearPending();
     PlotState.OriginY = fp::wrapAdd(
         PlotState.PlotHeight,
         fp::low32(fp::round(static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale)));
-    texts.rangeMin = formatScientific(PlotState.ValueMin, sep);
-    texts.rangeMax = formatScientific(PlotState.ValueMax, sep);
-    sink.setRangeTexts(texts.rangeMin, texts.rangeMax);
 }
 } // namespace
 
@@ -182,8 +188,8 @@ std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSin
     const QString lastMin = texts.rangeMin, lastMax = texts.rangeMax;
     setHalfRange(PlotState, typed);
     const QChar sep = request.decimalSeparator;
-    // The range fields show the first range in scientific form: the frame reads its
-    // value labels and the axis exponent from them.
+    // The range fields show the first range in scientific form until the scans have
+    // widened it; the frame reads its value labels and the axis exponent from them.
     texts.rangeMin = formatScientific(PlotState.ValueMin, sep);
     texts.rangeMax = formatScientific(PlotState.ValueMax, sep);
     sink.setRangeTexts(texts.rangeMin, texts.rangeMax);
@@ -214,19 +220,18 @@ std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSin
         scan(sink, PlotState, medium, RefractionIm,
              [](const ModelTerms& t, long double w) { return refractionImExtended(t, w); });
 
-    computeScales(PlotState);
-    fp::clearPending();
-    PlotState.OriginX = origin(PlotState.PlotWidth,
-                               static_cast<long double>(PlotState.FreqTo) * PlotState.FreqScale);
-    PlotState.OriginY = origin(PlotState.PlotHeight,
-                               static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
-
+    computeScalesAndOrigins(PlotState);
     const ValueSpan re =
         scan(sink, PlotState, medium, RefractionRe,
              [](const ModelTerms& t, long double w) { return refractionReExtended(t, w); });
-    // A range widened by the second scan changes the scales but not the zero lines.
-    computeScales(PlotState);
+    // A range widened by the second scan moves the zero line with the scale, so that both
+    // curves, the value labels and the readout share one mapping of the range onto the
+    // picture's height.
+    computeScalesAndOrigins(PlotState);
     if (request.fitToCurves)
-        fitRange(sink, PlotState, texts, fittedRange(re, im), sep);
+        fitRange(PlotState, fittedRange(re, im));
+    texts.rangeMin = formatScientific(PlotState.ValueMin, sep);
+    texts.rangeMax = formatScientific(PlotState.ValueMax, sep);
+    sink.setRangeTexts(texts.rangeMin, texts.rangeMax);
     return medium;
 }

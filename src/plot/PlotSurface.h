@@ -7,9 +7,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPointF>
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <vector>
+
+struct ExactCurve;
 
 /** A pen colour and style, a brush colour and a text colour that persist between calls;
     one-pixel lines whose end point is not painted, dotted lines whose gaps take the brush
@@ -75,6 +79,13 @@ public:
     /** The width and height of the box textOut paints for text. */
     virtual QSize textExtent(const QString& text) const = 0;
 
+    /** Whether this surface draws a finished curve from its samples' exact positions
+        (curve()) rather than pixel by pixel. */
+    virtual bool drawsExactCurves() const { return false; }
+    /** Draws a finished curve from its samples' exact positions; used where
+        drawsExactCurves(). */
+    virtual void curve(const ExactCurve& curve) { (void)curve; }
+
 protected:
     QRgb m_penColor = qRgb(0, 0, 0);
     PenStyle m_penStyle = PenStyle::Solid;
@@ -83,6 +94,17 @@ protected:
     std::int32_t m_penX = 0;
     std::int32_t m_penY = 0;
     int m_dotPhase = 0; ///< where the dot pattern stands after the last line
+};
+
+/** A curve as its samples lie, before they are rounded to pixels: positions in pixels of the
+    plot image, fractional, the centre of pixel (x, y) at (x + 0.5, y + 0.5). */
+struct ExactCurve {
+    QPointF start;               ///< where a line begins
+    std::vector<QPointF> points; ///< the samples kept, in the order of the sweep
+    /** For a line, the pen style of the segment ending at each sample; empty: all solid. */
+    std::vector<PlotSurface::PenStyle> styles;
+    QRgb color = 0;
+    bool connected = true; ///< a line through the samples, or a point at each
 };
 
 /** The plot's font: a narrow face at the 11 pixels of the classic 8-point dialog font. */

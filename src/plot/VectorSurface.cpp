@@ -106,3 +106,44 @@ void VectorSurface::textOut(std::int32_t x, std::int32_t y, const QString& text)
     m_painter.setPen(colorOf(m_textColor));
     m_painter.drawText(QPointF(x, y + metrics.ascent()), text);
 }
+
+void VectorSurface::curve(const ExactCurve& curve) {
+    const QColor color = colorOf(curve.color);
+    m_painter.save();
+    m_painter.setRenderHint(QPainter::Antialiasing, true);
+    if (!curve.connected) {
+        // A round dot of a pixel's width at each sample.
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(color);
+        for (const QPointF& p : curve.points)
+            m_painter.drawEllipse(p, 0.5, 0.5);
+        m_painter.restore();
+        return;
+    }
+    // One path for each run of segments in one pen style; the dotted ones dashed over the
+    // brush colour, as the pixel picture paints their gaps.
+    const QPen solid(color, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    QPen dashes(color, 1, Qt::CustomDashLine, Qt::FlatCap, Qt::RoundJoin);
+    dashes.setDashPattern({kDotOn, kDotPeriod - kDotOn});
+    QPen gaps = solid;
+    gaps.setColor(colorOf(m_brushColor));
+    const auto styleAt = [&](std::size_t i) {
+        return curve.styles.empty() ? PenStyle::Solid : curve.styles[i];
+    };
+    m_painter.setBrush(Qt::NoBrush);
+    QPointF from = curve.start;
+    for (std::size_t i = 0; i < curve.points.size();) {
+        const PenStyle style = styleAt(i);
+        QPainterPath path(from);
+        for (; i < curve.points.size() && styleAt(i) == style; ++i)
+            path.lineTo(curve.points[i]);
+        from = path.currentPosition();
+        if (style == PenStyle::Dotted) {
+            m_painter.strokePath(path, gaps);
+            m_painter.strokePath(path, dashes);
+        } else {
+            m_painter.strokePath(path, solid);
+        }
+    }
+    m_painter.restore();
+}

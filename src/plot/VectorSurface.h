@@ -9,7 +9,8 @@ class QPainter;
 
 /** Paints lines as lines and texts as texts, in the plot image's pixel coordinates: a
     one-pixel line from pixel a to pixel b runs between the pixels' centres, a dotted line
-    alternates three pixels of the pen's colour with three of the brush's. */
+    alternates three pixels of the pen's colour with three of the brush's. A finished curve
+    is one stroked path through its samples' exact positions, one pixel wide at any size. */
 class VectorSurface final : public PlotSurface {
 public:
     /** Paints through painter (active, in coordinates where one unit is one pixel of the
@@ -26,6 +27,8 @@ public:
     void setPixels(const CanvasPoint* points, int count, QRgb color) override;
     void textOut(std::int32_t x, std::int32_t y, const QString& text) override;
     QSize textExtent(const QString& text) const override;
+    bool drawsExactCurves() const override { return true; }
+    void curve(const ExactCurve& curve) override;
 
 private:
     QPainter& m_painter;

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtEndian>
@@ -84,6 +85,33 @@ TEST_F(WindowSnapshot, WholeWindowOnePixelLargerAsUncompressedBmp) {
     EXPECT_EQ(image.pixel(plot), qRgb(0, 0, 0));
     const QPoint menu(Form1->width() - 5, Form1->menuBar()->height() / 2);
     EXPECT_EQ(image.pixel(client + menu), Form1->menuBar()->grab().toImage().pixel(menu));
+}
+
+// A plotted lesson saved from the toolbar: the plot in the picture is Image1 row by row.
+TEST_F(WindowSnapshot, PlotInThePictureIsThePlotOnScreen) {
+    RussianLocale locale;
+    const QList<QLineEdit*> fields = {Form1->Edit1, Form1->Edit2,  Form1->Edit3,  Form1->Edit4,
+                                      Form1->Edit5, Form1->Edit6,  Form1->Edit7,  Form1->Edit8,
+                                      Form1->Edit9, Form1->Edit10, Form1->Edit11, Form1->Edit12,
+                                      Form1->Edit13};
+    for (int n = 0; n < 13; ++n)
+        typeInto(fields[n], kClassroomTexts[n]);
+    QTest::mouseClick(Form1->Button1, Qt::LeftButton);
+    ASSERT_TRUE(script->errors.isEmpty());
+    Form1->ToolButton3->click();
+    const QImage image = QImage(picture()).convertToFormat(QImage::Format_RGB32);
+    const QImage& plot = Form1->Image1->image();
+    const QPoint at = Form1->geometry().topLeft() - Form1->frameGeometry().topLeft() +
+                      Form1->Image1->mapTo(Form1, QPoint(0, 0));
+    ASSERT_TRUE(image.rect().contains(QRect(at, plot.size())));
+    int firstDiffering = -1;
+    for (int y = 0; y < plot.height() && firstDiffering < 0; ++y)
+        for (int x = 0; x < plot.width(); ++x)
+            if (image.pixel(at.x() + x, at.y() + y) != plot.pixel(x, y)) {
+                firstDiffering = y;
+                break;
+            }
+    EXPECT_EQ(firstDiffering, -1) << "the first row of the plot that differs";
 }
 
 TEST_F(WindowSnapshot, FileGoesBesideTheExecutableNotTheWorkingFolder) {

@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/FittedRange.h"
 #include "ErrorText.h"
+#include "PlotRecorder.h"
+#include "RecordingSurface.h"
 #include "model/Errors.h"
+#include "model/NumberText.h"
+#include "plot/CompletedPlot.h"
+#include "plot/PlotCommand.h"
+#include "plot/PlotMapping.h"
+#include "plot/PlotSession.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -39,4 +46,47 @@ TEST(FittedRange, Table) {
 TEST(FittedRange, BeyondTheDoubleRangeIsTheOverflowError) {
     const double big = std::numeric_limits<double>::max();
     EXPECT_EQ(errorText([&] { fittedRange({-big, big}, {0, 1}); }), "Floating point overflow");
+}
+
+namespace {
+/** Sodium vapour at its D2 line, as the example lesson types it. */
+InputTexts sodium() {
+    return {"31981", "1",  "4",   "16",       "91",       "11", "10",
+            "-32",   "16", "-20", "31980E11", "31982E11", "1E8"};
+}
+} // namespace
+
+// A fitted range above 0: the curve within the picture, ValueMin on the bottom row, the
+// range fields and every value label telling their rows' values.
+TEST(FittedRange, PlotOfADiluteMediumSharesOneMapping) {
+    PlotRecorder rec;
+    rec.request.fields = sodium();
+    rec.request.fitToCurves = true;
+    RecordingSurface surface;
+    PlotSession session;
+    runPlotCommand(rec.request, rec, surface, session);
+    ASSERT_TRUE(session.complete) << rec.messages.join(' ').toStdString();
+    const TPlotState& s = session.complete->PlotState;
+    EXPECT_GT(s.ValueMin, 0.99999);
+    EXPECT_LT(s.ValueMax - s.ValueMin, 3e-6);
+    const PlotMapping mapping(s);
+    EXPECT_EQ(mapping.pixelY(s.ValueMin), 473);
+    EXPECT_EQ(mapping.pixelY(s.ValueMax), 0);
+    for (const CurveSample& sample : session.complete->re.samples) {
+        const int y = mapping.pixelY(sample.v);
+        ASSERT_TRUE(y >= 0 && y <= 473) << y;
+    }
+    EXPECT_EQ(rec.request.rangeMin, formatScientific(s.ValueMin, QLatin1Char(',')));
+    EXPECT_EQ(rec.request.rangeMax, formatScientific(s.ValueMax, QLatin1Char(',')));
+    int labels = 0;
+    for (const RecordingSurface::Text& t : surface.texts) {
+        if (t.x != 10)
+            continue;
+        const double row = s.ValueMax - double(t.y) / 473 * (s.ValueMax - s.ValueMin);
+        EXPECT_NEAR(double(parseReal(t.text, QLatin1Char(','))), row,
+                    (s.ValueMax - s.ValueMin) / 100)
+            << t.text.toStdString() << " at " << t.y;
+        ++labels;
+    }
+    EXPECT_EQ(labels, 9);
 }

@@ -327,14 +327,20 @@ TEST_F(PlotFrame, ScaleLabels) {
          tenPoints(236, "5", kHundreds, {"4,232", "3,174", "2,116", "1,058", "0", "-1,058", "-2,116", "-3,174", "-4,232"})},
         // A medium of negative concentration: the maximum carries the minus sign.
         {2, "5", "2", "5,29789976184937E2", "-5,29789976184937E2", ',', kManual, 0, 1000, 0.473,
-         tenPoints(236, "5", kHundreds, {"-4,16", "-3,12", "-2,08", "-1,04", "0", "1,04", "2,08", "3,12", "4,16"})},
-        // "2,5E" would be no number; the minimum takes five characters where there are.
+         tenPoints(236, "5", kHundreds, {"-4,232", "-3,174", "-2,116", "-1,058", "0", "1,058", "2,116", "3,174", "4,232"})},
+        // The rows at 0,4 and 0,6 of the height hold a fifth of the range's ends, written
+        // from the mantissa of "2,5E-5" (whose first four characters are no number).
         {1, "5", "2", "-2,5E-5", "2,5E-5", ',', kManual, 0, 1000, 0.473,
-         {{236, 261, "5"}, {95, 261, "200"}, {378, 261, "800"}, {10, 189, "1"}, {10, 284, "-1"}}},
-        {1, "5", "2", "-12,75", "12,75", ',', kManual, 0, 1000, 0.473,
-         {{236, 261, "5"}, {95, 261, "200"}, {378, 261, "800"}, {10, 189, "5,08"}, {10, 284, "-5,08"}}},
+         {{236, 261, "500"}, {95, 261, "200"}, {378, 261, "800"}, {10, 189, "0,5"}, {10, 284, "-0,5"}}},
         {0, "5", "2", "-1.5E20", "1.5E20", '.', kManual, 0, 1000, 0.473,
-         {{236, 261, "5"}, {236, 261, "500"}, {10, 189, "0.6"}}},
+         {{236, 261, "500"}, {236, 261, "500"}, {10, 189, "0.3"}}},
+        // A range widened upwards: the ends in the maximum's power of ten, to the hundredths
+        // (1,99 and -0,5 x 10^3), the zero row where the range puts it.
+        {2, "5", "2", "-5E2", "1,99999E3", ',', kManual, 0, 1000, 0.473,
+         tenPoints(236, "5", kHundreds, {"1,741", "1,492", "1,243", "0,994", "0,745", "0,496", "0,247", "-0,002", "-0,251"})},
+        // w0 in the unit of its neighbours: 5 x 10^2 is 500 Hz between 440 and 560.
+        {1, "5", "2", "", "", ',', kManual, 400, 600, 2.36,
+         {{236, 261, "500"}, {95, 261, "440"}, {378, 261, "560"}}},
         // No range yet: the value labels are left out.
         {2, "5", "2", "", "", ',', kManual, 0, 1000, 0.473, tenPoints(236, "5", kHundreds)},
         {2, "5", "2", "-1", "", ',', kManual, 0, 1000, 0.473, tenPoints(236, "5", kHundreds)},
@@ -342,6 +348,8 @@ TEST_F(PlotFrame, ScaleLabels) {
         // 10^12 Hz, and the labels are in thousands of them.
         {2, "3", "15", "", "", ',', kAutomatic, 1500, 4500, 0.1,
          tenPoints(150, "3", {"1,8", "2,1", "2,4", "2,7", "3", "3,3", "3,6", "3,9", "4,2"})},
+        // The mantissa as a number, however typed.
+        {0, "3,00", "15", "", "", ',', kAutomatic, 1500, 4500, 0.1, {{150, 261, "3"}, {236, 261, "3"}}},
         // On a typed interval in hertz: the values in units of 10^15 Hz, as the title says,
         // and the w0 label under the marker at 3E15 Hz.
         {2, "3", "15", "", "", ',', kManual, 0, 6e15, 1e-13,
@@ -352,6 +360,7 @@ TEST_F(PlotFrame, ScaleLabels) {
         // 1 x 10^3 is exactly 1000, which already falls under the rule.
         {0, "1", "3", "", "", ',', kAutomatic, 700, 1300, 0.5, {{150, 261, "1"}, {236, 261, "1"}}},
         {0, "999", "0", "", "", ',', kManual, 0, 1000, 0.2, {{200, 261, "999"}, {236, 261, "500"}}},
+        {0, "0,5", "1", "", "", ',', kManual, 0, 10, 47.3, {{236, 261, "5"}, {236, 261, "5"}}},
         // clang-format on
     };
     for (const auto& c : cases) {

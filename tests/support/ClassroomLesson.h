@@ -16,3 +16,17 @@ inline InputTexts classroomLesson(QChar decimalSeparator = QLatin1Char(','),
     const QString mass = QStringLiteral("9") + decimalSeparator + QStringLiteral("1");
     return {"3", "1", "1", charge, mass, "15", "13", "-31", "28", "-19", from, to, step};
 }
+
+/** A gas: w0 = 3E15, g = 3E13, N = 2,7E25, Q = 1,6E-19, m = 9,1E-31, over from..to by step
+    (2,8E15 to 3,2E15 by 4E11 unless told). Its n(0), about 1, exceeds n''(w0), and n rises
+    to 1,24 before w0: the scan of n widens the range. */
+inline InputTexts gasLesson(QChar decimalSeparator = QLatin1Char(','),
+                            const QString& from = QStringLiteral("2,8E15"),
+                            const QString& to = QStringLiteral("3,2E15"),
+                            const QString& step = QStringLiteral("4E11")) {
+    InputTexts gas = classroomLesson(decimalSeparator, from, to, step);
+    gas[1] = QStringLiteral("3");                                          // g mantissa
+    gas[2] = QStringLiteral("2") + decimalSeparator + QStringLiteral("7"); // N mantissa
+    gas[8] = QStringLiteral("25");                                         // N exponent
+    return gas;
+}

@@ -28,6 +28,13 @@ public:
                                          QString::fromUtf8(to), QString::fromUtf8(step));
     }
 
+    /** The gas lesson into the fields, over from..to by step. */
+    void typeGas(const char* from = "2,8E15", const char* to = "3,2E15",
+                 const char* step = "4E11") {
+        request.fields = gasLesson(request.decimalSeparator, QString::fromUtf8(from),
+                                   QString::fromUtf8(to), QString::fromUtf8(step));
+    }
+
     void showMessage(const QString& text) override { messages << text; }
     void setRangeTexts(const QString& min, const QString& max) override {
         request.rangeMin = min;
