@@ -7,11 +7,8 @@
 #include "model/Model.h"
 #include "model/NumberText.h"
 #include "model/ScaledValue.h"
-#include "plot/Canvas.h"
-#include "plot/PlotCommand.h"
 #include "plot/PlotFrame.h"
 #include "plot/PlotMapping.h"
-#include "plot/PlotSession.h"
 #include "plot/Sweep.h"
 
 #include <gtest/gtest.h>
@@ -49,23 +46,16 @@ const Case kCases[] = {
     // clang-format on
 };
 
-struct Plotted {
-    PlotRecorder rec;
-    PlotSession session;
-};
-
-void plot(const Case& c, Plotted& p) {
+void plot(const Case& c, PlottedLesson& p) {
     if (c.gas)
         p.rec.typeGas(c.from, c.to, c.step);
     else
         p.rec.typeExample(c.from, c.to, c.step);
-    QImage image(kSide, kSide, QImage::Format_RGB32);
-    Canvas canvas(image);
-    runPlotCommand(p.rec.request, p.rec, canvas, p.session);
+    p.plot();
 }
 
 /** The value labels beside the left ruler for a label count. */
-std::vector<RecordingSurface::Text> valueLabels(const Plotted& p, int labelPointCount) {
+std::vector<RecordingSurface::Text> valueLabels(const PlottedLesson& p, int labelPointCount) {
     const PlotRequest& request = p.rec.request;
     PlotSettings settings = request.settings;
     settings.LabelPointCount = labelPointCount;
@@ -86,7 +76,7 @@ std::vector<RecordingSurface::Text> valueLabels(const Plotted& p, int labelPoint
 TEST(ValueScale, CurvesRangeFieldsAndReadoutShareOneMapping) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
-        Plotted p;
+        PlottedLesson p;
         plot(c, p);
         ASSERT_TRUE(p.rec.messages.isEmpty());
         TPlotState s = p.session.PlotState;
@@ -131,7 +121,7 @@ TEST(ValueScale, ValueLabelsShowTheValueOfTheirRow) {
         std::vector<int> rows;
     } sets[] = {{0, {189}}, {1, {189, 284}}, {2, {47, 95, 142, 189, 236, 284, 331, 378, 426}}};
     for (const Case& c : kCases) {
-        Plotted p;
+        PlottedLesson p;
         plot(c, p);
         const TPlotState& s = p.session.PlotState;
         const PlotMapping mapping(s);
