@@ -5,7 +5,6 @@
 #include <QPageSize>
 #include <QRect>
 #include <gtest/gtest.h>
-#include <utility>
 
 TEST(PrintPage, EveryMarginIsAtLeastTenMillimetres) {
     const struct {
@@ -27,13 +26,11 @@ TEST(PrintPage, EveryMarginIsAtLeastTenMillimetres) {
         const QPageLayout printer(QPageSize(QPageSize::A4), QPageLayout::Portrait, c.margins,
                                   c.unit);
         const QPageLayout page = withPrintMargins(printer);
-        const QMarginsF m = page.margins(QPageLayout::Millimeter);
-        const QMarginsF& e = c.expected;
-        for (const auto& [got, wanted] : {std::pair{m.left(), e.left()},
-                                          {m.top(), e.top()},
-                                          {m.right(), e.right()},
-                                          {m.bottom(), e.bottom()}})
-            EXPECT_NEAR(got, expect(wanted), 0.2) << c.printer;
+        const QMarginsF m = page.margins(QPageLayout::Millimeter), e = c.expected;
+        const double got[] = {m.left(), m.top(), m.right(), m.bottom()};
+        const double wanted[] = {e.left(), e.top(), e.right(), e.bottom()};
+        for (int side = 0; side < 4; ++side)
+            EXPECT_NEAR(got[side], expect(wanted[side]), 0.2) << c.printer << ", side " << side;
         EXPECT_EQ(page.pageSize(), printer.pageSize()) << c.printer;
         // At 600 dots an inch, 10 mm is 236 dots.
         const QRect paint = page.paintRectPixels(600);
