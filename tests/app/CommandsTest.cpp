@@ -47,10 +47,6 @@ protected:
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
 
-    static QLineEdit* field(int n) {
-        return Form1->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n));
-    }
-
     DialogsScript script;
 };
 } // namespace
@@ -81,9 +77,9 @@ TEST_F(Commands, EditCommandsWorkOnTheSelectionsLeftInTheFiveMantissaFields) {
     // The user types 12345 into Edit1 to Edit6, moving on with Tab.
     QTest::mouseClick(Form1->Edit1, Qt::LeftButton);
     for (int n = 1; n <= 6; ++n) {
-        ASSERT_EQ(QApplication::focusWidget(), field(n));
-        QTest::keyClicks(field(n), QStringLiteral("12345"));
-        QTest::keyClick(field(n), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), mainField(n));
+        QTest::keyClicks(mainField(n), QStringLiteral("12345"));
+        QTest::keyClick(mainField(n), Qt::Key_Tab);
     }
     // Selects "12" in Edit2 and leaves it with Tab; then "234" in Edit4, reached by the
     // mouse and left the same way for an exponent field, where everything is selected.
@@ -120,7 +116,7 @@ TEST_F(Commands, EditCommandsWorkOnTheSelectionsLeftInTheFiveMantissaFields) {
     Form1->N11->trigger();
     const QStringList pasted = {"234", "234345", "234", "12345", "234"};
     for (int n = 1; n <= 5; ++n)
-        EXPECT_EQ(field(n)->text(), pasted[n - 1]) << "Edit" << n;
+        EXPECT_EQ(mainField(n)->text(), pasted[n - 1]) << "Edit" << n;
     EXPECT_EQ(Form1->Edit6->text(), QStringLiteral("12345"));
 
     // A kept selection ends with the user's own change in its field: a click in it.
@@ -179,7 +175,7 @@ TEST_F(Commands, FontLargerThanTheLayoutIsReducedToTheLargestThatFits) {
             if (!w->isHidden())
                 controls << w;
         for (int n = 1; n <= 5; ++n) {
-            QLineEdit* e = field(n);
+            QLineEdit* e = mainField(n);
             EXPECT_EQ(e->font(), given) << "Edit" << n;
             EXPECT_GE(e->height(), e->sizeHint().height()) << "Edit" << n << " not clipped";
             EXPECT_TRUE(Form1->GroupBox1->rect().contains(e->geometry())) << "Edit" << n;

@@ -32,8 +32,6 @@ const struct {
 } kEndings[] = {
     {"memory runs out", [] { throw std::bad_alloc(); },
      "Недостаточно памяти для выполнения команды."},
-    {"an array too long", [] { throw std::bad_array_new_length(); },
-     "Недостаточно памяти для выполнения команды."},
     {"a bad text", [] { throw ConversionError(QStringLiteral("один")); },
      "'один' is not a valid floating point value."},
     {"a library's error", [] { throw std::runtime_error("broken."); }, "broken."},

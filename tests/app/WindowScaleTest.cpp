@@ -40,7 +40,6 @@ TEST(WindowScale, WindowNeverOpensLargerThanTheScreen) {
         bool lowered;
     } cases[] = {
         {"a projector of 1280x800, 2 asked", factor(2), {1280, 800}, 1.22, true},
-        {"a projector of 1280x800, 1,5 asked", factor(1.5), {1280, 800}, 1.22, true},
         {"the same, the largest that fits", fit, {1280, 800}, 1.22, false},
         {"full HD less a panel, 2 asked", factor(2), {1920, 1040}, 1.79, true},
         {"full HD less a panel, 1,5 fits", factor(1.5), {1920, 1040}, 1.5, false},

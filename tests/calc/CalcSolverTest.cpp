@@ -125,27 +125,23 @@ TEST(CalcSolver, OutcomesOfBadAndBorderlineInput) {
         for (const auto& [edit, text] : c.edits)
             request.texts.at(std::size_t(edit)) = QString::fromUtf8(text);
         TCalcValues before;
-        before.Omega0 = 42;
-        before.IndexRe = 42;
-        before.Gamma = 42;
-        before.Epsilon0 = 42;
-        before.Discriminant = 42;
+        for (double V::*value :
+             {&V::Omega0, &V::IndexRe, &V::Gamma, &V::Epsilon0, &V::Discriminant})
+            before.*value = 42;
 
         const CalcOutcome outcome = SolveForUnknown(request, before);
 
         const QString text = QString::fromUtf8(c.text);
         EXPECT_EQ(outcome.message, c.ends == Ends::WithMessage ? text : QString());
         EXPECT_EQ(errorText(outcome.error), c.ends == Ends::WithError ? text : QString());
-        const bool result = c.ends == Ends::WithResult;
         std::vector<int> written, expected;
         for (const CalcResult& r : outcome.results)
             written.push_back(r.edit);
-        if (result)
+        if (c.ends == Ends::WithResult) {
             expected = c.index == 1 ? std::vector<int>{11, 12} : std::vector<int>{15};
-        EXPECT_EQ(written, expected) << "no result after a message or an error";
-        if (result) {
-            EXPECT_EQ(outcome.results.front().text, text);
+            EXPECT_EQ(shownText(outcome, expected.front()), text);
         }
+        EXPECT_EQ(written, expected) << "no result after a message or an error";
         if (c.ends == Ends::Quietly || c.ends == Ends::WithMessage) {
             EXPECT_EQ(std::memcmp(&before, &outcome.values, sizeof before), 0) << "nothing read";
         }

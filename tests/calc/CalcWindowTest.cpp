@@ -2,6 +2,7 @@
 // The calculator window driven as the user drives it: the choice in the list, the rows the
 // timer shows, typing, the commands, the status line and hiding.
 #include "CalcMedium.h"
+#include "FileBytes.h"
 #include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEnterEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -190,12 +190,9 @@ TEST_F(CalcWindow, ExampleSolvedForTheIndexThenForTheMass) {
 TEST_F(CalcWindow, WrittenTextsShowTheirBeginning) {
     QTemporaryDir dir;
     const QString lesson = dir.filePath(QStringLiteral("long.grafc"));
-    QFile file(lesson);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     // Longer than Qt's default limit of 32767 characters a field takes.
     const QByteArray longLine = "-" + QByteArray(40000, '7');
-    file.write(longLine + "\r\n");
-    file.close();
+    ASSERT_TRUE(writeBytes(lesson, longLine + "\r\n"));
     script->fileNames = {lesson};
     // The classroom medium solved for N with the natural frequency below the wave's.
     const CalcMedium medium{

@@ -2,6 +2,7 @@
 // The bytes of a .grafc file and the path a save writes.
 #include "files/GrafcFile.h"
 #include "ErrorText.h"
+#include "FileBytes.h"
 #include "QtPrinters.h"
 
 #include <QBuffer>
@@ -143,11 +144,8 @@ TEST(GrafcFile, NoMoreThanTheLimitIsRead) {
         QString error;
         if (c.file) {
             const QString path = dir.filePath(QStringLiteral("big.grafc"));
-            QFile file(path);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(c.start);
-            ASSERT_TRUE(file.resize(c.size)); // sparse: no room taken on the disk
-            file.close();
+            // Sparse: no room taken on the disk.
+            ASSERT_TRUE(writeBytes(path, c.start) && QFile::resize(path, c.size));
             error = errorText([&] { loadGrafcFile(path); });
         } else {
             QByteArray bytes = c.start;

@@ -37,12 +37,10 @@ TEST(OutputTargets, RefusedBeforeAnythingIsWritten) {
         {"a link to itself", {at("ring")}, "Ссылки выходного файла замыкаются в кольцо"},
         {"a folder", {at("folder")}, "На месте выходного файла папка"},
         {"one new file twice", {at("a.png"), at("a.png")}, "Один и тот же файл"},
-        {"one old file twice, once through a link",
-         {at("old.png"), at("link.png")},
-         "Один и тот же файл"},
-        {"one new file through its folder twice",
-         {at("a.csv"), at("folder/../a.csv")},
-         "Один и тот же файл"},
+        // clang-format off
+        {"one old file twice, once through a link", {at("old.png"), at("link.png")}, "Один и тот же файл"},
+        {"one new file through its folder twice", {at("a.csv"), at("folder/../a.csv")}, "Один и тот же файл"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const QString refusal = outputsRefusal(at("l.grafc"), c.outputs);

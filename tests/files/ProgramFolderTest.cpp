@@ -13,16 +13,14 @@ TEST(ProgramFolder, PicturesGoBesideTheProgramUnlessItsFolderIsReadOnly) {
         QString userData;
         QString chosen;
     } cases[] = {
-        {"the build folder", QStringLiteral("/home/teacher/volnograf/build"), true, data,
-         QStringLiteral("/home/teacher/volnograf/build")},
-        {"an install into the home folder", QStringLiteral("/home/teacher/.local/lib/volnograf"),
-         true, data, QStringLiteral("/home/teacher/.local/lib/volnograf")},
-        {"the Debian package", QStringLiteral("/usr/lib/volnograf"), false, data, data},
-        {"an install under /usr/local", QStringLiteral("/usr/local/lib/volnograf"), false, data,
-         data},
+        // clang-format off
+        {"the build folder", "/home/teacher/volnograf/build", true, data, "/home/teacher/volnograf/build"},
+        {"an install into the home folder", "/home/teacher/.local/lib/volnograf", true, data, "/home/teacher/.local/lib/volnograf"},
+        {"the Debian package", "/usr/lib/volnograf", false, data, data},
+        {"an install under /usr/local", "/usr/local/lib/volnograf", false, data, data},
         // No home to keep a data folder in: the error names the program's folder.
-        {"a user without a data folder", QStringLiteral("/usr/lib/volnograf"), false, QString(),
-         QStringLiteral("/usr/lib/volnograf")},
+        {"a user without a data folder", "/usr/lib/volnograf", false, QString(), "/usr/lib/volnograf"},
+        // clang-format on
     };
     for (const auto& c : cases)
         EXPECT_EQ(pictureFolder(c.executable, c.writable, c.userData), c.chosen) << c.install;

@@ -90,12 +90,8 @@ TEST_F(WindowSnapshot, WholeWindowOnePixelLargerAsUncompressedBmp) {
 // A plotted lesson saved from the toolbar: the plot in the picture is Image1 row by row.
 TEST_F(WindowSnapshot, PlotInThePictureIsThePlotOnScreen) {
     RussianLocale locale;
-    const QList<QLineEdit*> fields = {Form1->Edit1, Form1->Edit2,  Form1->Edit3,  Form1->Edit4,
-                                      Form1->Edit5, Form1->Edit6,  Form1->Edit7,  Form1->Edit8,
-                                      Form1->Edit9, Form1->Edit10, Form1->Edit11, Form1->Edit12,
-                                      Form1->Edit13};
-    for (int n = 0; n < 13; ++n)
-        typeInto(fields[n], kClassroomTexts[n]);
+    for (int n = 1; n <= 13; ++n)
+        typeInto(mainField(n), kClassroomTexts[n - 1]);
     QTest::mouseClick(Form1->Button1, Qt::LeftButton);
     ASSERT_TRUE(script->errors.isEmpty());
     Form1->ToolButton3->click();

@@ -5,24 +5,11 @@
 #include "ErrorText.h"
 #include "PlotRecorder.h"
 #include "plot/Canvas.h"
-#include "plot/PlotCommand.h"
-#include "plot/PlotSession.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 const QString kRangeText = QStringLiteral("Вычисление диапазона значений...");
-
-struct Plotted {
-    QImage picture{473, 473, QImage::Format_RGB32};
-    PlotSession session;
-    PlotRecorder rec;
-};
-
-void plot(Plotted& p) {
-    Canvas canvas(p.picture);
-    runPlotCommand(p.rec.request, p.rec, canvas, p.session);
-}
 } // namespace
 
 TEST(CompletedPlot, DrawnAgainItIsThePictureTheSweepsDrew) {
@@ -39,11 +26,11 @@ TEST(CompletedPlot, DrawnAgainItIsThePictureTheSweepsDrew) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Plotted p;
+        PlottedLesson p;
         p.rec.typeExample("0", "6E15", c.step);
         p.rec.request.connected = c.connected;
         p.rec.request.dotted = c.dotted;
-        plot(p);
+        p.plot();
         ASSERT_TRUE(p.rec.messages.isEmpty());
         const CompletedPlot* shown = p.session.onScreen();
         ASSERT_TRUE(shown);
@@ -75,23 +62,20 @@ TEST(CompletedPlot, StatusLineAtTheEndsOfTheCommand) {
         {"an empty field", 9, "", false, {}, {}},
         {"no number", 2, "abc", false, "'abc' is not a valid floating point value", {}},
         {"g = 0 before the range", 2, "0", false, "Invalid floating point operation", {""}},
-        {"an interval of no width after the scans",
-         1,
-         "3000",
-         true,
-         "Floating point division by zero",
-         {"", kRangeText, ""}},
+        // clang-format off
+        {"an interval of no width after the scans", 1, "3000", true, "Floating point division by zero", {"", kRangeText, ""}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Plotted p;
+        PlottedLesson p;
         p.rec.typeExample();
         p.rec.request.automatic = c.automatic;
         if (c.edit == 1)
             p.rec.request.field(6) = QStringLiteral("0");
         if (c.edit)
             p.rec.request.field(c.edit) = QString::fromUtf8(c.text);
-        EXPECT_EQ(errorText([&] { plot(p); }), c.error);
+        EXPECT_EQ(errorText([&] { p.plot(); }), c.error);
         EXPECT_EQ(p.rec.statusTexts, c.status);
     }
 }
@@ -112,13 +96,13 @@ TEST(CompletedPlot, WhatIsOnScreen) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Plotted p;
+        PlottedLesson p;
         p.rec.typeExample();
-        plot(p);
+        p.plot();
         ASSERT_TRUE(p.session.onScreen());
         p.rec.typeExample(c.from, c.to, c.step);
         p.rec.request.field(1) = QStringLiteral("2"); // another w0 under the frame's label
-        errorText([&] { plot(p); });
+        errorText([&] { p.plot(); });
         EXPECT_EQ(p.session.onScreen() != nullptr, c.onScreen);
         EXPECT_EQ(p.session.complete.has_value(), c.complete);
     }

@@ -5,9 +5,6 @@
 #include "ErrorText.h"
 #include "PlotRecorder.h"
 #include "model/Model.h"
-#include "plot/Canvas.h"
-#include "plot/PlotCommand.h"
-#include "plot/PlotSession.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -30,87 +27,17 @@ TEST(InputParameters, FieldsCheckedThenTheMediumLoadedFieldByField) {
         QString error;
         double omega0, gamma, concentration, charge; // the medium afterwards
     } cases[] = {
+        // clang-format off
         {"the lesson", ',', {}, InputOutcome::Loaded, {}, {}, w0, g, n, q},
-        {"blanks are no empty field",
-         ',',
-         {{2, "  "}},
-         InputOutcome::Ended,
-         {},
-         "'  ' is not a valid floating point value",
-         w0,
-         0,
-         0,
-         0},
-        {"from = to",
-         ',',
-         {{11, "5"}, {12, "5"}},
-         InputOutcome::IntervalRejected,
-         kBadInterval,
-         {},
-         0,
-         0,
-         0,
-         0},
-        {"from below 0",
-         ',',
-         {{11, "-1"}, {12, "10"}},
-         InputOutcome::IntervalRejected,
-         kBadInterval,
-         {},
-         0,
-         0,
-         0,
-         0},
-        {"from above to",
-         ',',
-         {{11, "10"}, {12, "1"}},
-         InputOutcome::IntervalRejected,
-         kBadInterval,
-         {},
-         0,
-         0,
-         0,
-         0},
-        {"a bad third value keeps the two before",
-         ',',
-         {{3, "abc"}},
-         InputOutcome::Ended,
-         {},
-         "'abc' is not a valid floating point value",
-         w0,
-         g,
-         0,
-         0},
-        {"a point where the comma is the separator",
-         ',',
-         {{5, "9.1"}},
-         InputOutcome::Ended,
-         {},
-         "'9.1' is not a valid floating point value",
-         w0,
-         g,
-         n,
-         q},
-        {"a fractional, negative exponent",
-         '.',
-         {{6, "-0.5"}},
-         InputOutcome::Loaded,
-         {},
-         {},
-         3 * std::pow(10.0, -0.5),
-         g,
-         n,
-         q},
-        {"an overflowing value",
-         ',',
-         {{7, "400"}},
-         InputOutcome::Ended,
-         {},
-         "Floating point overflow",
-         w0,
-         0,
-         0,
-         0},
+        {"blanks are no empty field", ',', {{2, "  "}}, InputOutcome::Ended, {}, "'  ' is not a valid floating point value", w0, 0, 0, 0},
+        {"from = to", ',', {{11, "5"}, {12, "5"}}, InputOutcome::IntervalRejected, kBadInterval, {}, 0, 0, 0, 0},
+        {"from below 0", ',', {{11, "-1"}, {12, "10"}}, InputOutcome::IntervalRejected, kBadInterval, {}, 0, 0, 0, 0},
+        {"from above to", ',', {{11, "10"}, {12, "1"}}, InputOutcome::IntervalRejected, kBadInterval, {}, 0, 0, 0, 0},
+        {"a bad third value keeps the two before", ',', {{3, "abc"}}, InputOutcome::Ended, {}, "'abc' is not a valid floating point value", w0, g, 0, 0},
+        {"a point where the comma is the separator", ',', {{5, "9.1"}}, InputOutcome::Ended, {}, "'9.1' is not a valid floating point value", w0, g, n, q},
+        {"a fractional, negative exponent", '.', {{6, "-0.5"}}, InputOutcome::Loaded, {}, {}, 3 * std::pow(10.0, -0.5), g, n, q},
+        {"an overflowing value", ',', {{7, "400"}}, InputOutcome::Ended, {}, "Floating point overflow", w0, 0, 0, 0},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -145,13 +72,10 @@ TEST(InputParameters, EveryFieldMustBeFilledTheStepToo) {
 }
 
 TEST(InputParameters, TheStepIsNotReadInAutomaticMode) {
-    PlotRecorder rec;
-    rec.typeExample();
-    rec.request.field(13) = QStringLiteral("шаг");
-    rec.request.automatic = true;
-    QImage picture(473, 473, QImage::Format_RGB32);
-    Canvas canvas(picture);
-    PlotSession session;
-    EXPECT_EQ(errorText([&] { runPlotCommand(rec.request, rec, canvas, session); }), QString());
-    EXPECT_DOUBLE_EQ(session.unit->omega0(), 3000) << "w0 in units of 10^12 Hz";
+    PlottedLesson p;
+    p.rec.typeExample();
+    p.rec.request.field(13) = QStringLiteral("шаг");
+    p.rec.request.automatic = true;
+    EXPECT_EQ(errorText([&] { p.plot(); }), QString());
+    EXPECT_DOUBLE_EQ(p.session.unit->omega0(), 3000) << "w0 in units of 10^12 Hz";
 }

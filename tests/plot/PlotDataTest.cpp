@@ -4,9 +4,6 @@
 #include "PlotRecorder.h"
 #include "QtPrinters.h"
 #include "model/NumberText.h"
-#include "plot/Canvas.h"
-#include "plot/PlotCommand.h"
-#include "plot/PlotSession.h"
 #include "plot/Sweep.h"
 
 #include <QStringList>
@@ -16,15 +13,12 @@
 namespace {
 /** The samples of the classroom plot, typed interval or automatic. */
 CompletedPlot classroomSamples(bool automatic) {
-    PlotRecorder rec;
-    rec.typeExample();
-    rec.request.automatic = automatic;
-    QImage image(473, 473, QImage::Format_RGB32);
-    Canvas canvas(image);
-    PlotSession session;
-    runPlotCommand(rec.request, rec, canvas, session);
-    EXPECT_TRUE(rec.messages.isEmpty());
-    return session.complete.value_or(CompletedPlot{});
+    PlottedLesson p;
+    p.rec.typeExample();
+    p.rec.request.automatic = automatic;
+    p.plot();
+    EXPECT_TRUE(p.rec.messages.isEmpty());
+    return p.session.complete.value_or(CompletedPlot{});
 }
 
 /** n and n'' as the model gives them for the samples' medium at the frequency w. */

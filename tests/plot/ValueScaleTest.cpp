@@ -7,11 +7,8 @@
 #include "model/Model.h"
 #include "model/NumberText.h"
 #include "model/ScaledValue.h"
-#include "plot/Canvas.h"
-#include "plot/PlotCommand.h"
 #include "plot/PlotFrame.h"
 #include "plot/PlotMapping.h"
-#include "plot/PlotSession.h"
 #include "plot/Sweep.h"
 
 #include <gtest/gtest.h>
@@ -49,23 +46,8 @@ const Case kCases[] = {
     // clang-format on
 };
 
-struct Plotted {
-    PlotRecorder rec;
-    PlotSession session;
-};
-
-void plot(const Case& c, Plotted& p) {
-    if (c.gas)
-        p.rec.typeGas(c.from, c.to, c.step);
-    else
-        p.rec.typeExample(c.from, c.to, c.step);
-    QImage image(kSide, kSide, QImage::Format_RGB32);
-    Canvas canvas(image);
-    runPlotCommand(p.rec.request, p.rec, canvas, p.session);
-}
-
 /** The value labels beside the left ruler for a label count. */
-std::vector<RecordingSurface::Text> valueLabels(const Plotted& p, int labelPointCount) {
+std::vector<RecordingSurface::Text> valueLabels(const PlottedLesson& p, int labelPointCount) {
     const PlotRequest& request = p.rec.request;
     PlotSettings settings = request.settings;
     settings.LabelPointCount = labelPointCount;
@@ -83,13 +65,24 @@ std::vector<RecordingSurface::Text> valueLabels(const Plotted& p, int labelPoint
 // The range fields show the range the picture spans: every sample of both curves lands
 // inside it (to a row), ValueMin on the bottom edge, ValueMax on the top row, and pointing at
 // a sample reads its value back within a pixel's worth.
-TEST(ValueScale, CurvesRangeFieldsAndReadoutShareOneMapping) {
+// The three label sets: each label times the power of ten of the title is the value of its
+// row to the hundredths of the title's unit (the range's ends are read to two decimals),
+// and the curves' mapping puts that value within three pixels of the row.
+TEST(ValueScale, CurvesLabelsRangeFieldsAndReadoutShareOneMapping) {
+    const struct {
+        int count;
+        std::vector<int> rows;
+    } sets[] = {{0, {189}}, {1, {189, 284}}, {2, {47, 95, 142, 189, 236, 284, 331, 378, 426}}};
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.what);
-        Plotted p;
-        plot(c, p);
+        PlottedLesson p;
+        if (c.gas)
+            p.rec.typeGas(c.from, c.to, c.step);
+        else
+            p.rec.typeExample(c.from, c.to, c.step);
+        p.plot();
         ASSERT_TRUE(p.rec.messages.isEmpty());
-        TPlotState s = p.session.PlotState;
+        const TPlotState& s = p.session.PlotState;
         const TModelParams& medium = p.session.ModelParams;
         const double atZero = RefractionRe(medium, 0), peak = RefractionIm(medium, medium.Omega0);
         EXPECT_EQ(p.rec.request.rangeMin, formatScientific(s.ValueMin, kComma));
@@ -106,9 +99,10 @@ TEST(ValueScale, CurvesRangeFieldsAndReadoutShareOneMapping) {
         const long double pixelWorth = (static_cast<long double>(s.ValueMax) - s.ValueMin) / kSide;
         int top = kSide, bottom = 0;
         long double worst = 0;
-        sweep(p.rec, s, [&] {
+        TPlotState swept = s;
+        sweep(p.rec, swept, [&] {
             for (const double v :
-                 {RefractionRe(medium, s.SweepFreq), RefractionIm(medium, s.SweepFreq)}) {
+                 {RefractionRe(medium, swept.SweepFreq), RefractionIm(medium, swept.SweepFreq)}) {
                 const int y = mapping.pixelY(v);
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
@@ -119,27 +113,11 @@ TEST(ValueScale, CurvesRangeFieldsAndReadoutShareOneMapping) {
         EXPECT_LE(bottom, kSide);
         EXPECT_LE(worst, 1.0L) << "pixels' worth between a sample and its readout";
         EXPECT_EQ(top == 0, c.top == Top::NMaximum) << "the maximum of n on the top row";
-    }
-}
 
-// The three label sets: each label times the power of ten of the title is the value of its
-// row to the hundredths of the title's unit (the range's ends are read to two decimals),
-// and the curves' mapping puts that value within three pixels of the row.
-TEST(ValueScale, ValueLabelsShowTheValueOfTheirRow) {
-    const struct {
-        int count;
-        std::vector<int> rows;
-    } sets[] = {{0, {189}}, {1, {189, 284}}, {2, {47, 95, 142, 189, 236, 284, 331, 378, 426}}};
-    for (const Case& c : kCases) {
-        Plotted p;
-        plot(c, p);
-        const TPlotState& s = p.session.PlotState;
-        const PlotMapping mapping(s);
         const QString title = p.rec.request.rangeMax;
         const long double unit = powerOfTen(parseReal(title.mid(title.indexOf('E') + 1), kComma));
-        const long double pixelWorth = (static_cast<long double>(s.ValueMax) - s.ValueMin) / kSide;
         for (const auto& set : sets) {
-            SCOPED_TRACE(std::string(c.what) + ", count " + std::to_string(set.count));
+            SCOPED_TRACE("count " + std::to_string(set.count));
             const std::vector<RecordingSurface::Text> labels = valueLabels(p, set.count);
             ASSERT_EQ(labels.size(), set.rows.size());
             for (std::size_t i = 0; i < labels.size(); ++i) {

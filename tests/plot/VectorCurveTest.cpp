@@ -2,12 +2,9 @@
 // The curves of a vector picture: strokes through the samples' own positions, which round
 // to the pixels the picture on screen has; no pixel squares, no stairs.
 #include "PlotRecorder.h"
-#include "plot/Canvas.h"
 #include "plot/CompletedPlot.h"
-#include "plot/PlotCommand.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotPicture.h"
-#include "plot/PlotSession.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -15,19 +12,12 @@
 #include <cmath>
 
 namespace {
-struct Plotted {
-    PlotRecorder rec;
-    PlotSession session;
-};
-
-void plot(Plotted& p, bool connected, bool dotted, const char* from = "2,8E15",
+void plot(PlottedLesson& p, bool connected, bool dotted, const char* from = "2,8E15",
           const char* to = "3,2E15", const char* step = "4E11") {
     p.rec.typeGas(from, to, step);
     p.rec.request.connected = connected;
     p.rec.request.dotted = dotted;
-    QImage image(kPictureSide, kPictureSide, QImage::Format_RGB32);
-    Canvas canvas(image);
-    runPlotCommand(p.rec.request, p.rec, canvas, p.session);
+    p.plot();
 }
 
 QByteArray svgOf(const CompletedPlot& plot) {
@@ -44,7 +34,7 @@ TEST(VectorCurve, ExactPositionsRoundToTheSweepsPixels) {
     } cases[] = {{"2,8E15", "3,2E15", "4E11"}, {"0", "6E15", "1E12"}, {"1E15", "1,0001E15", "1E8"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.from);
-        Plotted p;
+        PlottedLesson p;
         plot(p, true, false, c.from, c.to, c.step);
         ASSERT_TRUE(p.session.complete);
         const CompletedPlot& done = *p.session.complete;
@@ -74,7 +64,7 @@ TEST(VectorCurve, SvgDrawsCurvesAsStrokesOffThePixelGrid) {
     int dashesOfPlainLine = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Plotted p;
+        PlottedLesson p;
         plot(p, c.connected, c.dotted);
         ASSERT_TRUE(p.session.complete);
         const QString svg = QString::fromUtf8(svgOf(*p.session.complete));

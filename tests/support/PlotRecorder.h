@@ -4,8 +4,12 @@
 #pragma once
 
 #include "ClassroomLesson.h"
+#include "plot/Canvas.h"
+#include "plot/PlotCommand.h"
 #include "plot/PlotRequest.h"
+#include "plot/PlotSession.h"
 
+#include <QImage>
 #include <QStringList>
 #include <vector>
 
@@ -44,4 +48,18 @@ public:
     void setProgress(int percent) override { progress.push_back(percent); }
     void setStatusText(const QString& text) override { statusTexts << text; }
     bool stopRequested() override { return ++stopChecks == stopAtCheck; }
+};
+
+/** A plot as the main window makes one: the request and its record, the session it leaves
+    and the picture it draws on. */
+struct PlottedLesson {
+    PlotRecorder rec;
+    PlotSession session;
+    QImage picture{473, 473, QImage::Format_RGB32};
+
+    /** Runs the plot command on the request as typed. */
+    void plot() {
+        Canvas canvas(picture);
+        runPlotCommand(rec.request, rec, canvas, session);
+    }
 };
