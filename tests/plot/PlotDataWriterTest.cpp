@@ -70,6 +70,9 @@ TEST(PlotDataWriter, SameBytesAsTheWholeTable) {
         {"smallest fixed", withInterval(typed, 0.00009, 0.0003, 0.00001), comma},
         // Around 10^15, where the integers of 15 digits give way to the scientific form.
         {"largest fixed", withInterval(typed, 999999999999990, 1000000000000100, 10), point},
+        // Integers of 16 digits ending in 5: every w is a tie at the 15th digit, which
+        // goes to the even digit.
+        {"ties", withInterval(typed, 1000000000000005, 1000000000000200, 10), point},
         // The running sum of 0,1 ends on 0,9999999999999999, written 1.
         {"running sum", withInterval(typed, 0, 1, 0.1), comma},
         // A separator of two bytes in UTF-8 (the Arabic decimal separator).
