@@ -81,7 +81,7 @@ public:
         }
         // The value rounded once to 15 significant digits, ties to even; whatever the C
         // library writes between the digits (its locale's decimal point) is skipped. A
-        // value that is a double (w in hertz, n, n'') takes the far quicker conversion of
+        // value that is a double (w in hertz, n, n'') takes the quicker conversion of
         // doubles, which rounds the same exact value alike; the range test keeps the
         // narrowing from raising a flag.
         char text[64];
