@@ -31,17 +31,15 @@ format:
 clean:
 	rm -rf $(BUILD)
 
-# Removes what the last `cmake --install` of $(BUILD) put in place: the files listed in
-# its manifest (one path a line), then the program's folder if nothing else is left in it.
+# The Debian package volnograf_<version>_<arch>.deb in $(BUILD), for `apt install`.
+.PHONY: package
+package: configure
+	cmake --build $(BUILD) -j $(JOBS) --target volnograf volnograf_help volnograf_docs
+	cd $(BUILD) && cpack -G DEB
+
+# Removes what the last `cmake --install` of $(BUILD) put in place (the files listed in its
+# manifest) and the folders the installs created, where nothing else is left in them.
 # Pictures the program saved beside itself are not listed and stay, with their folder.
 .PHONY: uninstall
 uninstall:
-	@test -f $(BUILD)/install_manifest.txt || \
-	  { echo "$(BUILD)/install_manifest.txt is missing: nothing was installed from $(BUILD)" >&2; exit 1; }
-	xargs -d '\n' rm -f -- < $(BUILD)/install_manifest.txt
-	sed -n 's|/help/help\.chm$$||p' $(BUILD)/install_manifest.txt | \
-	  while IFS= read -r dir; do rmdir "$$dir/help" "$$dir" 2>/dev/null || true; done
-	sed -n 's|/packages/volnograf-grafc\.xml$$||p' $(BUILD)/install_manifest.txt | \
-	  while IFS= read -r dir; do update-mime-database "$$dir" 2>/dev/null || true; done
-	sed -n 's|/volnograf\.desktop$$||p' $(BUILD)/install_manifest.txt | \
-	  while IFS= read -r dir; do update-desktop-database "$$dir" 2>/dev/null || true; done
+	./scripts/uninstall.sh $(BUILD)

@@ -2,12 +2,17 @@
 // The whole plot command, headless, against the bare loop of model evaluations it needs.
 // Each case reports ns per sample; compare Plot/<mode>/<n> with SweepFloor/<n>, the least a
 // sweep carrying both curves costs, and with Model/<mode>/<n>, the evaluations made one by one.
+#include "ClassroomLesson.h"
 #include "JumpAhead.h"
 #include "model/CheckedFloat.h"
 #include "model/Model.h"
 #include "plot/Canvas.h"
+#include "plot/CompletedPlot.h"
 #include "plot/PlotCommand.h"
+#include "plot/PlotData.h"
 #include "plot/PlotDataWriter.h"
+#include "plot/PlotPicture.h"
+#include "plot/PlotRequest.h"
 #include "plot/PlotSession.h"
 
 #include <QGuiApplication>
@@ -23,31 +28,18 @@ namespace {
 enum Mode { Connected = 0, Dotted = 1, Points = 2 };
 
 // The main window's side of the command with nothing shown.
-class BenchView final : public PlotView {
+class BenchSink final : public PlotSink {
 public:
-    std::array<QString, 20> fields{};
-    bool connect = true;
-    bool dotted = false;
-
-    QString fieldText(int edit) const override { return fields.at(static_cast<std::size_t>(edit)); }
-    void setFieldText(int edit, const QString& text) override {
-        fields.at(static_cast<std::size_t>(edit)) = text;
-    }
-    bool isChecked(int box) const override { return box == 1 ? connect : box == 3 && dotted; }
-    QChar decimalSeparator() const override { return QLatin1Char('.'); }
-    void showMessage(const QString&) override {}
     void setProgress(int percent) override { benchmark::DoNotOptimize(percent); }
-    void setStatusText(const QString&) override {}
-    PlotSettings plotSettings() const override { return {}; }
 };
 
-// The classroom medium over 0..6E15 Hz with n samples per sweep.
-void typeMedium(BenchView& view, std::int64_t samples) {
-    const QString step = QString::number(6e15 / static_cast<double>(samples), 'g', 17);
-    const QString texts[] = {"3",   "1",  "1",   "1.6", "9.1",  "15", "13",
-                             "-31", "28", "-19", "0",   "6E15", step};
-    for (int i = 0; i < 13; ++i)
-        view.fields[static_cast<std::size_t>(i + 1)] = texts[i];
+// The classroom lesson over 0..6E15 Hz with n samples per sweep.
+PlotRequest classroomRequest(std::int64_t samples) {
+    PlotRequest r;
+    r.decimalSeparator = QLatin1Char('.');
+    r.fields = classroomLesson(r.decimalSeparator, "0", "6E15",
+                               QString::number(6e15 / static_cast<double>(samples), 'g', 17));
+    return r;
 }
 
 long maxResidentKb() {
@@ -61,13 +53,13 @@ void BM_Plot(benchmark::State& state) {
     const std::int64_t samples = state.range(1);
     QImage image(473, 473, QImage::Format_RGB32);
     Canvas canvas(image);
-    BenchView view;
-    typeMedium(view, samples);
-    view.connect = mode != Points;
-    view.dotted = mode == Dotted;
+    PlotRequest request = classroomRequest(samples);
+    request.connected = mode != Points;
+    request.dotted = mode == Dotted;
+    BenchSink sink;
     PlotSession session;
     for (auto _ : state)
-        runPlotCommand(view, canvas, session);
+        runPlotCommand(request, sink, canvas, session);
     state.counters["ns_per_sample"] =
         benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
@@ -121,6 +113,26 @@ void BM_Floor(benchmark::State& state) {
     state.counters["ns_per_sample"] =
         benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// The command line's export: the plot and its PNG alone, or with its SVG and PDF, which are
+// drawn from the finished plot without sweeping again. Compare Export/0/n with Export/1/n.
+void BM_Export(benchmark::State& state) {
+    const bool vectors = state.range(0) != 0;
+    const PlotRequest request = classroomRequest(state.range(1));
+    QImage image(473, 473, QImage::Format_RGB32);
+    for (auto _ : state) {
+        Canvas canvas(image);
+        BenchSink sink;
+        PlotSession session;
+        runPlotCommand(request, sink, canvas, session);
+        const ShownPlot shown{image, session.onScreen(), &*session.complete};
+        benchmark::DoNotOptimize(plotBytes(PlotFormat::Png, shown, {}));
+        if (vectors) {
+            benchmark::DoNotOptimize(plotBytes(PlotFormat::Svg, shown, {}));
+            benchmark::DoNotOptimize(plotBytes(PlotFormat::Pdf, shown, {}));
+        }
+    }
 }
 
 /** One sweep of the range scan's kind over samples of the classroom medium: the running sum
@@ -195,33 +207,32 @@ void BM_SweepFloorCores(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-/** The samples of a finished classroom plot, n samples per sweep. */
-PlotSamples classroomSamples(std::int64_t samples) {
+/** The finished classroom plot, n samples per sweep. */
+CompletedPlot classroomPlot(std::int64_t samples) {
     QImage image(473, 473, QImage::Format_RGB32);
     Canvas canvas(image);
-    BenchView view;
-    typeMedium(view, samples);
+    BenchSink sink;
     PlotSession session;
-    runPlotCommand(view, canvas, session);
+    runPlotCommand(classroomRequest(samples), sink, canvas, session);
     return session.complete.value();
 }
 
-// The CSV of a plot held whole, as the export made it, against the CSV written a buffer at a
-// time to a file (the null device); both format the same numbers.
+// The CSV of a plot held whole against the CSV written a buffer at a time to a file (the
+// null device); both format the same numbers.
 void BM_CsvWhole(benchmark::State& state) {
-    const PlotSamples samples = classroomSamples(state.range(0));
+    const CompletedPlot plot = classroomPlot(state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(plotDataCsv(samples, QLatin1Char(',')).size());
+        benchmark::DoNotOptimize(plotDataCsv(plot, QLatin1Char(',')).size());
     state.counters["ns_per_row"] = benchmark::Counter(
         static_cast<double>(state.range(0)) * static_cast<double>(state.iterations()),
         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_CsvStreamed(benchmark::State& state) {
-    const PlotSamples samples = classroomSamples(state.range(0));
+    const CompletedPlot plot = classroomPlot(state.range(0));
     const int fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     for (auto _ : state)
-        benchmark::DoNotOptimize(writePlotDataCsv(samples, QLatin1Char(','), fd));
+        benchmark::DoNotOptimize(writePlotDataCsv(plot, QLatin1Char(','), fd));
     ::close(fd);
     state.counters["ns_per_row"] = benchmark::Counter(
         static_cast<double>(state.range(0)) * static_cast<double>(state.iterations()),
@@ -255,6 +266,10 @@ BENCHMARK(BM_CsvWhole)->ArgName("samples")->Arg(100'000)->Unit(benchmark::kMilli
 BENCHMARK(BM_CsvStreamed)->ArgName("samples")->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Model)->Apply(modesAndSizes);
 BENCHMARK(BM_Floor)->Apply(modesAndSizes);
+BENCHMARK(BM_Export)
+    ->ArgNames({"vectors", "samples"})
+    ->ArgsProduct({{0, 1}, {1'000'000, 10'000'000}})
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

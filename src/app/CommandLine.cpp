@@ -3,6 +3,9 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <algorithm>
 
 namespace {
 const QString kProgram = QStringLiteral("volnograf");
@@ -16,24 +19,25 @@ struct OptionRow {
 
 /** The files an export writes. SVG and PDF join them with the vector drawing of the plot. */
 struct OutputRow {
-    ExportOutput kind;
+    PlotFormat kind;
     OptionRow option;
 };
 
 const OutputRow kOutputs[] = {
-    {ExportOutput::Png,
+    {PlotFormat::Png,
      {{QStringLiteral("png")},
       QStringLiteral("ФАЙЛ.png"),
-      QStringLiteral("без окна: записать рисунок графика (473 × 473 точки) в PNG")}},
-    {ExportOutput::Svg,
+      QStringLiteral("без окна: записать рисунок графика (473 × 473 точки) в PNG "
+                     "(в JPEG или BMP, если имя кончается на .jpg, .jpeg, .bmp)")}},
+    {PlotFormat::Svg,
      {{QStringLiteral("svg")},
       QStringLiteral("ФАЙЛ.svg"),
       QStringLiteral("без окна: записать график векторным рисунком SVG")}},
-    {ExportOutput::Pdf,
+    {PlotFormat::Pdf,
      {{QStringLiteral("pdf")},
       QStringLiteral("ФАЙЛ.pdf"),
       QStringLiteral("без окна: записать график векторным рисунком в PDF")}},
-    {ExportOutput::Csv,
+    {PlotFormat::Csv,
      {{QStringLiteral("csv")},
       QStringLiteral("ФАЙЛ.csv"),
       QStringLiteral("без окна: записать отсчёты графика (w, f, λ, n, n″) в CSV")}},
@@ -46,7 +50,9 @@ const OptionRow kVersion{{QStringLiteral("v"), QStringLiteral("version")},
                          QStringLiteral("показать версию программы")};
 const OptionRow kScale{{QStringLiteral("scale")},
                        QStringLiteral("K"),
-                       QStringLiteral("все окна в K раз крупнее (1–4), для проектора")};
+                       QStringLiteral("все окна в K раз крупнее (от 1 до 4, можно 1,5), "
+                                      "для проектора; fit — самый крупный масштаб, при котором "
+                                      "окно помещается на экране")};
 const OptionRow kEnlarge{
     {QStringLiteral("enlarge")},
     QStringLiteral("K"),
@@ -70,16 +76,17 @@ std::vector<const OptionRow*> allOptions() {
 
 QString helpText() {
     QString text =
-        QStringLiteral("Использование: %1 [ФАЙЛ.grafc]\n"
-                       "       %1 --png ФАЙЛ.png --svg ФАЙЛ.svg --pdf ФАЙЛ.pdf --csv ФАЙЛ.csv "
-                       "[параметры] ФАЙЛ.grafc\n\n"
-                       "Волнограф: дисперсия света, графики n(w) и n″(w).\n"
-                       "Без параметров открывается главное окно; названный файл исходных "
-                       "данных загружается в его поля.\n"
-                       "С --png или --csv окно не открывается: график файла строится с "
-                       "настройками по умолчанию, и названные файлы записываются; сообщение "
-                       "программы выводится в стандартный поток ошибок, и тогда ни один "
-                       "файл не записывается.\n\nПараметры:\n")
+        QStringLiteral(
+            "Использование: %1 [ФАЙЛ.grafc]\n"
+            "       %1 --png ФАЙЛ.png --svg ФАЙЛ.svg --pdf ФАЙЛ.pdf --csv ФАЙЛ.csv "
+            "[параметры] ФАЙЛ.grafc\n\n"
+            "Волнограф: дисперсия света, графики n(w) и n″(w).\n"
+            "Без параметров открывается главное окно; названный файл исходных "
+            "данных загружается в его поля.\n"
+            "С --png, --svg, --pdf или --csv окно не открывается: график файла строится с "
+            "настройками по умолчанию, и названные файлы записываются; сообщение "
+            "программы выводится в стандартный поток ошибок, и тогда ни один "
+            "файл не записывается.\n\nПараметры:\n")
             .arg(kProgram);
     for (const OptionRow* row : allOptions()) {
         QStringList names;
@@ -112,6 +119,20 @@ int factorOf(const QCommandLineParser& parser, const OptionRow& option) {
     return ok && k >= 1 && k <= 4 ? k : 0;
 }
 
+/** Qt's name of the picture format a file name asks for: PNG unless it ends in another
+    format Qt writes here; null for a format it cannot write. */
+const char* pictureFormatOf(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty() || suffix == QLatin1String("png"))
+        return "PNG";
+    const char* format = suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg") ? "JPEG"
+                         : suffix == QLatin1String("bmp")                                  ? "BMP"
+                                                          : nullptr;
+    if (format && QImageWriter::supportedImageFormats().contains(QByteArray(format).toLower()))
+        return format;
+    return nullptr;
+}
+
 QString factorRefusal(const QCommandLineParser& parser, const OptionRow& option) {
     return QStringLiteral("Значение --%1 должно быть целым числом от 1 до 4: «%2»")
         .arg(option.names.constFirst(), parser.value(option.names.constFirst()));
@@ -120,6 +141,8 @@ QString factorRefusal(const QCommandLineParser& parser, const OptionRow& option)
 
 CommandLine parseCommandLine(const QStringList& arguments, const QString& workingFolder) {
     QCommandLineParser parser;
+    // "-png" is taken for "--png", not for the three letters -p, -n, -g.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const OptionRow* row : allOptions())
         parser.addOption(optionOf(*row));
     if (!parser.parse(arguments)) {
@@ -152,12 +175,21 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
         c.file = QDir::cleanPath(folder.absoluteFilePath(files.constFirst()));
 
     ExportRequest& r = c.request;
-    for (const OutputRow& o : kOutputs)
-        if (parser.isSet(o.option.names.constFirst()))
-            r.outputs.push_back({o.kind, QDir::cleanPath(folder.absoluteFilePath(
-                                             parser.value(o.option.names.constFirst())))});
+    for (const OutputRow& o : kOutputs) {
+        const QString name = o.option.names.constFirst();
+        if (!parser.isSet(name))
+            continue;
+        if (parser.value(name).isEmpty())
+            return refused(QStringLiteral("Не указано имя файла для --%1").arg(name));
+        r.outputs.push_back({o.kind, QDir::cleanPath(folder.absoluteFilePath(parser.value(name)))});
+    }
     const bool exporting = !r.outputs.empty();
-    for (const OptionRow* o : {&kEnlarge, &kAuto, &kPoints, &kDotted})
+    const bool picture = std::any_of(r.outputs.begin(), r.outputs.end(),
+                                     [](const auto& o) { return o.kind == PlotFormat::Png; });
+    if (!picture && parser.isSet(kEnlarge.names.constFirst()))
+        return refused(QStringLiteral("Параметр --enlarge действует только при записи рисунка "
+                                      "(--png)"));
+    for (const OptionRow* o : {&kAuto, &kPoints, &kDotted})
         if (!exporting && parser.isSet(o->names.constFirst()))
             return refused(QStringLiteral("Параметр --%1 действует только при записи в файлы "
                                           "(--png, --svg, --pdf, --csv)")
@@ -165,9 +197,11 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     if (parser.isSet(kScale.names.constFirst())) {
         if (exporting)
             return refused(QStringLiteral("Параметр --scale не действует при записи в файлы"));
-        c.scale = factorOf(parser, kScale);
+        c.scale = parseScale(parser.value(kScale.names.constFirst()));
         if (!c.scale)
-            return refused(factorRefusal(parser, kScale));
+            return refused(QStringLiteral("Значение --scale должно быть числом от 1 до 4 "
+                                          "(например, 1,5) или fit: «%1»")
+                               .arg(parser.value(kScale.names.constFirst())));
     }
     if (!exporting)
         return c;
@@ -176,6 +210,15 @@ CommandLine parseCommandLine(const QStringList& arguments, const QString& workin
     if (c.file.isEmpty())
         return refused(QStringLiteral("Не назван файл исходных данных (.grafc)"));
     r.file = c.file;
+    for (ExportRequest::Output& o : r.outputs) {
+        if (o.kind != PlotFormat::Png)
+            continue;
+        o.pictureFormat = pictureFormatOf(o.path);
+        if (!o.pictureFormat)
+            return refused(QStringLiteral("Рисунок записывается только в PNG, JPEG или BMP "
+                                          "(.png, .jpg, .jpeg, .bmp): %1")
+                               .arg(QDir::toNativeSeparators(o.path)));
+    }
     if (parser.isSet(kEnlarge.names.constFirst())) {
         r.enlargement = factorOf(parser, kEnlarge);
         if (!r.enlargement)

@@ -3,19 +3,22 @@
 // any window.
 #pragma once
 
+#include "WindowScale.h"
+#include "plot/PlotPicture.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
-
-/** A file the export writes; each has its option in the table of options. */
-enum class ExportOutput { Png, Svg, Pdf, Csv };
 
 /** An export without windows: the plot of a lesson file with the default settings. */
 struct ExportRequest {
     QString file; ///< the .grafc file, absolute
     struct Output {
-        ExportOutput kind;
+        PlotFormat kind;
         QString path; ///< absolute
+        /** Qt's name of the format of the picture's file, as its name asks ("PNG", "JPEG",
+            "BMP"); the picture's only. */
+        const char* pictureFormat = "PNG";
     };
     std::vector<Output> outputs; ///< in the order of the table of options
     int enlargement = 1;         ///< of the PNG picture
@@ -33,8 +36,8 @@ struct CommandLine {
         Refused, ///< text to standard error, status 1
     };
     Action action = Action::Window;
-    QString file;  ///< absolute; empty when none is named
-    int scale = 0; ///< the windows' scale factor, 0 when not asked for
+    QString file;                      ///< absolute; empty when none is named
+    std::optional<ScaleRequest> scale; ///< the windows' scale, when asked for
     ExportRequest request;
     QString text;
 };

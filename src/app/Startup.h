@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+
+class QTextStream;
 
 struct CommandLine;
 struct ExportRequest;
@@ -24,3 +27,7 @@ int runWindows(int& argc, char** argv, const CommandLine& command);
 
 /** The export on the platform without a screen; the exit status. */
 int runExport(int& argc, char** argv, const ExportRequest& request);
+
+/** The status of the export's work: memory running out ends it with the program's message
+    on `err`, after the lesson's name, and status 1 rather than an abort. */
+int headlessStatus(const std::function<int()>& work, const QString& file, QTextStream& err);

@@ -47,9 +47,9 @@ Inputs inputsOf(int index) {
              {5, 8, own(4, &TCalcValues::Mass)}}};
 }
 
-bool anyEmpty(const CalcFields& fields, int index) {
-    for (int edit : index == 1 ? kForwardFields : kInverseFields)
-        if (fields.fieldText(edit).isEmpty())
+bool anyEmpty(const CalcRequest& request) {
+    for (int edit : request.index == 1 ? kForwardFields : kInverseFields)
+        if (request.text(edit).isEmpty())
             return true;
     return false;
 }
@@ -129,28 +129,23 @@ void solveForCharge(const Stored& v, TCalcValues& CalcValues) {
     fp::clearPending();
     CalcValues.Charge = fp::store(std::sqrt(v.S() * 2 * v.eps0 * (v.n - 1) * v.m / (v.B() * v.N)));
 }
-} // namespace
 
-void SolveForUnknown(CalcFields& fields, TCalcValues& CalcValues) {
-    const int index = fields.itemIndex();
-    if (index < 1 || index > 7)
-        return;
-    if (anyEmpty(fields, index)) {
-        fields.showMessage(kNoCalcInputMessage);
-        return;
-    }
-    const QChar sep = fields.decimalSeparator();
+// The record's values from the typed pairs, then the unknown's text: a bad text or a
+// floating-point error is thrown where it arises.
+void solve(const CalcRequest& request, CalcOutcome& outcome) {
+    TCalcValues& CalcValues = outcome.values;
+    const QChar sep = request.decimalSeparator;
     // Each value is stored as soon as it is formed: a bad text further on leaves these.
-    for (const Input& in : inputsOf(index))
+    for (const Input& in : inputsOf(request.index))
         CalcValues.*in.value =
-            ScaledValue(fields.fieldText(in.mantissa), fields.fieldText(in.exponent), sep);
+            ScaledValue(request.text(in.mantissa), request.text(in.exponent), sep);
     CalcValues.Epsilon0 = kElectricConstant;
 
     const Stored values(CalcValues);
     const auto show = [&](int edit, double value) {
-        fields.setResultText(edit, formatGeneral(value, sep));
+        outcome.results.push_back({edit, formatGeneral(value, sep)});
     };
-    switch (index) {
+    switch (request.index) {
     case 1:
         // Both parts are formed before either is shown: an error in n'' shows neither.
         solveForIndex(values, CalcValues);
@@ -182,4 +177,23 @@ void SolveForUnknown(CalcFields& fields, TCalcValues& CalcValues) {
         show(15, CalcValues.Charge);
         return;
     }
+}
+} // namespace
+
+CalcOutcome SolveForUnknown(const CalcRequest& request, const TCalcValues& values) {
+    CalcOutcome outcome{values, {}, {}, {}};
+    if (request.index < 1 || request.index > 7)
+        return outcome;
+    if (anyEmpty(request)) {
+        outcome.message = kNoCalcInputMessage;
+        return outcome;
+    }
+    // The error goes to the window with what was done before it; the window shows it in
+    // the error box once it has applied the rest.
+    try {
+        solve(request, outcome);
+    } catch (...) {
+        outcome.error = std::current_exception();
+    }
+    return outcome;
 }

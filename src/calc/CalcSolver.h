@@ -5,6 +5,9 @@
 
 #include <QChar>
 #include <QString>
+#include <array>
+#include <exception>
+#include <vector>
 
 /** The calculator's own values, kept by its window from one solve to the next; only
     SolveForUnknown reads or writes them. */
@@ -23,26 +26,38 @@ struct TCalcValues {
     double Discriminant = 0;  ///< D (solving for w0 or for w)
 };
 
-/** The calculator window as the solver sees it. */
-class CalcFields {
-public:
-    virtual ~CalcFields() = default;
+/** One solve as the calculator window asks for it: the chosen unknown and its fields' texts. */
+struct CalcRequest {
     /** The item index of ComboBox1: 0 nothing chosen, 1 the refractive index, 2 w0, 3 w,
         4 m, 5 the damping coefficient, 6 N, 7 Q. */
-    virtual int itemIndex() const = 0;
-    /** The text of the window's field EditN, exactly as typed. */
-    virtual QString fieldText(int edit) const = 0;
-    virtual QChar decimalSeparator() const = 0;
-    /** Writes a result into EditN (11 and 12 for n and n'', 15 for the other unknowns). */
-    virtual void setResultText(int edit, const QString& text) = 0;
-    /** A plain modal message with an OK button. */
-    virtual void showMessage(const QString& text) = 0;
+    int index = 0;
+    /** The text of the window's field EditN at [N], exactly as typed. */
+    std::array<QString, 18> texts{};
+    QChar decimalSeparator = QLatin1Char('.');
+
+    const QString& text(int edit) const { return texts.at(static_cast<std::size_t>(edit)); }
+};
+
+/** A result text for EditN. */
+struct CalcResult {
+    int edit;
+    QString text;
+};
+
+/** What one solve did, for the window to apply in this order: the record, the result
+    texts, then the message or the error that ended the command. */
+struct CalcOutcome {
+    TCalcValues values; ///< the record as the solve left it
+    std::vector<CalcResult> results;
+    QString message;          ///< a plain modal message; empty: none
+    std::exception_ptr error; ///< the conversion or floating-point error; null: none
 };
 
 extern const QString kNoCalcInputMessage; ///< "Не введены данные для расчета !"
 
-/** Checks the twelve fields of the chosen unknown, converts them pair by pair into
-    CalcValues and writes the unknown in the general number format. A conversion or
-    floating-point error is thrown where it arises, before any result is written; the
-    values converted until then stay in CalcValues. */
-void SolveForUnknown(CalcFields& fields, TCalcValues& CalcValues);
+/** Checks the twelve fields of the chosen unknown, converts them pair by pair into the
+    record and forms the unknown's text in the general number format (Edit11 and Edit12 for
+    n and n'', Edit15 for the others). A conversion or floating-point error ends the solve
+    where it arises, before any result is formed; the values converted until then stay in
+    the record. */
+CalcOutcome SolveForUnknown(const CalcRequest& request, const TCalcValues& values);

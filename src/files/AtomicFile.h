@@ -6,12 +6,22 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 /** The replacement of one file. Its bytes go into a new hidden file beside it, flushed to
     disk and then renamed over the old one; until then the old file stays as it was, and a
-    replacement that does not end in commit() leaves nothing behind. In a folder where no
-    new file may be made for lack of permission, an existing file that may be written is
-    written in place instead, as a plain save does. Making one also removes the program's
-    own temporary files in that folder that a save cut short long ago left behind. */
+    replacement that does not end in commit() leaves nothing behind. The file a chain of
+    symbolic links ends in is the one replaced; it keeps its mode and, where it may, its
+    group. A target that exists and is no regular file (a folder, a device, a named pipe, a
+    socket) is refused, and so is a ring of links. In a folder where no new file may be made
+    for lack of permission, or where another user's file may not be renamed over (a shared
+    folder with the sticky bit), an existing file that may be written is written in place
+    instead; its room is taken before its first byte changes, so that a full disk leaves it
+    as it was. Making one also removes the program's own temporary files in that folder that
+    a save cut short long ago left behind; a temporary file belongs to a running save while
+    that save holds its lock. */
 class FileReplacement {
 public:
     explicit FileReplacement(const QString& path);
@@ -20,17 +30,25 @@ public:
     FileReplacement& operator=(const FileReplacement&) = delete;
 
     /** Takes the room of size bytes on the disk now, so that a full disk shows before anyone
-        is told that the file is saved. The system's error number, 0 on success. */
+        is told that the file is saved. A file written in place keeps its length and bytes.
+        The system's error number, 0 on success. */
     [[nodiscard]] int reserve(qint64 size);
-    /** Writes the bytes, flushed to disk, and puts the file in place. The system's error
-        number of the step that failed, 0 on success. */
+    /** Makes everything ready but the last step: the bytes written and flushed into the new
+        file, or, in place, their room taken. The old file is still as it was. */
+    [[nodiscard]] int prepare(QByteArrayView bytes);
+    /** Puts the prepared file in place. */
+    [[nodiscard]] int finish();
+    /** prepare() and finish(): the system's error number of the step that failed, 0 on
+        success. */
     [[nodiscard]] int commit(QByteArrayView bytes);
 
 private:
     void fail(int error);
+    int writeInPlace();
 
     QByteArray m_target;
     QByteArray m_temporary; ///< empty while writing in place
+    QByteArray m_bytes;     ///< prepared for a file written in place or its fallback
     int m_fd = -1;
     int m_error = 0;
 };
@@ -43,7 +61,28 @@ private:
     the text "Cannot create file "PATH". REASON". */
 void replaceFile(const QString& path, QByteArrayView bytes);
 
+/** A file to write and its bytes. */
+using FileContent = std::pair<QString, QByteArray>;
+
+/** The file of a set that could not be written, and the system's error number; a stop
+    gives the index past the last file and EINTR. */
+struct SetFailure {
+    std::size_t index;
+    int error;
+};
+
+/** Writes every file, all or none: each new file is made ready beside its old one first,
+    and only when all are ready do they take their places. A failure before that (or a stop
+    asked for by stop(), looked at then) leaves every old file as it was and no new one. */
+std::optional<SetFailure> replaceFilesTogether(const std::vector<FileContent>& files,
+                                               bool (*stop)() = nullptr);
+
 /** Makes the creation of temporary files fail with the error number (0: as the system
     answers) and returns the previous setting. Tests stand in with it for folders they
     cannot make unwritable. */
 int setTemporaryFileFailure(int error);
+
+/** Makes renaming a new file over an existing one fail with the error number (0: as the
+    system answers) and returns the previous setting: a shared folder with the sticky bit
+    for tests that run as its owner. */
+int setRenameFailure(int error);

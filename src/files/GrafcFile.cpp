@@ -4,8 +4,11 @@
 #include "AtomicFile.h"
 #include "Cp1251.h"
 #include "FileErrors.h"
+#include "FileNames.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,6 +19,11 @@ constexpr char kEndOfFile = 0x1A;
 constexpr char kExtension[] = ".grafc";
 constexpr int kReadError = 100;
 constexpr int kNotOpen = 103;
+
+FileError tooLarge() {
+    return FileError(QStringLiteral("Файл больше %1 МБ: это не файл исходных данных")
+                         .arg(kLargestGrafc / (1024 * 1024)));
+}
 
 /** Splits the bytes into line texts as they arrive. */
 class LineReader {
@@ -60,10 +68,15 @@ GrafcTexts readGrafc(QIODevice& device) {
     GrafcTexts texts;
     LineReader reader(texts);
     char chunk[4096];
-    for (;;) {
-        const qint64 got = device.read(chunk, sizeof chunk);
+    // One byte past the limit tells a file that is too large from one that just fits.
+    for (qint64 total = 0;;) {
+        const qint64 got =
+            device.read(chunk, std::min<qint64>(sizeof chunk, kLargestGrafc + 1 - total));
         if (got < 0)
             throw FileError(ioErrorText(kReadError));
+        total += got;
+        if (total > kLargestGrafc)
+            throw tooLarge();
         if (got == 0 || !reader.take(QByteArrayView(chunk, got)))
             break;
     }
@@ -94,7 +107,7 @@ GrafcTexts loadGrafcFile(const QString& path) {
     // Only a regular file is read: a named pipe would wait for a writer and a device may
     // never end. Opened without waiting, and looked at again once open, in case another
     // file took the name meanwhile.
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = nameBytes(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0 || !S_ISREG(info.st_mode))
         throw FileError(ioErrorText(kNotOpen));
@@ -107,5 +120,7 @@ GrafcTexts loadGrafcFile(const QString& path) {
         ::close(fd);
         throw FileError(ioErrorText(kNotOpen));
     }
+    if (info.st_size > kLargestGrafc)
+        throw tooLarge();
     return readGrafc(file);
 }

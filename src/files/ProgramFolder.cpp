@@ -14,8 +14,22 @@ QString& replacement() {
 }
 } // namespace
 
+QString pictureFolder(const QString& executableFolder, bool executableFolderWritable,
+                      const QString& userDataFolder) {
+    return executableFolderWritable || userDataFolder.isEmpty() ? executableFolder : userDataFolder;
+}
+
 QString programFolder() {
-    return replacement().isEmpty() ? QCoreApplication::applicationDirPath() : replacement();
+    if (!replacement().isEmpty())
+        return replacement();
+    const QString executable = QCoreApplication::applicationDirPath();
+    const QString folder =
+        pictureFolder(executable, QFileInfo(executable).isWritable(),
+                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    // A folder that cannot be made shows as the picture's own "Cannot create file" error.
+    if (folder != executable)
+        QDir().mkpath(folder);
+    return folder;
 }
 
 QString besideProgram(const QString& fileName) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Errors.h"
 
+const QString kOutOfMemoryText = QStringLiteral("Недостаточно памяти для выполнения команды");
+
 ConversionError::ConversionError(const QString& source)
     : AppError(QStringLiteral("'%1' is not a valid floating point value").arg(source)) {}
 

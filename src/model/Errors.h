@@ -18,6 +18,9 @@ private:
     QByteArray m_utf8;
 };
 
+/** Memory ran out (std::bad_alloc): "Недостаточно памяти для выполнения команды". */
+extern const QString kOutOfMemoryText;
+
 /** A text that is not a real number: "'%s' is not a valid floating point value". */
 class ConversionError : public AppError {
 public:

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The plot's drawing surface: a pen, a brush and a text colour that persist from one
-// command to the next, drawing straight into the pixels of a QImage.
+// The window's drawing surface: the plot drawn straight into the pixels of a QImage.
 #pragma once
 
 #include "PlotSurface.h"
@@ -21,7 +20,6 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    QImage& image() { return m_image; }
     int width() const override { return m_image.width(); }
     int height() const override { return m_image.height(); }
 

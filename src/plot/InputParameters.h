@@ -3,21 +3,11 @@
 // then the medium's parameters are loaded.
 #pragma once
 
-#include <QChar>
 #include <QString>
 
+class PlotSink;
+struct PlotRequest;
 struct TModelParams;
-
-/** The main window's input fields as the plot command sees them. */
-class InputFields {
-public:
-    virtual ~InputFields() = default;
-    /** The text of the main window's field EditN, exactly as typed. */
-    virtual QString fieldText(int edit) const = 0;
-    virtual QChar decimalSeparator() const = 0;
-    /** A plain modal message with an OK button. */
-    virtual void showMessage(const QString& text) = 0;
-};
 
 extern const QString kNoInputMessage; ///< "Не введены данные для построения графика!"
 extern const QString kBadIntervalMessage; ///< "Некорректно введен интервал изменения частоты w!"
@@ -28,6 +18,8 @@ enum class InputOutcome {
     Loaded,           ///< the medium holds the typed values
 };
 
-/** Checks the thirteen fields and loads the medium ModelParams field by field (a bad text
-    part-way leaves the earlier values stored); conversion and overflow errors are thrown. */
-InputOutcome readInputParameters(InputFields& fields, TModelParams& ModelParams);
+/** Checks the thirteen fields of the request and loads the medium ModelParams field by
+    field (a bad text part-way leaves the earlier values stored); conversion and overflow
+    errors are thrown. Messages go to sink. */
+InputOutcome readInputParameters(const PlotRequest& request, PlotSink& sink,
+                                 TModelParams& ModelParams);

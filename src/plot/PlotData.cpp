@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotData.h"
 
+#include "CompletedPlot.h"
 #include "Sweep.h"
 #include "model/CheckedFloat.h"
 #include "model/NumberText.h"
@@ -15,26 +16,15 @@ constexpr long double kLightSpeed = 299792458.0L;
 constexpr long double kTwoPi = 2 * std::numbers::pi_v<long double>;
 constexpr long double kNanometresPerMetre = 1e9L;
 
-// The sweep's samples, with nobody to ask whether to stop.
-class QuietView final : public PlotView {
-public:
-    QString fieldText(int) const override { return {}; }
-    QChar decimalSeparator() const override { return QLatin1Char(','); }
-    void showMessage(const QString&) override {}
-    void setFieldText(int, const QString&) override {}
-    bool isChecked(int) const override { return false; }
-    void setProgress(int) override {}
-    void setStatusText(const QString&) override {}
-    PlotSettings plotSettings() const override { return {}; }
-};
 } // namespace
 
-QByteArray plotDataCsv(const PlotSamples& samples, QChar sep) {
+QByteArray plotDataCsv(const CompletedPlot& samples, QChar sep) {
     QString text = kPlotDataHeader + QStringLiteral("\r\n");
     const QChar field = QLatin1Char(';');
     TPlotState state = samples.PlotState;
-    QuietView view;
-    sweep(view, state, [&] {
+    // Nobody is asked whether to stop.
+    PlotSink sink;
+    sweep(sink, state, [&] {
         const double w = state.SweepFreq;
         const double n = RefractionRe(samples.medium, w);
         const double n2 = RefractionIm(samples.medium, w);

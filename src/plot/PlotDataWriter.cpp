@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotDataWriter.h"
 
+#include "CompletedPlot.h"
+#include "PlotData.h"
 #include "Sweep.h"
 #include "model/CheckedFloat.h"
 
@@ -27,18 +29,6 @@ constexpr int kDigits = 15;
 
 /** Ends the sweep when the sink refused bytes. */
 struct SinkRefused {};
-
-class QuietView final : public PlotView {
-public:
-    QString fieldText(int) const override { return {}; }
-    QChar decimalSeparator() const override { return QLatin1Char(','); }
-    void showMessage(const QString&) override {}
-    void setFieldText(int, const QString&) override {}
-    bool isChecked(int) const override { return false; }
-    void setProgress(int) override {}
-    void setStatusText(const QString&) override {}
-    PlotSettings plotSettings() const override { return {}; }
-};
 
 /** The bytes of the CSV gathered into a fixed buffer and handed to the sink when it fills. */
 class CsvBuffer {
@@ -146,26 +136,27 @@ private:
 };
 } // namespace
 
-bool writePlotDataCsv(const PlotSamples& samples, QChar sep, const CsvByteSink& sink) {
+bool writePlotDataCsv(const CompletedPlot& plot, QChar sep, const CsvByteSink& sink) {
     const QByteArray head = "\xEF\xBB\xBF" + kPlotDataHeader.toUtf8() + "\r\n";
     if (!sink(head))
         return false;
     // Kept off the stack: a buffer the size of several pages.
     const auto buffer = std::make_unique<CsvBuffer>(sink, sep);
     CsvBuffer& out = *buffer;
-    TPlotState state = samples.PlotState;
-    QuietView view;
+    TPlotState state = plot.PlotState;
+    // Nobody is asked whether to stop.
+    PlotSink nobody;
     // The buffer goes out only between rows, so a model or number error leaves whole rows
     // passed on, and the row it broke in is not.
     try {
-        sweep(view, state, [&] {
+        sweep(nobody, state, [&] {
             const double w = state.SweepFreq;
-            const double n = RefractionRe(samples.medium, w);
-            const double n2 = RefractionIm(samples.medium, w);
+            const double n = RefractionRe(plot.medium, w);
+            const double n2 = RefractionIm(plot.medium, w);
             fp::clearPending();
             if (!out.reserveRow())
                 throw SinkRefused();
-            const long double omega = samples.unit.toHertz(w);
+            const long double omega = plot.unit.toHertz(w);
             out.putGeneral(omega);
             out.put(';');
             out.putGeneral(omega / kTwoPi);
@@ -185,8 +176,8 @@ bool writePlotDataCsv(const PlotSamples& samples, QChar sep, const CsvByteSink& 
     return out.flush();
 }
 
-bool writePlotDataCsv(const PlotSamples& samples, QChar sep, int fd) {
-    return writePlotDataCsv(samples, sep, [fd](QByteArrayView bytes) {
+bool writePlotDataCsv(const CompletedPlot& plot, QChar sep, int fd) {
+    return writePlotDataCsv(plot, sep, [fd](QByteArrayView bytes) {
         const char* data = bytes.data();
         auto left = static_cast<std::size_t>(bytes.size());
         while (left > 0) {
@@ -203,8 +194,8 @@ bool writePlotDataCsv(const PlotSamples& samples, QChar sep, int fd) {
     });
 }
 
-bool writePlotDataCsv(const PlotSamples& samples, QChar sep, QIODevice& device) {
-    return writePlotDataCsv(samples, sep, [&device](QByteArrayView bytes) {
+bool writePlotDataCsv(const CompletedPlot& plot, QChar sep, QIODevice& device) {
+    return writePlotDataCsv(plot, sep, [&device](QByteArrayView bytes) {
         while (!bytes.isEmpty()) {
             const qint64 written = device.write(bytes.data(), bytes.size());
             if (written <= 0)

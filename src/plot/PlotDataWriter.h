@@ -3,25 +3,24 @@
 // takes is the same at any number of samples.
 #pragma once
 
-#include "PlotData.h"
-
 #include <QByteArrayView>
 #include <QChar>
 #include <functional>
 
 class QIODevice;
+struct CompletedPlot;
 
 /** Takes the next bytes of the CSV; false when they could not be written, which ends the
     writing. */
 using CsvByteSink = std::function<bool(QByteArrayView bytes)>;
 
-/** Passes the bytes of plotDataCsv(samples, decimalSeparator) to sink, in order, a buffer of
+/** Passes the bytes of plotDataCsv(plot, decimalSeparator) to sink, in order, a buffer of
     some tens of kilobytes at a time. False when the sink refused bytes. A model or number
     error throws as plotDataCsv does; what was passed on before it is whole rows. */
-bool writePlotDataCsv(const PlotSamples& samples, QChar decimalSeparator, const CsvByteSink& sink);
+bool writePlotDataCsv(const CompletedPlot& plot, QChar decimalSeparator, const CsvByteSink& sink);
 
 /** The same to a file descriptor: false, with errno set, when a write failed. */
-bool writePlotDataCsv(const PlotSamples& samples, QChar decimalSeparator, int fd);
+bool writePlotDataCsv(const CompletedPlot& plot, QChar decimalSeparator, int fd);
 
 /** The same to an open device: false when a write failed (its errorString() tells why). */
-bool writePlotDataCsv(const PlotSamples& samples, QChar decimalSeparator, QIODevice& device);
+bool writePlotDataCsv(const CompletedPlot& plot, QChar decimalSeparator, QIODevice& device);

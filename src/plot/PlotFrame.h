@@ -22,19 +22,19 @@ struct FrameTexts {
 };
 
 /** F1: brush and pen take the background colour and the whole image is filled. */
-void DrawPlotBackground(PlotSurface& canvas, const PlotSettings& settings);
+void DrawPlotBackground(PlotSurface& surface, const PlotSettings& settings);
 
 /** F2: axes, arrow head, axis titles and the dotted w0 marker of the plot in its unit;
     connected or point mode. */
-void DrawAxesLayer(PlotSurface& canvas, const PlotSettings& settings, bool connected,
+void DrawAxesLayer(PlotSurface& surface, const PlotSettings& settings, bool connected,
                    const TPlotState& PlotState, const PlotUnit& unit, const FrameTexts& texts);
 
 /** F3: left ruler, left and middle ticks, outer and inner grid. */
-void DrawRulersAndGrid(PlotSurface& canvas, const PlotSettings& settings,
+void DrawRulersAndGrid(PlotSurface& surface, const PlotSettings& settings,
                        const TPlotState& PlotState);
 
 /** F4: w0 label under the marker, frequency values in the unit of the frequency title, value
     scale values, for the plot drawn in the given unit. Throws ConversionError for a w0 or
     range text that is no number. */
-void DrawScaleLabels(PlotSurface& canvas, const PlotSettings& settings, const TPlotState& PlotState,
-                     const PlotUnit& unit, const FrameTexts& texts);
+void DrawScaleLabels(PlotSurface& surface, const PlotSettings& settings,
+                     const TPlotState& PlotState, const PlotUnit& unit, const FrameTexts& texts);

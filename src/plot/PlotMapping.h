@@ -2,14 +2,11 @@
 // Frequencies and values to pixels of a plot, and pixels back to frequencies and values.
 #pragma once
 
+#include "CanvasPoint.h"
 #include "PlotState.h"
-#include "PlotSurface.h"
 #include "model/CheckedFloat.h"
 
 #include <cstdint>
-
-/** Where a sample lands in the picture. */
-using SamplePixel = CanvasPoint;
 
 /** The axes of one plot in pixels, both ways, from its PlotState. Pixel arithmetic is 32-bit
     with wrap-around; products are formed in extended precision and rounded half to even. */
@@ -19,7 +16,7 @@ public:
 
     /** The pixel of a sample (W, v): x = OriginX + Round(W x FreqScale),
         y = OriginY - Round(v x ValueScale). */
-    SamplePixel samplePixel(double w, double v) const {
+    CanvasPoint samplePixel(double w, double v) const {
         // Products of finite doubles are finite in extended precision: only the conversion
         // can fail.
         const std::int64_t rx = fp::round(static_cast<long double>(w) * m_state.FreqScale);
@@ -28,7 +25,7 @@ public:
 
     /** samplePixel() without its checks, where both products lie well within the 64-bit
         range (true); false leaves the decision to samplePixel(). */
-    bool trySamplePixel(double w, double v, SamplePixel& pixel) const {
+    bool tryCanvasPoint(double w, double v, CanvasPoint& pixel) const {
         constexpr long double kWithin = 0x1p62L;
         const long double x = static_cast<long double>(w) * m_state.FreqScale;
         const long double y = static_cast<long double>(v) * m_state.ValueScale;

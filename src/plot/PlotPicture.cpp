@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotPicture.h"
 
-#include "PlotCommand.h"
+#include "CompletedPlot.h"
 #include "PlotData.h"
 #include "VectorSurface.h"
 
@@ -21,11 +21,11 @@ QImage enlargedPicture(const QImage& picture, int factor) {
     return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QByteArray pngBytes(const QImage& picture, int factor) {
+QByteArray pictureBytes(const QImage& picture, int factor, const char* format) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    enlargedPicture(picture, factor).save(&buffer, "PNG");
+    enlargedPicture(picture, factor).save(&buffer, format);
     return bytes;
 }
 
@@ -36,13 +36,20 @@ void paintPlot(QPainter& painter, const QRectF& target, const QImage& picture) {
     painter.restore();
 }
 
-void paintVectorPlot(QPainter& painter, const QRectF& target, const PlotSamples& plot) {
+void paintVectorPlot(QPainter& painter, const QRectF& target, const CompletedPlot& plot) {
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / kPictureSide, target.height() / kPictureSide);
     VectorSurface surface(painter, QSize(kPictureSide, kPictureSide));
     drawPlot(surface, plot);
     painter.restore();
+}
+
+PlotPainter shownPlotPainter(const QImage& picture, const CompletedPlot* plot) {
+    if (plot)
+        return
+            [plot = *plot](QPainter& p, const QRectF& square) { paintVectorPlot(p, square, plot); };
+    return [picture](QPainter& p, const QRectF& square) { paintPlot(p, square, picture); };
 }
 
 QByteArray svgBytes(const PlotPainter& plot) {
@@ -124,4 +131,29 @@ void paintPrintPage(QPainter& painter, const QRectF& page, const PlotPainter& pl
     painter.translate(page.left(), page.top() + side + gap);
     text.drawContents(&painter);
     painter.restore();
+}
+
+const PlotFormatInfo kPlotFormats[4] = {
+    {PlotFormat::Png, QStringLiteral("png"), QStringLiteral("Рисунок PNG (*.png)")},
+    {PlotFormat::Svg, QStringLiteral("svg"), QStringLiteral("Векторный рисунок SVG (*.svg)")},
+    {PlotFormat::Pdf, QStringLiteral("pdf"), QStringLiteral("Документ PDF (*.pdf)")},
+    {PlotFormat::Csv, QStringLiteral("csv"), QStringLiteral("Данные графика CSV (*.csv)")},
+};
+
+const PlotFormatInfo& formatInfo(PlotFormat format) {
+    return kPlotFormats[static_cast<std::size_t>(format)];
+}
+
+QByteArray plotBytes(PlotFormat format, const ShownPlot& plot, const FormatOptions& options) {
+    switch (format) {
+    case PlotFormat::Png:
+        return pictureBytes(plot.picture, options.enlargement, options.pictureFormat);
+    case PlotFormat::Svg:
+        return svgBytes(shownPlotPainter(plot.picture, plot.drawing));
+    case PlotFormat::Pdf:
+        return pdfBytes(shownPlotPainter(plot.picture, plot.drawing));
+    case PlotFormat::Csv:
+        break;
+    }
+    return plot.complete ? plotDataCsv(*plot.complete, options.decimalSeparator) : QByteArray();
 }

@@ -2,8 +2,9 @@
 #include "PlotRange.h"
 
 #include "InputParameters.h"
+#include "PlotFrame.h"
+#include "PlotRequest.h"
 #include "PlotSession.h"
-#include "PlotView.h"
 #include "Sweep.h"
 #include "model/CheckedFloat.h"
 #include "model/NumberText.h"
@@ -37,13 +38,13 @@ double parsedAndStored(const QString& text, QChar sep) {
 }
 
 /** The interval into PlotState in the unit decided for it. */
-void chooseInterval(const PlotView& view, TPlotState& PlotState, const TModelParams& typed,
+void chooseInterval(const PlotRequest& request, TPlotState& PlotState, const TModelParams& typed,
                     const PlotUnit& unit) {
-    const QChar sep = view.decimalSeparator();
+    const QChar sep = request.decimalSeparator;
     if (!unit.automatic()) {
-        PlotState.FreqFrom = parsedAndStored(view.fieldText(11), sep);
-        PlotState.FreqTo = parsedAndStored(view.fieldText(12), sep);
-        PlotState.FreqStep = parsedAndStored(view.fieldText(13), sep);
+        PlotState.FreqFrom = parsedAndStored(request.field(11), sep);
+        PlotState.FreqTo = parsedAndStored(request.field(12), sep);
+        PlotState.FreqStep = parsedAndStored(request.field(13), sep);
         return;
     }
     if (!unit.thousandRule()) {
@@ -77,18 +78,22 @@ TModelParams plottedMedium(const TModelParams& typed, const PlotUnit& unit) {
 }
 
 /** Widens the range over the samples of one model: checked(medium, w) is the model as the
-    program evaluates it, extended(terms, w) the same operations before the value is stored. */
+    program evaluates it, extended(terms, w) the same operations before the value is stored.
+    The gauge climbs during the scan as during a curve. */
 template <typename Checked, typename Extended>
-void scan(PlotView& view, TPlotState& PlotState, const TModelParams& medium, Checked checked,
+void scan(PlotSink& sink, TPlotState& PlotState, const TModelParams& medium, Checked checked,
           Extended extended) {
     const ModelTerms terms = modelTerms(medium);
     const double step = PlotState.FreqStep;
-    sweepChunks(
-        view, PlotState,
+    // The scans' text stands from the first scan to the end of the second.
+    SweepProgress progress(sink, PlotState, nullptr);
+    sweepSamples(
+        sink, PlotState,
         [&](SampleChunk& chunk, double w, double end) {
             fillValues(chunk, w, end, step,
                        [&](double x) { return static_cast<double>(extended(terms, x)); });
         },
+        [&] { return checked(medium, PlotState.SweepFreq); },
         [&](const SampleChunk& chunk) {
             double low = PlotState.ValueMin, high = PlotState.ValueMax;
             for (int i = 0; i < chunk.count; ++i) {
@@ -100,15 +105,16 @@ void scan(PlotView& view, TPlotState& PlotState, const TModelParams& medium, Che
             }
             PlotState.ValueMin = low;
             PlotState.ValueMax = high;
-        },
-        [&] {
-            PlotState.SweepValue = checked(medium, PlotState.SweepFreq);
-            if (PlotState.SweepValue < PlotState.ValueMin)
-                PlotState.ValueMin = PlotState.SweepValue;
-            if (PlotState.SweepValue > PlotState.ValueMax)
-                PlotState.ValueMax = PlotState.SweepValue;
+            for (int i = 0; i < chunk.count; ++i)
+                progress.sample(chunk.w[i]);
         });
 }
+
+/** The status line's text of the scans goes when they end, whichever way. */
+struct ScanText {
+    PlotSink& sink;
+    ~ScanText() { sink.setStatusText(QString()); }
+};
 
 void computeScales(TPlotState& PlotState) {
     fp::clearPending();
@@ -141,33 +147,36 @@ bool sweepEnds(double from, double to, double step) {
     return std::isfinite(spacing) && step > spacing * (0.5 + 1.0 / 2048);
 }
 
-std::optional<TModelParams> computePlotRange(PlotView& view, PlotSession& session, int imageWidth,
-                                             int imageHeight) {
+std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSink& sink,
+                                             PlotSession& session, FrameTexts& texts,
+                                             int imageWidth, int imageHeight) {
     TPlotState& PlotState = session.PlotState;
     const TModelParams& typed = session.ModelParams;
     // A refused step leaves the last plot's range, unit, fields and so its readout as they were.
     const TPlotState lastPlot = PlotState;
     const std::optional<PlotUnit> lastUnit = session.unit;
-    const QString lastMin = view.fieldText(18), lastMax = view.fieldText(19);
+    const QString lastMin = texts.rangeMin, lastMax = texts.rangeMax;
     setHalfRange(PlotState, typed);
-    const QChar sep = view.decimalSeparator();
+    const QChar sep = request.decimalSeparator;
     // The range fields show the first range in scientific form: the frame reads its
     // value labels and the axis exponent from them.
-    view.setFieldText(18, formatScientific(PlotState.ValueMin, sep));
-    view.setFieldText(19, formatScientific(PlotState.ValueMax, sep));
+    texts.rangeMin = formatScientific(PlotState.ValueMin, sep);
+    texts.rangeMax = formatScientific(PlotState.ValueMax, sep);
+    sink.setRangeTexts(texts.rangeMin, texts.rangeMax);
 
     // The thousand rule is decided here, once for the whole plot.
-    const PlotUnit unit = PlotUnit::decide(typed.Omega0, view.isChecked(2), view.fieldText(1),
-                                           view.fieldText(6), sep);
+    const PlotUnit unit =
+        PlotUnit::decide(typed.Omega0, request.automatic, request.field(1), request.field(6), sep);
     session.unit = unit;
-    chooseInterval(view, PlotState, typed, unit);
+    chooseInterval(request, PlotState, typed, unit);
     const TModelParams medium = plottedMedium(typed, unit);
     if (!sweepEnds(PlotState.FreqFrom, PlotState.FreqTo, PlotState.FreqStep)) {
         PlotState = lastPlot;
         session.unit = lastUnit;
-        view.setFieldText(18, lastMin);
-        view.setFieldText(19, lastMax);
-        view.showMessage(kBadIntervalMessage);
+        texts.rangeMin = lastMin;
+        texts.rangeMax = lastMax;
+        sink.setRangeTexts(lastMin, lastMax);
+        sink.showMessage(kBadIntervalMessage);
         return std::nullopt;
     }
 
@@ -175,8 +184,9 @@ std::optional<TModelParams> computePlotRange(PlotView& view, PlotSession& sessio
     PlotState.PlotWidth = imageWidth;
     setHalfRange(PlotState, medium);
     // The two scans take as long as a curve: the status line says what runs.
-    view.setStatusText(kRangeText);
-    scan(view, PlotState, medium, RefractionIm,
+    sink.setStatusText(kRangeText);
+    const ScanText scanText{sink};
+    scan(sink, PlotState, medium, RefractionIm,
          [](const ModelTerms& t, long double w) { return refractionImExtended(t, w); });
 
     computeScales(PlotState);
@@ -186,7 +196,7 @@ std::optional<TModelParams> computePlotRange(PlotView& view, PlotSession& sessio
     PlotState.OriginY = origin(PlotState.PlotHeight,
                                static_cast<long double>(PlotState.ValueMin) * PlotState.ValueScale);
 
-    scan(view, PlotState, medium, RefractionRe,
+    scan(sink, PlotState, medium, RefractionRe,
          [](const ModelTerms& t, long double w) { return refractionReExtended(t, w); });
     // A range widened by the second scan changes the scales but not the zero lines.
     computeScales(PlotState);

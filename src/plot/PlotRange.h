@@ -6,20 +6,24 @@
 
 #include <optional>
 
-class PlotView;
+class PlotSink;
+struct FrameTexts;
+struct PlotRequest;
 struct PlotSession;
 
-/** The vertical range (shown in Edit18 and Edit19), the typed or automatic interval and its
-    unit, the two widening scans, the scales and the origins, into the session's PlotState
-    and unit, from the medium the session loaded. The status line says "Вычисление
-    диапазона значений..." during the scans. Returns the medium as the picture plots it:
-    under the thousand rule an automatic interval is in units of 10^(e-3) Hz, and w0, the
-    damping and the concentration are expressed in that unit, so that n and n'' at W units
+/** The vertical range (written into the range texts and shown in Edit18 and Edit19), the
+    typed or automatic interval and its unit, the two widening scans, the scales and the
+    origins, into the session's PlotState and unit, from the medium the session loaded. The
+    status line says "Вычисление диапазона значений..." during the scans and is cleared
+    when they end, also by an error; the gauge climbs during each scan. Returns the medium as the
+   picture plots it: under the thousand rule an automatic interval is in units of 10^(e-3) Hz, and
+   w0, the damping and the concentration are expressed in that unit, so that n and n'' at W units
     are the typed medium's at W units in hertz. Returns nothing when the sweep would never
-    reach the end of the interval: the PlotState, the unit, Edit18 and Edit19 are then put
+    reach the end of the interval: the PlotState, the unit and the range texts are then put
     back as they were and the interval message is shown. */
-std::optional<TModelParams> computePlotRange(PlotView& view, PlotSession& session, int imageWidth,
-                                             int imageHeight);
+std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSink& sink,
+                                             PlotSession& session, FrameTexts& texts,
+                                             int imageWidth, int imageHeight);
 
 /** Whether a sweep from `from` by `step` reaches `to`: a start at or above the end takes
     one sample; otherwise the step must move every frequency the sweep passes. */

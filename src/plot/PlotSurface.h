@@ -3,17 +3,13 @@
 // drawing for a picture to keep or print.
 #pragma once
 
+#include "CanvasPoint.h"
+
 #include <QColor>
 #include <QFont>
 #include <QSize>
 #include <QString>
 #include <cstdint>
-
-/** A pixel position on a surface. */
-struct CanvasPoint {
-    std::int32_t x;
-    std::int32_t y;
-};
 
 /** A pen colour and style, a brush colour and a text colour that persist between calls;
     one-pixel lines whose end point is not painted, dotted lines whose gaps take the brush

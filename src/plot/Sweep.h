@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The loop of all four sweeps: the first sample always, then running sums below the end.
+// The loop of every sweep (the two scans, the two curves, the data): the first sample
+// always, then running sums below the end; and the progress the sweeps report.
 #pragma once
 
+#include "PlotRequest.h"
 #include "PlotState.h"
-#include "PlotView.h"
 #include "model/CheckedFloat.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
-/** About this many samples lie between two questions to the view whether the user
+/** About this many samples lie between two questions to the sink whether the user
     asked to stop. */
 inline constexpr int kSamplesPerStopCheck = 4096;
 
@@ -28,8 +30,8 @@ inline double stretchEnd(double w, const TPlotState& PlotState) {
 
 /** Runs body once per sample with PlotState.SweepFreq at the sample's frequency; the
     frequency advances by the running sum of the step, stored as a double. Between two
-    stretches of samples the view is asked whether to stop (PlotStopped). */
-template <typename Body> void sweep(PlotView& view, TPlotState& PlotState, Body&& body) {
+    stretches of samples the sink is asked whether to stop (PlotStopped). */
+template <typename Body> void sweep(PlotSink& sink, TPlotState& PlotState, Body&& body) {
     PlotState.SweepFreq = PlotState.FreqFrom;
     for (;;) {
         // The per-sample loop compares with the stretch's end as it would with FreqTo:
@@ -41,7 +43,7 @@ template <typename Body> void sweep(PlotView& view, TPlotState& PlotState, Body&
         } while (PlotState.SweepFreq < end);
         if (!(PlotState.SweepFreq < PlotState.FreqTo))
             return;
-        if (view.stopRequested())
+        if (sink.stopRequested())
             throw PlotStopped();
     }
 }
@@ -71,7 +73,7 @@ inline double nextSample(double w, double step) {
     drawn and written before it are those of a sweep checked per sample. PlotState's
     SweepFreq and SweepValue are written at the end of each chunk. */
 template <typename Fill, typename Use, typename Exact>
-void sweepChunks(PlotView& view, TPlotState& PlotState, Fill&& fill, Use&& use, Exact&& exact) {
+void sweepChunks(PlotSink& sink, TPlotState& PlotState, Fill&& fill, Use&& use, Exact&& exact) {
     SampleChunk chunk;
     double w = PlotState.FreqFrom;
     for (;;) {
@@ -95,7 +97,7 @@ void sweepChunks(PlotView& view, TPlotState& PlotState, Fill&& fill, Use&& use, 
         } while (w < end);
         if (!(w < PlotState.FreqTo))
             return;
-        if (view.stopRequested())
+        if (sink.stopRequested())
             throw PlotStopped();
     }
 }
@@ -118,3 +120,62 @@ inline void fillValues(SampleChunk& chunk, double w, double end, double step, Va
     chunk.next = w;
     chunk.clean = clean;
 }
+
+/** The one way every sweep of a model runs: fill(chunk, w, end) computes a chunk of samples
+    ahead, unchecked; checked() evaluates the sample at PlotState.SweepFreq as the program
+    checks it (throwing its error); use(chunk) takes the samples in either case, a chunk
+    done again sample by sample coming as chunks of one sample. */
+template <typename Fill, typename Checked, typename Use>
+void sweepSamples(PlotSink& sink, TPlotState& PlotState, Fill&& fill, Checked&& checked,
+                  Use&& use) {
+    sweepChunks(sink, PlotState, std::forward<Fill>(fill), use, [&] {
+        SampleChunk one;
+        one.w[0] = PlotState.SweepFreq;
+        one.v[0] = checked();
+        one.count = 1;
+        PlotState.SweepValue = one.v[0];
+        use(one);
+    });
+}
+
+/** The gauge and the status line of one sweep, touched only when what they show changes:
+    the plot looks at the event queue only now and then, so each change is painted at once
+    by the sink. The gauge climbs from 0 towards 100 during each sweep; the status line
+    takes the sweep's text at its first sample, unless it has none. */
+class SweepProgress {
+public:
+    SweepProgress(PlotSink& sink, const TPlotState& state, const QString* text)
+        : m_sink(sink), m_state(state), m_text(text), m_textShown(!text) {}
+
+    /** The sample at frequency w is done. */
+    void sample(double w) {
+        if (!m_textShown) {
+            m_sink.setStatusText(*m_text);
+            m_textShown = true;
+        }
+        const long double done = static_cast<long double>(w) - m_state.FreqFrom;
+        if (done < m_unchangedBelow)
+            return;
+        fp::clearPending();
+        const long double span = static_cast<long double>(m_state.FreqTo) - m_state.FreqFrom;
+        // An interval of no width fails at its scales, never at the gauge.
+        const int percent =
+            span == 0 ? 0 : static_cast<int>(fp::round(fp::checked(done * 100 / span)));
+        if (percent != m_percent) {
+            m_sink.setProgress(percent);
+            m_percent = percent;
+        }
+        // Below this offset the percentage still rounds to the same value: the exact
+        // quotient is needed only near the next change (a thousandth of a percent early).
+        if (span > 0)
+            m_unchangedBelow = (percent + 0.5L - 0.001L) * span / 100;
+    }
+
+private:
+    PlotSink& m_sink;
+    const TPlotState& m_state;
+    const QString* m_text;
+    bool m_textShown;
+    int m_percent = -1;
+    long double m_unchangedBelow = -HUGE_VALL;
+};

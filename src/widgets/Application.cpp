@@ -9,6 +9,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <new>
 
 namespace {
 // The layout names Windows fonts; these are the nearest of a Debian desktop.
@@ -60,6 +61,9 @@ void VolnografApp::reportError(const std::exception_ptr& error) {
         std::rethrow_exception(error);
     } catch (const AppError& e) {
         text = e.text();
+    } catch (const std::bad_alloc&) {
+        // What failed was one large request: the box itself still has room.
+        text = kOutOfMemoryText;
     } catch (const std::exception& e) {
         text = QString::fromLocal8Bit(e.what());
     } catch (...) {

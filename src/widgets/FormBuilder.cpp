@@ -12,6 +12,7 @@
 #include <qdrawutil.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace form {
@@ -116,6 +117,57 @@ void showText(QLineEdit* edit, const QString& text) {
 
 void fitHeightToFont(QLineEdit* edit) {
     edit->resize(edit->width(), std::max(kEditHeight, edit->sizeHint().height()));
+}
+
+QFont largestFitting(const QFont& font, const std::function<bool(const QFont&)>& fits) {
+    QFont smaller(font);
+    const bool inPoints = font.pointSizeF() > 0;
+    while (!fits(smaller)) {
+        if (inPoints) {
+            const double size = smaller.pointSizeF();
+            if (size <= 1)
+                break;
+            smaller.setPointSizeF(std::max(1.0, std::ceil(size) - 1));
+        } else {
+            const int size = smaller.pixelSize();
+            if (size <= 1)
+                break;
+            smaller.setPixelSize(size - 1);
+        }
+    }
+    return smaller;
+}
+
+int roomBelow(const QWidget* control) {
+    const QWidget* parent = control->parentWidget();
+    if (!parent)
+        return control->height();
+    const QRect own = control->geometry();
+    int bottom = parent->height();
+    for (const QObject* child : parent->children()) {
+        const auto* other = qobject_cast<const QWidget*>(child);
+        if (!other || other == control || other->isHidden() || other->isWindow())
+            continue;
+        const QRect g = other->geometry();
+        const bool sharesColumns = g.left() <= own.right() && own.left() <= g.right();
+        if (sharesColumns && g.top() > own.top())
+            bottom = std::min(bottom, g.top());
+    }
+    return bottom - own.top();
+}
+
+QFont setFittingFont(const std::vector<QLineEdit*>& fields, const QFont& font) {
+    const QFont fitting = largestFitting(font, [&](const QFont& f) {
+        return std::all_of(fields.begin(), fields.end(), [&](QLineEdit* e) {
+            e->setFont(f);
+            return std::max(kEditHeight, e->sizeHint().height()) <= roomBelow(e);
+        });
+    });
+    for (QLineEdit* e : fields) {
+        e->setFont(fitting);
+        fitHeightToFont(e);
+    }
+    return fitting;
 }
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect rect) {

@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QRect>
 #include <QString>
+#include <functional>
+#include <vector>
 
 class QCheckBox;
 class QFont;
@@ -76,6 +78,19 @@ void showText(QLineEdit* edit, const QString& text);
 /** Makes an edit field tall enough for its font, as auto-sized edit fields are: never lower
     than the layout's 21 pixels, its top-left corner and width kept. */
 void fitHeightToFont(QLineEdit* edit);
+
+/** The largest size of font, no larger than its own, for which fits holds; the smallest size
+    (one point or pixel) where none does. Face, style and colour stay. */
+QFont largestFitting(const QFont& font, const std::function<bool(const QFont&)>& fits);
+
+/** The room of a control down to the nearest control below it that shares some of its
+    columns, or to the bottom of its parent: the height it may grow to without covering or
+    leaving anything. */
+int roomBelow(const QWidget* control);
+
+/** Gives the edit fields font, or the largest smaller size of it with which every field,
+    grown to its font's height, keeps within its room below; returns the font they got. */
+QFont setFittingFont(const std::vector<QLineEdit*>& fields, const QFont& font);
 
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& title, QRect rect);
 

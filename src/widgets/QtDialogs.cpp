@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtDialogs.h"
 
+#include "PrintPage.h"
+#include "files/ProgramFolder.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -161,6 +164,11 @@ std::optional<int> QtDialogs::chooseEnlargement(int side) {
 void QtDialogs::printPreview(const PagePainter& paintPage) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Волнограф"));
+    // "Печать в файл" proposes the documents folder rather than the working folder, which
+    // is the program's own; the printer to print on stays the system's default one.
+    printer.setOutputFileName(printFileName(firstDialogFolder()));
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    printer.setPageLayout(withPrintMargins(printer.pageLayout()));
     QPrintPreviewDialog dialog(&printer, owner());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* p) {
         QPainter painter(p);

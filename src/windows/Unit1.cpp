@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Unit1.h"
 
+#include "PlotMenu.h"
 #include "Unit2.h"
 #include "Unit3.h"
 #include "Unit4.h"
-#include "files/AtomicFile.h"
 #include "files/GrafcFile.h"
 #include "files/ProgramFolder.h"
 #include "plot/Canvas.h"
 #include "plot/CursorReadout.h"
+#include "plot/PlotCommand.h"
 #include "plot/PlotPicture.h"
 #include "widgets/Application.h"
 #include "widgets/BusyGuard.h"
@@ -25,7 +26,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -47,40 +47,6 @@ constexpr int kTimerInterval = 1000;
 constexpr int kClientWidth = 1038;
 constexpr int kClientHeight = 540;
 const QString kGrafcFilter = QStringLiteral("Файлы программы (*.grafc)");
-
-/** A type of file the plot can be saved as. */
-struct FileType {
-    QString filter;
-    QString suffix;
-};
-
-// PNG is the picture's pixels; SVG and PDF draw the same frame and curves as lines and texts.
-const FileType kImageTypes[] = {
-    {QStringLiteral("Рисунок PNG (*.png)"), QStringLiteral("png")},
-    {QStringLiteral("Векторный рисунок SVG (*.svg)"), QStringLiteral("svg")},
-    {QStringLiteral("Документ PDF (*.pdf)"), QStringLiteral("pdf")},
-};
-enum ImageType : std::size_t { kPng, kSvg, kPdf };
-const FileType kDataType{QStringLiteral("Данные графика CSV (*.csv)"), QStringLiteral("csv")};
-
-/** The chosen name with its type: a name ending in the extension of one of the types is of
-    that type; any other name gets the extension of the type chosen with it. */
-template <std::size_t N>
-std::pair<QString, std::size_t> typedName(const ChosenFile& chosen, const FileType (&types)[N]) {
-    const QString suffix = QFileInfo(chosen.name).suffix();
-    for (std::size_t i = 0; i < N; ++i)
-        if (suffix.compare(types[i].suffix, Qt::CaseInsensitive) == 0)
-            return {chosen.name, i};
-    const std::size_t type = std::min<std::size_t>(std::size_t(std::max(chosen.type, 0)), N - 1);
-    return {chosen.name + QLatin1Char('.') + types[type].suffix, type};
-}
-
-QStringList filtersOf(const auto& types) {
-    QStringList filters;
-    for (const FileType& t : types)
-        filters << t.filter;
-    return filters;
-}
 
 using form::checkBox;
 using form::groupBox;
@@ -110,7 +76,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     m_lastFont = form::mapped(form::font(QStringLiteral("MS Sans Serif"), 11));
     createControls();
     createMenu();
-    createPlotMenu();
+    plotMenu = new PlotMenu(
+        Image1, m_plotSession, [this] { return plotRequest(); }, this);
     connectCommands();
     // Fixed size: the client area below the menu bar stays 1038 x 540.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -385,25 +352,6 @@ void TForm1::createMenu() {
         bar->addMenu(m);
 }
 
-void TForm1::createPlotMenu() {
-    plotMenu = new QMenu(this);
-    plotMenu->setObjectName(QStringLiteral("plotMenu"));
-    const auto item = [this](const char* name, const QString& text, const char* picture) {
-        QAction* a = plotMenu->addAction(text);
-        a->setObjectName(QString::fromLatin1(name));
-        if (picture)
-            a->setIcon(QIcon(QStringLiteral(":/icons/%1.xpm").arg(QLatin1String(picture))));
-        return a;
-    };
-    copyImageItem = item("copyImageItem", QStringLiteral("Копировать изображение"), "copy");
-    saveImageItem = item("saveImageItem", QStringLiteral("Сохранить изображение…"), "savegraph");
-    saveDataItem = item("saveDataItem", QStringLiteral("Сохранить данные графика…"), "save");
-    plotMenu->addSeparator();
-    printItem = item("printItem", QStringLiteral("Печать…"), nullptr);
-    Image1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Image1, &QWidget::customContextMenuRequested, this, &TForm1::Image1ContextMenu);
-}
-
 void TForm1::connectCommands() {
     const auto command = [this](auto handler) { return commandOf(this, handler); };
     connect(Button1, &QPushButton::clicked, this, command(&TForm1::Button1Click));
@@ -412,25 +360,11 @@ void TForm1::connectCommands() {
     connect(ToolButton4, &QToolButton::clicked, this, command(&TForm1::ToolButton4Click));
     connect(Timer1, &QTimer::timeout, this, command(&TForm1::Timer1Timer));
     const std::pair<QAction*, void (TForm1::*)()> items[] = {
-        {N14, &TForm1::N14Click},
-        {N8, &TForm1::N8Click},
-        {N9, &TForm1::N9Click},
-        {N10, &TForm1::N10Click},
-        {N11, &TForm1::N11Click},
-        {N25, &TForm1::N25Click},
-        {N17, &TForm1::N17Click},
-        {N15, &TForm1::N15Click},
-        {N19, &TForm1::N19Click},
-        {N26, &TForm1::N26Click},
-        {N23, &TForm1::N23Click},
-        {N24, &TForm1::N24Click},
-        {N5, &TForm1::N5Click},
-        {N6, &TForm1::N6Click},
-        {N7, &TForm1::N7Click},
-        {copyImageItem, &TForm1::copyImage},
-        {saveImageItem, &TForm1::saveImage},
-        {saveDataItem, &TForm1::savePlotData},
-        {printItem, &TForm1::printPlot},
+        {N14, &TForm1::N14Click}, {N8, &TForm1::N8Click},   {N9, &TForm1::N9Click},
+        {N10, &TForm1::N10Click}, {N11, &TForm1::N11Click}, {N25, &TForm1::N25Click},
+        {N17, &TForm1::N17Click}, {N15, &TForm1::N15Click}, {N19, &TForm1::N19Click},
+        {N26, &TForm1::N26Click}, {N23, &TForm1::N23Click}, {N24, &TForm1::N24Click},
+        {N5, &TForm1::N5Click},   {N6, &TForm1::N6Click},   {N7, &TForm1::N7Click},
     };
     for (const auto& [item, handler] : items)
         connect(item, &QAction::triggered, this, command(handler));
@@ -458,34 +392,80 @@ void TForm1::FormCreate() {
     Image1->update();
 }
 
+namespace {
+/** The main window's side of a running plot: its messages, range fields, gauge, status
+    line and stop. */
+class WindowPlotSink final : public PlotSink {
+public:
+    WindowPlotSink(TForm1& form, BusyGuard& busy) : m_form(form), m_busy(busy) {}
+
+    void showMessage(const QString& text) override { dialogs().showMessage(text); }
+    void setRangeTexts(const QString& min, const QString& max) override {
+        form::showText(m_form.Edit18, min);
+        form::showText(m_form.Edit19, max);
+    }
+    void setProgress(int percent) override {
+        // The plot looks at the event queue only now and then: repaint the gauge when its
+        // value changes.
+        if (m_form.Gauge1->value() == percent)
+            return;
+        m_form.Gauge1->setValue(percent);
+        m_form.Gauge1->repaint();
+    }
+    void setStatusText(const QString& text) override { m_form.StatusBar1->setSimpleText(text); }
+    bool stopRequested() override {
+        if (!m_busy.lookDue())
+            return false;
+        // The picture as far as it is drawn shows with the repaints of this look.
+        m_form.Image1->update();
+        return m_busy.look();
+    }
+
+private:
+    TForm1& m_form;
+    BusyGuard& m_busy;
+};
+} // namespace
+
 void TForm1::plot() {
     // Input that comes while the plot runs, or while its error box is open, is handled
     // when the whole command is over.
     BusyGuard guard(this);
     guard.dropClicksOn(Button1);
-    m_busy = &guard;
-    runCommand([this] {
+    runCommand([this, &guard] {
         // Whatever the command drew before it ended is shown, also after an error; its
         // error box comes with the normal cursor.
         struct Finish {
             TForm1* form;
+            BusyGuard& guard;
             ~Finish() {
-                form->m_busy->workEnded();
-                form->m_busy = nullptr;
+                guard.workEnded();
                 form->Image1->update();
             }
-        } finish{this};
-        runPlotCommand(*this, *m_canvas, m_plotSession);
-        m_completeOnScreen = m_plotSession.complete.has_value();
+        } finish{this, guard};
+        WindowPlotSink sink(*this, guard);
+        runPlotCommand(plotRequest(), sink, *m_canvas, m_plotSession);
     });
 }
 
-bool TForm1::stopRequested() {
-    if (!m_busy || !m_busy->lookDue())
-        return false;
-    // The picture as far as it is drawn shows with the repaints of this look.
-    Image1->update();
-    return m_busy->look();
+InputTexts TForm1::inputTexts() const {
+    InputTexts texts;
+    for (int n = 1; n <= 13; ++n)
+        texts[static_cast<std::size_t>(n - 1)] = edit(n)->text();
+    return texts;
+}
+
+PlotRequest TForm1::plotRequest() const {
+    PlotRequest r;
+    r.fields = inputTexts();
+    r.rangeMin = Edit18->text();
+    r.rangeMax = Edit19->text();
+    r.connected = CheckBox1->isChecked();
+    r.automatic = CheckBox2->isChecked();
+    r.dotted = CheckBox3->isChecked();
+    r.decimalSeparator = decimalSeparator();
+    r.settings = plotSettings();
+    return r;
 }
 
 void TForm1::Button1Click() {
@@ -497,7 +477,7 @@ void TForm1::N13Click() {
 }
 
 void TForm1::clearPlot() {
-    m_completeOnScreen = false;
+    m_plotSession.completeOnScreen = false;
     const QRgb background = plotSettings().BackgroundColor;
     m_canvas->setBrushColor(background);
     m_canvas->setPenColor(background);
@@ -544,11 +524,8 @@ void TForm1::N17Click() {
     const std::optional<QFont> font = dialogs().chooseFont(m_lastFont);
     if (!font)
         return;
-    m_lastFont = *font;
-    forMantissaFields([&](QLineEdit* e) {
-        e->setFont(m_lastFont);
-        form::fitHeightToFont(e);
-    });
+    // A size too large for the layout is reduced to the largest that fits, and offered so.
+    m_lastFont = form::setFittingFont({Edit1, Edit2, Edit3, Edit4, Edit5}, *font);
 }
 
 void TForm1::N15Click() {
@@ -601,9 +578,7 @@ void TForm1::N24Click() {
 }
 
 bool TForm1::saveInputFields() {
-    GrafcTexts texts;
-    for (int n = 1; n <= 13; ++n)
-        texts[static_cast<std::size_t>(n - 1)] = edit(n)->text();
+    const GrafcTexts texts = inputTexts();
     const std::optional<QString> chosen = dialogs().saveFileName(
         kGrafcFilter, m_lastSaveName.isEmpty() ? firstDialogFolder() : m_lastSaveName);
     if (!chosen)
@@ -664,73 +639,6 @@ void TForm1::ToolButton3Click() {
     saveGraph(false);
 }
 
-void TForm1::Image1ContextMenu(const QPoint& position) {
-    // A picture to take away exists once a plot has drawn; its samples, once one has
-    // run to its end.
-    for (QAction* a : {copyImageItem, saveImageItem, printItem})
-        a->setEnabled(m_plotSession.drawn);
-    saveDataItem->setEnabled(m_plotSession.complete.has_value());
-    plotMenu->popup(Image1->mapToGlobal(position));
-}
-
-void TForm1::copyImage() {
-    QApplication::clipboard()->setImage(Image1->image());
-}
-
-void TForm1::saveImage() {
-    const std::optional<ChosenFile> chosen = dialogs().saveFileOfType(
-        filtersOf(kImageTypes), m_imageFolder.isEmpty() ? firstPicturesFolder() : m_imageFolder);
-    if (!chosen)
-        return;
-    const auto [path, type] = typedName(*chosen, kImageTypes);
-    m_imageFolder = QFileInfo(path).absolutePath();
-    if (type == kPng) {
-        const std::optional<int> factor = dialogs().chooseEnlargement(kPictureSide);
-        if (!factor)
-            return;
-        replaceFile(path, pngBytes(Image1->image(), *factor));
-        return;
-    }
-    const PlotPainter plot = plotPainter();
-    replaceFile(path, type == kSvg ? svgBytes(plot) : pdfBytes(plot));
-}
-
-PlotPainter TForm1::plotPainter() const {
-    // The last plot that ran to its end as vector drawing, while the picture is its; a
-    // plot stopped part-way is drawn as the pixels it left.
-    if (m_plotSession.complete && m_completeOnScreen)
-        return [plot = *m_plotSession.complete](QPainter& p, const QRectF& square) {
-            paintVectorPlot(p, square, plot);
-        };
-    return [picture = Image1->image()](QPainter& p, const QRectF& square) {
-        paintPlot(p, square, picture);
-    };
-}
-
-void TForm1::savePlotData() {
-    if (!m_plotSession.complete)
-        return;
-    const FileType types[] = {kDataType};
-    const std::optional<ChosenFile> chosen = dialogs().saveFileOfType(
-        filtersOf(types), m_dataFolder.isEmpty() ? firstDialogFolder() : m_dataFolder);
-    if (!chosen)
-        return;
-    const QString path = typedName(*chosen, types).first;
-    m_dataFolder = QFileInfo(path).absolutePath();
-    replaceFile(path, plotDataCsv(*m_plotSession.complete, decimalSeparator()));
-}
-
-void TForm1::printPlot() {
-    InputTexts texts;
-    for (int n = 1; n <= 13; ++n)
-        texts[static_cast<std::size_t>(n - 1)] = edit(n)->text();
-    const bool automatic = CheckBox2->isChecked();
-    const PlotPainter plot = plotPainter();
-    dialogs().printPreview([&](QPainter& painter, const QRectF& page) {
-        paintPrintPage(painter, page, plot, texts, automatic);
-    });
-}
-
 void TForm1::N21Click() {
     Settings->exec();
 }
@@ -759,44 +667,8 @@ void TForm1::Timer1Timer() {
         ToolBar1->setButtonVisible(buttons[k], toggles[k]->isChecked());
 }
 
-QString TForm1::fieldText(int n) const {
-    return edit(n)->text();
-}
-
-void TForm1::setFieldText(int n, const QString& text) {
-    form::showText(edit(n), text);
-}
-
-bool TForm1::isChecked(int checkBox) const {
-    switch (checkBox) {
-    case 1:
-        return CheckBox1->isChecked();
-    case 2:
-        return CheckBox2->isChecked();
-    default:
-        return CheckBox3->isChecked();
-    }
-}
-
 QChar TForm1::decimalSeparator() const {
     return QLocale().decimalPoint().at(0);
-}
-
-void TForm1::showMessage(const QString& text) {
-    dialogs().showMessage(text);
-}
-
-void TForm1::setProgress(int percent) {
-    // The plot looks at the event queue only now and then: repaint the gauge when its
-    // value changes.
-    if (Gauge1->value() == percent)
-        return;
-    Gauge1->setValue(percent);
-    Gauge1->repaint();
-}
-
-void TForm1::setStatusText(const QString& text) {
-    StatusBar1->setSimpleText(text);
 }
 
 void TForm1::ApplicationEvents1Hint(const QString& hint) {

@@ -2,8 +2,7 @@
 // The main window: input fields, interval, plot, readouts, menu, toolbar and status bar.
 #pragma once
 
-#include "plot/PlotCommand.h"
-#include "plot/PlotPicture.h"
+#include "plot/PlotRequest.h"
 #include "plot/PlotSession.h"
 #include "widgets/Dialogs.h"
 
@@ -14,6 +13,7 @@
 class BusyGuard;
 class Canvas;
 class PlotImage;
+class PlotMenu;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -26,7 +26,7 @@ class QToolButton;
 class StatusBar;
 class ToolBar;
 
-class TForm1 : public QMainWindow, public PlotView {
+class TForm1 : public QMainWindow {
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
@@ -70,9 +70,7 @@ public:
     QAction *N110 = nullptr, *N111 = nullptr, *N112 = nullptr, *N210 = nullptr;
 
     // The plot's own menu, opened by a right click on Image1.
-    QMenu* plotMenu = nullptr;
-    QAction *copyImageItem = nullptr, *saveImageItem = nullptr, *saveDataItem = nullptr,
-            *printItem = nullptr;
+    PlotMenu* plotMenu = nullptr;
 
     // Commands the user triggers.
     void Button1Click();
@@ -101,17 +99,6 @@ public:
     void ToolButton1Click();
     void N7Click();
     void ToolButton3Click();
-    void Image1ContextMenu(const QPoint& position);
-    /** The picture to the clipboard. */
-    void copyImage();
-    /** The picture into a file of a type and name the user chooses. */
-    void saveImage();
-    /** The samples of the last complete plot into a CSV file. */
-    void savePlotData();
-    /** The print preview of the picture and the fields. */
-    void printPlot();
-    /** Paints the plot on screen into a square: as vector drawing where it can. */
-    PlotPainter plotPainter() const;
 
     /** The input fields into a .grafc file chosen in SaveDialog1. */
     void SaveInputData();
@@ -128,16 +115,10 @@ public:
     /** Asked on every request to close the window; canClose false keeps it open. */
     void FormCloseQuery(bool& canClose);
 
-    // What the plot command reads and writes.
-    QString fieldText(int edit) const override;
-    void setFieldText(int edit, const QString& text) override;
-    bool isChecked(int checkBox) const override;
-    QChar decimalSeparator() const override;
-    void showMessage(const QString& text) override;
-    void setProgress(int percent) override;
-    void setStatusText(const QString& text) override;
-    PlotSettings plotSettings() const override;
-    bool stopRequested() override;
+    /** A plot of the fields, check boxes and settings as they stand. */
+    PlotRequest plotRequest() const;
+    /** The separator of the numbers the user types and the program writes. */
+    QChar decimalSeparator() const;
 
     /** The medium, range and unit of the picture on screen. */
     const PlotSession& plotSession() const { return m_plotSession; }
@@ -155,6 +136,8 @@ private:
     void createMenu();
     void connectCommands();
     QLineEdit* edit(int n) const;
+    /** The texts of Edit1 to Edit13 as typed. */
+    InputTexts inputTexts() const;
     void plot();
     void clearPlot();
     void showCalculator();
@@ -162,7 +145,7 @@ private:
     /** SaveDialog1, then the file: false when the dialog is cancelled. */
     bool saveInputFields();
     void saveGraph(bool messageFirst);
-    void createPlotMenu();
+    PlotSettings plotSettings() const;
     /** The edit commands act on the five mantissa fields in turn. */
     template <typename Operation> void forMantissaFields(Operation operation);
 
@@ -171,13 +154,8 @@ private:
     QFont m_lastFont;       ///< FontDialog1 opens with the font chosen last
     QString m_lastSaveName; ///< SaveDialog1 offers the name chosen last
     QString m_lastOpenName; ///< OpenDialog1 offers the name chosen last
-    QString m_imageFolder;  ///< where the picture was saved last
-    QString m_dataFolder;   ///< where the plot's data was saved last
     bool m_placed = false;
-    BusyGuard* m_busy = nullptr; ///< while a plot runs
     PlotSession m_plotSession;
-    /** The picture on screen is the drawing of m_plotSession.complete. */
-    bool m_completeOnScreen = false;
 };
 
 /** The main window, created first and living until the program ends. */

@@ -260,11 +260,28 @@ QLabel* TCalc::label(int n) const {
 }
 
 void TCalc::Button1Click() {
-    SolveForUnknown(*this, CalcValues);
+    solve();
 }
 
 void TCalc::N3Click() {
-    SolveForUnknown(*this, CalcValues);
+    solve();
+}
+
+void TCalc::solve() {
+    CalcRequest request;
+    request.index = ComboBox1->currentIndex();
+    for (int n = 1; n <= 17; ++n)
+        request.texts.at(static_cast<std::size_t>(n)) = edit(n)->text();
+    request.decimalSeparator = QLocale().decimalPoint().at(0);
+    const CalcOutcome outcome = SolveForUnknown(request, CalcValues);
+    CalcValues = outcome.values;
+    for (const CalcResult& result : outcome.results)
+        form::showText(edit(result.edit), result.text);
+    if (!outcome.message.isEmpty())
+        dialogs().showMessage(outcome.message);
+    // Ends the command here, shown in the error box as any other error.
+    if (outcome.error)
+        std::rethrow_exception(outcome.error);
 }
 
 void TCalc::N4Click() {
@@ -306,26 +323,6 @@ void TCalc::ClearCalculatorInputs() {
 
 void TCalc::ApplicationEvents1Hint(const QString& hint) {
     StatusBar1->showHint(hint);
-}
-
-int TCalc::itemIndex() const {
-    return ComboBox1->currentIndex();
-}
-
-QString TCalc::fieldText(int n) const {
-    return edit(n)->text();
-}
-
-QChar TCalc::decimalSeparator() const {
-    return QLocale().decimalPoint().at(0);
-}
-
-void TCalc::setResultText(int n, const QString& text) {
-    form::showText(edit(n), text);
-}
-
-void TCalc::showMessage(const QString& text) {
-    dialogs().showMessage(text);
 }
 
 void TCalc::showEvent(QShowEvent* event) {

@@ -16,7 +16,7 @@ class QPushButton;
 class QTimer;
 class StatusBar;
 
-class TCalc : public QMainWindow, public CalcFields {
+class TCalc : public QMainWindow {
 public:
     explicit TCalc(QWidget* parent = nullptr);
 
@@ -60,13 +60,6 @@ public:
     /** Empties the fourteen input fields, exponents included; results and choice stay. */
     void ClearCalculatorInputs();
 
-    // What the solver reads and writes.
-    int itemIndex() const override;
-    QString fieldText(int edit) const override;
-    QChar decimalSeparator() const override;
-    void setResultText(int edit, const QString& text) override;
-    void showMessage(const QString& text) override;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -78,6 +71,8 @@ private:
     void connectCommands();
     QLineEdit* edit(int n) const;
     QLabel* label(int n) const;
+    /** The solve command: the request from the fields, its outcome applied in order. */
+    void solve();
 
     std::array<QLineEdit*, 18> m_edits{};
     std::array<QLabel*, 24> m_labels{};

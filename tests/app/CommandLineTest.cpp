@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 /** Numbers with the decimal comma; the system's own texts (the reason a file cannot be
     created) in English, whatever languages the machine has. */
@@ -52,6 +54,7 @@ TEST_F(CommandLineTest, Outcomes) {
         const char* files;
     } cases[] = {
         {"--help", 0, "--png ФАЙЛ.png", ""},
+        {"--help", 0, "С --png, --svg, --pdf или --csv окно не открывается", ""},
         {"--version", 0, "Волнограф Вер. 1.2", ""},
         {"--png a.png --csv a.csv урок.grafc", 0, "", "a.csv a.png"},
         {"--csv a.csv --auto --points --dotted урок.grafc", 0, "", "a.csv"},
@@ -68,10 +71,29 @@ TEST_F(CommandLineTest, Outcomes) {
         {"--png a.png --enlarge 5 урок.grafc", 1,
          "Значение --enlarge должно быть целым числом от 1 до 4: «5»" + help, ""},
         {"--scale 0 урок.grafc", 1,
-         "Значение --scale должно быть целым числом от 1 до 4: «0»" + help, ""},
+         "Значение --scale должно быть числом от 1 до 4 (например, 1,5) или fit: «0»" + help, ""},
         {"--png a.png", 1, "Не назван файл исходных данных (.grafc)" + help, ""},
         {"--svg a.svg --pdf a.pdf --dotted урок.grafc", 0, "", "a.pdf a.svg"},
         {"--jpg a.jpg урок.grafc", 1, "Неизвестный параметр: --jpg" + help, ""},
+        // The picture takes the format its name asks for, where Qt writes it.
+        {"--png a.jpg урок.grafc", 0, "", "a.jpg"},
+        {"--png a.BMP --enlarge 2 урок.grafc", 0, "", "a.BMP"},
+        {"--png a.gif урок.grafc", 1,
+         "Рисунок записывается только в PNG, JPEG или BMP (.png, .jpg, .jpeg, .bmp): {dir}/a.gif" +
+             help,
+         ""},
+        {"--svg a.svg --enlarge 2 урок.grafc", 1,
+         "Параметр --enlarge действует только при записи рисунка (--png)" + help, ""},
+        {"--enlarge 2 урок.grafc", 1,
+         "Параметр --enlarge действует только при записи рисунка (--png)" + help, ""},
+        {"-png a.png урок.grafc", 0, "", "a.png"},
+        {"--png a.png --csv a.png урок.grafc", 1,
+         "{dir}/урок.grafc: Один и тот же файл назван выходным дважды: {dir}/a.png\n", ""},
+        {"--csv /dev/null урок.grafc", 1,
+         "{dir}/урок.grafc: Выходной файл — не обычный файл (устройство, канал или сокет), он "
+         "не заменяется: /dev/null\n",
+         ""},
+        {"--png . урок.grafc", 1, "{dir}/урок.grafc: На месте выходного файла папка: {dir}\n", ""},
         {"--dotted урок.grafc", 1,
          "Параметр --dotted действует только при записи в файлы (--png, --svg, --pdf, --csv)" +
              help,
@@ -100,9 +122,80 @@ TEST_F(CommandLineTest, Outcomes) {
         } else {
             EXPECT_EQ(err, QString(c.text).replace(QLatin1String("{dir}"), dir.path()));
         }
-        EXPECT_EQ(filesIn(dir.path()).filter(QRegularExpression("\\.(png|svg|pdf|csv)$")).join(' '),
-                  QString::fromUtf8(c.files));
+        const QStringList written =
+            filesIn(dir.path()).filter(QRegularExpression("\\.(png|svg|pdf|csv|jpg|bmp|BMP|gif)$"));
+        EXPECT_EQ(written.join(' '), QString::fromUtf8(c.files));
+        // Each file's first bytes are those of the format its name names.
+        const std::pair<const char*, QByteArray> magic[] = {
+            {".png", "\x89PNG"}, {".jpg", "\xFF\xD8\xFF"}, {".BMP", "BM"}, {".pdf", "%PDF"}};
+        for (const QString& f : written)
+            for (const auto& [suffix, start] : magic)
+                EXPECT_TRUE(!f.endsWith(QLatin1String(suffix)) ||
+                            readBytes(path(f)).startsWith(start))
+                    << f.toStdString();
     }
+}
+
+// A failed, refused or stopped export leaves every file as it was.
+TEST_F(CommandLineTest, OldFilesStay) {
+    GrafcTexts endless;
+    std::copy(kClassroomTexts.begin(), kClassroomTexts.end(), endless.begin());
+    endless[12] = QStringLiteral("1E5"); // 6·10^10 samples: stopped by SIGTERM
+    writeBytes(path("долго.grafc"), encodeGrafc(endless));
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("канал")).constData(), 0600), 0);
+    const struct {
+        const char* arguments;
+        const char* old; // the file looked at
+        bool terminated;
+    } cases[] = {
+        {"--png old.png --csv нет/x.csv урок.grafc", "old.png", false},
+        {"--png old.png --csv канал урок.grafc", "old.png", false},
+        {"--csv урок.grafc урок.grafc", "урок.grafc", false},
+        {"--png old.png --csv old.csv долго.grafc", "old.csv", true},
+    };
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    russianNumbers(env);
+    env.insert(QStringLiteral("VOLNOGRAF_START_FOLDER"), dir.path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        writeBytes(path("old.png"), "OLD");
+        writeBytes(path("old.csv"), "OLD");
+        const QByteArray before = readBytes(path(c.old));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(VOLNOGRAF_EXECUTABLE),
+                      QString::fromUtf8(c.arguments).split(QLatin1Char(' ')));
+        QByteArray err;
+        if (c.terminated) {
+            // Its progress, printed after two seconds, tells that the plot is under way.
+            process.setReadChannel(QProcess::StandardError);
+            while (!err.contains("Построение графика: ") && process.waitForReadyRead(60000))
+                err += process.readAllStandardError();
+            ASSERT_TRUE(err.contains("Построение графика: ")) << err.toStdString();
+            process.terminate();
+        }
+        ASSERT_TRUE(process.waitForFinished(60000));
+        err += process.readAllStandardError();
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_EQ(readBytes(path(c.old)), before);
+        if (c.terminated) {
+            EXPECT_TRUE(err.endsWith("долго.grafc: Построение прервано\n")) << err.toStdString();
+        }
+        struct stat pipe {};
+        EXPECT_TRUE(stat(QFile::encodeName(path("канал")).constData(), &pipe) == 0 &&
+                    S_ISFIFO(pipe.st_mode))
+            << "the named pipe is still one";
+        EXPECT_EQ(filesIn(dir.path()).filter(QRegularExpression("^\\.|\\.png$|\\.csv$")),
+                  (QStringList{"old.csv", "old.png"}))
+            << "no new file and no temporary one";
+    }
+    // The help that cannot be written is no success.
+    QProcess help;
+    help.setStandardOutputFile(QStringLiteral("/dev/full"));
+    help.start(QStringLiteral(VOLNOGRAF_EXECUTABLE), {QStringLiteral("--help")});
+    ASSERT_TRUE(help.waitForFinished(60000));
+    EXPECT_EQ(help.exitCode(), 1);
 }
 
 namespace {
@@ -132,8 +225,7 @@ TEST_F(ExportedPicture, IsTheWindowsImage) {
         ASSERT_TRUE(process.waitForFinished(60000));
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
 
-        for (int n = 1; n <= 13; ++n)
-            Form1->setFieldText(n, kClassroomTexts[n - 1]);
+        fillMainFields();
         if (Form1->CheckBox2->isChecked() != automatic)
             QTest::mouseClick(Form1->CheckBox2, Qt::LeftButton);
         Form1->Button1->click();

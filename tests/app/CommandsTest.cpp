@@ -67,10 +67,10 @@ TEST_F(Commands, ClearScreenPaintsTheBackgroundOfTheSettings) {
 
 TEST_F(Commands, NewCalculationsEmptiesNineFields) {
     for (int n = 1; n <= 13; ++n)
-        Form1->setFieldText(n, QString::number(n));
+        mainField(n)->setText(QString::number(n));
     Form1->N8->trigger();
     for (int n = 1; n <= 13; ++n)
-        EXPECT_EQ(Form1->fieldText(n).isEmpty(), n <= 9) << "Edit" << n;
+        EXPECT_EQ(mainField(n)->text().isEmpty(), n <= 9) << "Edit" << n;
 }
 
 TEST_F(Commands, EditCommandsWorkOnTheSelectionsLeftInTheFiveMantissaFields) {
@@ -133,14 +133,13 @@ TEST_F(Commands, EditCommandsWorkOnTheSelectionsLeftInTheFiveMantissaFields) {
 }
 
 TEST_F(Commands, FontGoesToTheMantissaFieldsAndIsOfferedAgain) {
-    // 20 points for the back rows: taller than the layout's fields.
     QFont chosen(QStringLiteral("Liberation Serif"));
-    chosen.setPixelSize(27);
+    chosen.setPixelSize(15);
     chosen.setItalic(true);
     script->fonts = {chosen, std::nullopt};
     const QRect before = Form1->Edit3->geometry();
     Form1->N17->trigger();
-    const auto looksChosen = [](const QFont& f) { return f.pixelSize() == 27 && f.italic(); };
+    const auto looksChosen = [](const QFont& f) { return f.pixelSize() == 15 && f.italic(); };
     EXPECT_TRUE(looksChosen(Form1->Edit3->font()));
     const QRect after = Form1->Edit3->geometry();
     EXPECT_EQ(QRect(after.topLeft(), QSize(after.width(), before.height())), before);
@@ -153,6 +152,57 @@ TEST_F(Commands, FontGoesToTheMantissaFieldsAndIsOfferedAgain) {
     EXPECT_FALSE(script->fontInitials[0].bold());
     EXPECT_EQ(script->fontInitials[1], chosen);
     EXPECT_TRUE(looksChosen(Form1->Edit5->font()));
+}
+
+// 20 points for the back rows, in points and in pixels: more than the rows have room for.
+TEST_F(Commands, FontLargerThanTheLayoutIsReducedToTheLargestThatFits) {
+    // As the font dialog gives them: face, style and size all chosen.
+    QFont points(QStringLiteral("Liberation Sans"), 20);
+    points.setBold(false);
+    points.setItalic(false);
+    QFont pixels(QStringLiteral("Liberation Serif"));
+    pixels.setItalic(false);
+    pixels.setPixelSize(27);
+    pixels.setBold(true);
+    for (const QFont& chosen : {points, pixels}) {
+        script->fonts = {chosen, std::nullopt};
+        Form1->N17->trigger();
+        const QFont given = Form1->Edit1->font();
+        EXPECT_EQ(given.family(), chosen.family());
+        EXPECT_EQ(given.bold(), chosen.bold());
+        const double size = given.pointSizeF() > 0 ? given.pointSizeF() : given.pixelSize();
+        const double asked = chosen.pointSizeF() > 0 ? chosen.pointSizeF() : chosen.pixelSize();
+        EXPECT_LT(size, asked) << "reduced";
+        EXPECT_GT(size, asked / 2) << "no smaller than needed";
+        QList<QWidget*> controls;
+        for (QWidget* w : Form1->GroupBox1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!w->isHidden())
+                controls << w;
+        for (int n = 1; n <= 5; ++n) {
+            QLineEdit* e = field(n);
+            EXPECT_EQ(e->font(), given) << "Edit" << n;
+            EXPECT_GE(e->height(), e->sizeHint().height()) << "Edit" << n << " not clipped";
+            EXPECT_TRUE(Form1->GroupBox1->rect().contains(e->geometry())) << "Edit" << n;
+            for (const QWidget* other : controls)
+                EXPECT_TRUE(other == e || !other->geometry().intersects(e->geometry()))
+                    << "Edit" << n << " overlaps " << other->objectName().toStdString();
+        }
+        // One size larger does not fit.
+        QFont larger(given);
+        if (given.pointSizeF() > 0)
+            larger.setPointSizeF(given.pointSizeF() + 1);
+        else
+            larger.setPixelSize(given.pixelSize() + 1);
+        QLineEdit probe;
+        probe.setFont(larger);
+        EXPECT_GT(probe.sizeHint().height(), 216 - 188) << "the room of Edit5 above GroupBox5";
+        Form1->N17->trigger(); // cancelled: offered the font the fields took
+        const QFont offered = script->fontInitials.last();
+        EXPECT_EQ(offered.family(), given.family());
+        EXPECT_EQ(offered.pointSizeF(), given.pointSizeF());
+        EXPECT_EQ(offered.pixelSize(), given.pixelSize());
+        EXPECT_EQ(offered.bold(), given.bold());
+    }
 }
 
 TEST_F(Commands, BackgroundColourOfTheWindowOnly) {
@@ -260,10 +310,7 @@ TEST_F(Commands, EnteringAControlMakesItsHintCurrent) {
 
 TEST_F(Commands, PlotStatusShowsOnlyWhenStartedWithTheButton) {
     HintTracker* hints = VolnografApp::instance()->hints();
-    const char* texts[] = {"3",   "1",  "1",   "1", "9",    "15",  "13",
-                           "-31", "28", "-19", "0", "6E15", "1E13"};
-    for (int i = 0; i < 13; ++i)
-        Form1->setFieldText(i + 1, QString::fromUtf8(texts[i]));
+    fillMainFields({"3", "1", "1", "1", "9", "15", "13", "-31", "28", "-19", "0", "6E15", "1E13"});
     hints->pointerOver(Form1->Button1);
     Form1->Button1->click();
     EXPECT_TRUE(Form1->StatusBar1->simplePanel());

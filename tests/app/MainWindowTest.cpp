@@ -8,6 +8,7 @@
 #include "windows/Unit3.h"
 #include "windows/Unit4.h"
 
+#include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include <QAction>
 #include <QCheckBox>
@@ -58,7 +59,7 @@ TEST(MainWindow, ControlsStandWhereTheLayoutPutsThem) {
 TEST(MainWindow, InitialState) {
     TForm1 form;
     for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 18, 19})
-        EXPECT_TRUE(form.fieldText(n).isEmpty()) << "Edit" << n;
+        EXPECT_TRUE(mainField(n, &form)->text().isEmpty()) << "Edit" << n;
     EXPECT_EQ(form.Edit14->text(), QStringLiteral("0"));
     EXPECT_EQ(form.Edit15->text(), QStringLiteral("0"));
     EXPECT_TRUE(form.CheckBox1->isChecked());

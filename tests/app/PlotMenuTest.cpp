@@ -2,6 +2,7 @@
 // The plot's own menu, opened by a right click on the picture: the picture to the
 // clipboard, to a PNG file, the samples to CSV, the print preview; and a lesson file
 // loaded at the start.
+#include "windows/PlotMenu.h"
 #include "FileBytes.h"
 #include "MainWindowShown.h"
 #include "QtPrinters.h"
@@ -21,12 +22,11 @@
 #include <gtest/gtest.h>
 
 namespace {
-class PlotMenu : public MainWindowShown {
+class PlotMenuWindow : public MainWindowShown {
 protected:
     void SetUp() override {
         MainWindowShown::SetUp();
-        for (int n = 1; n <= 13; ++n)
-            Form1->setFieldText(n, kClassroomTexts[n - 1]);
+        fillMainFields();
     }
 
     /** A right click on the picture at p, through the window system as the user's comes. */
@@ -56,9 +56,9 @@ protected:
 };
 } // namespace
 
-TEST_F(PlotMenu, ItemsOfferedByWhatThePictureHolds) {
-    QAction* const items[] = {Form1->copyImageItem, Form1->saveImageItem, Form1->saveDataItem,
-                              Form1->printItem};
+TEST_F(PlotMenuWindow, ItemsOfferedByWhatThePictureHolds) {
+    QAction* const items[] = {Form1->plotMenu->copyImageItem, Form1->plotMenu->saveImageItem,
+                              Form1->plotMenu->saveDataItem, Form1->plotMenu->printItem};
     const struct {
         const char* name;
         const char* step; // of the plot before the right click; none: no plot yet
@@ -72,7 +72,7 @@ TEST_F(PlotMenu, ItemsOfferedByWhatThePictureHolds) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.step) {
-            Form1->setFieldText(13, QString::fromLatin1(c.step));
+            mainField(13)->setText(QString::fromLatin1(c.step));
             if (c.stopped)
                 QTimer::singleShot(200,
                                    [] { QTest::keyClick(Form1->windowHandle(), Qt::Key_Escape); });
@@ -86,17 +86,17 @@ TEST_F(PlotMenu, ItemsOfferedByWhatThePictureHolds) {
     }
 }
 
-TEST_F(PlotMenu, EachItemTakesThePlotAway) {
+TEST_F(PlotMenuWindow, EachItemTakesThePlotAway) {
     Form1->Button1->click();
     const QImage picture = Form1->Image1->image().copy();
 
-    ASSERT_TRUE(choose(Form1->copyImageItem));
+    ASSERT_TRUE(choose(Form1->plotMenu->copyImageItem));
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture);
 
     // PNG, enlarged 4 times: 1892 x 1892, each pixel a sharp 4 x 4 block.
     script->fileNames << path("график");
     script->enlargements.push_back(4);
-    ASSERT_TRUE(choose(Form1->saveImageItem));
+    ASSERT_TRUE(choose(Form1->plotMenu->saveImageItem));
     const QImage png(path("график.png"));
     ASSERT_EQ(png.size(), QSize(1892, 1892));
     for (const QPoint p : {QPoint(0, 0), QPoint(236, 120), QPoint(472, 472), QPoint(235, 240)})
@@ -107,21 +107,21 @@ TEST_F(PlotMenu, EachItemTakesThePlotAway) {
                              "(*.pdf)"));
     // SVG and PDF: the same plot as lines and texts.
     script->fileNames << path("график.svg") << path("график.pdf");
-    ASSERT_TRUE(choose(Form1->saveImageItem));
-    ASSERT_TRUE(choose(Form1->saveImageItem));
+    ASSERT_TRUE(choose(Form1->plotMenu->saveImageItem));
+    ASSERT_TRUE(choose(Form1->plotMenu->saveImageItem));
     const QByteArray svg = readBytes(path("график.svg"));
     EXPECT_TRUE(svg.contains("<text") && svg.contains("Wx10(15)")) << "texts as texts";
     EXPECT_TRUE(readBytes(path("график.pdf")).startsWith("%PDF"));
 
     // The data: the complete plot's samples, the window's decimal comma.
     script->fileNames << path("данные.csv");
-    ASSERT_TRUE(choose(Form1->saveDataItem));
+    ASSERT_TRUE(choose(Form1->plotMenu->saveDataItem));
     ASSERT_TRUE(Form1->plotSession().complete);
     EXPECT_EQ(readBytes(path("данные.csv")),
               plotDataCsv(*Form1->plotSession().complete, QLatin1Char(',')));
 
     // One page: the picture as wide as the page, each pixel a block; the fields under it.
-    ASSERT_TRUE(choose(Form1->printItem));
+    ASSERT_TRUE(choose(Form1->plotMenu->printItem));
     ASSERT_EQ(script->printedPages.size(), 1);
     const QImage& page = script->printedPages.constFirst();
     const double scale = page.width() / 473.0;
@@ -137,14 +137,14 @@ TEST_F(PlotMenu, EachItemTakesThePlotAway) {
     // The save dialogs began in the pictures and the documents folder, then where the user
     // saved last.
     script->fileNames << QString();
-    choose(Form1->saveImageItem);
+    choose(Form1->plotMenu->saveImageItem);
     EXPECT_EQ(script->fileInitials, (QStringList{firstPicturesFolder(), dir.path(), dir.path(),
                                                  firstDialogFolder(), dir.path()}));
 }
 
 // The command line's lesson file fills the fields as "Загрузить" does, without its message;
 // one that cannot be read gives the load's error box and leaves the fields empty.
-TEST_F(PlotMenu, LessonFileFromTheCommandLine) {
+TEST_F(PlotMenuWindow, LessonFileFromTheCommandLine) {
     writeBytes(path("урок.grafc"), kClassroomTexts.join("\r\n").toLatin1() + "\r\n");
     const struct {
         const char* file;
@@ -158,11 +158,11 @@ TEST_F(PlotMenu, LessonFileFromTheCommandLine) {
         SCOPED_TRACE(c.file);
         script->errors.clear();
         for (int n = 1; n <= 13; ++n)
-            Form1->setFieldText(n, QString());
+            mainField(n)->clear();
         openLessonFile(path(c.file));
         QCoreApplication::processEvents();
         for (int n = 1; n <= 13; ++n)
-            EXPECT_EQ(Form1->fieldText(n), c.fields[n - 1]);
+            EXPECT_EQ(mainField(n)->text(), c.fields[n - 1]);
         EXPECT_EQ(script->errors, c.errors);
         EXPECT_TRUE(script->messages.isEmpty());
     }

@@ -29,9 +29,8 @@ protected:
         MainWindowShown::SetUp();
         Form1->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
-        for (int n = 1; n <= 13; ++n)
-            Form1->setFieldText(n, kClassroomTexts[n - 1]);
-        Form1->setFieldText(13, QStringLiteral("6E6")); // 10^9 samples a sweep: minutes of work
+        fillMainFields();
+        mainField(13)->setText(QStringLiteral("6E6")); // 10^9 samples a sweep: minutes of work
         Form1->Edit1->setFocus();
         Form1->Edit1->end(false);
     }
@@ -142,11 +141,12 @@ TEST_F(PlotStop, ErrorBoxOfThePlotTakesItsKeysWhileHeldInputWaits) {
     std::unique_ptr<Dialogs> scripted = setDialogs(std::make_unique<QtDialogs>());
     // An interval at the end of the doubles: some 2 x 10^7 samples into the first scan, the
     // running sum passes the largest double.
-    Form1->setFieldText(11, QStringLiteral("1,5976931348623157E308"));
-    Form1->setFieldText(12, QStringLiteral("1,7976931348623155E308"));
-    Form1->setFieldText(13, QStringLiteral("1E300"));
+    mainField(11)->setText(QStringLiteral("1,5976931348623157E308"));
+    mainField(12)->setText(QStringLiteral("1,7976931348623155E308"));
+    mainField(13)->setText(QStringLiteral("1E300"));
     QTimer::singleShot(100, [] { press(Qt::Key_7); });
     QString underBox; // the box's text, Edit1 and the cursor while the box is up
+    bool escClosed = false;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -155,15 +155,14 @@ TEST_F(PlotStop, ErrorBoxOfThePlotTakesItsKeysWhileHeldInputWaits) {
         answer.stop();
         underBox = box->text() + '|' + Form1->Edit1->text() + '|' +
                    (QGuiApplication::overrideCursor() ? "busy" : "");
-        QTimer::singleShot(3000, box, &QWidget::close); // never hang, whatever happens
+        QTimer::singleShot(30000, box, &QWidget::close); // never hang, whatever happens
         press(Qt::Key_Escape, box);
+        escClosed = !box->isVisible();
     });
     answer.start(50);
-    QElapsedTimer clock;
-    clock.start();
     Form1->Button1->click();
     setDialogs(std::move(scripted));
-    EXPECT_LT(clock.elapsed(), 2500) << "Esc closed the box";
+    EXPECT_TRUE(escClosed) << "Esc closed the box";
     EXPECT_EQ(underBox, QStringLiteral("Floating point overflow.|3|"));
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(Form1->Edit1->text(), QStringLiteral("37"));

@@ -28,8 +28,7 @@ class PlotWindow : public MainWindowShown {
 protected:
     void SetUp() override {
         MainWindowShown::SetUp();
-        for (int n = 1; n <= 13; ++n)
-            Form1->setFieldText(n, kClassroomTexts[n - 1]);
+        fillMainFields();
     }
 
     // A move of the pointer over the picture, as the window receives it.

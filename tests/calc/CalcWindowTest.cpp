@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window driven as the user drives it: the choice in the list, the rows the
 // timer shows, typing, the commands, the status line and hiding.
+#include "CalcMedium.h"
 #include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
@@ -129,10 +130,11 @@ TEST_F(CalcWindow, EachChoiceShowsItsRowsAtTheNextTick) {
 // A session: the index, the mass back from it, a bad text, the status line, clearing, hiding.
 TEST_F(CalcWindow, ExampleSolvedForTheIndexThenForTheMass) {
     chooseAndWait(1);
-    const std::pair<int, const char*> example[] = {
-        {1, "3"},   {6, "15"},   {2, "1"},   {7, "13"},  {3, "1"},       {9, "28"},
-        {4, "1,6"}, {10, "-19"}, {5, "9,1"}, {8, "-31"}, {13, "2,5E15"}, {14, "0"}};
-    for (const auto& [n, text] : example)
+    const CalcMedium example{
+        "classroom",
+        {"3", "15", "1", "13", "1", "28", "1,6", "-19", "9,1", "-31", "2,5E15", "0"},
+        true};
+    for (const auto& [n, text] : calcFieldTexts(example))
         typeInto(edit(n), text);
     QTest::mouseClick(Calc->Button1, Qt::LeftButton);
     EXPECT_EQ(Calc->Edit11->text(), QStringLiteral("6,77905359552485"));
@@ -196,9 +198,10 @@ TEST_F(CalcWindow, WrittenTextsShowTheirBeginning) {
     file.close();
     script->fileNames = {lesson};
     // The classroom medium solved for N with the natural frequency below the wave's.
-    const std::pair<int, const char*> medium[] = {
-        {3, "2,5"}, {9, "15"},   {13, "3"},  {14, "15"}, {2, "1"},  {7, "13"},
-        {4, "1,6"}, {10, "-19"}, {5, "9,1"}, {8, "-31"}, {17, "0"}, {16, "6,77905359552485"}};
+    const CalcMedium medium{
+        "below the wave",
+        {"2,5", "15", "1", "13", "1", "28", "1,6", "-19", "9,1", "-31", "3", "15"},
+        false};
     const struct {
         const char* what;
         std::function<void()> act;
@@ -209,7 +212,7 @@ TEST_F(CalcWindow, WrittenTextsShowTheirBeginning) {
         {"a concentration below zero",
          [&] {
              chooseAndWait(6);
-             for (const auto& [n, text] : medium)
+             for (const auto& [n, text] : calcFieldTexts(medium, 6, "6,77905359552485"))
                  typeInto(edit(n), text);
              QTest::mouseClick(Calc->Button1, Qt::LeftButton);
          },

@@ -13,7 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <memory>
+#include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 TEST(AtomicFile, FailuresAreToldByTheirMeaning) {
     QTemporaryDir dir;
@@ -27,11 +31,16 @@ TEST(AtomicFile, FailuresAreToldByTheirMeaning) {
     EXPECT_EQ(saveTo(QStringLiteral("plain/a.grafc")), QStringLiteral("Invalid filename"));
     EXPECT_EQ(saveTo(QString(300, QLatin1Char('n'))), QStringLiteral("Invalid filename"));
     EXPECT_EQ(saveTo(QStringLiteral("folder.grafc")), QStringLiteral("File access denied"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+    EXPECT_EQ(saveTo(QStringLiteral("pipe")), QStringLiteral("File access denied"));
+    EXPECT_TRUE(QFileInfo(dir.filePath("pipe")).isFile() == false &&
+                QFile::exists(dir.filePath("pipe")))
+        << "the named pipe stays one";
     {
         const Limit noMoreFiles(RLIMIT_NOFILE, 0);
         EXPECT_EQ(saveTo(QStringLiteral("a")), QStringLiteral("Too many open files"));
     }
-    EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("plain")}) << "nothing left";
+    EXPECT_EQ(filesIn(dir.path()), (QStringList{"pipe", "plain"})) << "nothing left";
     for (const auto& [error, text] : {std::pair{EROFS, "File access denied"},
                                       {ENOSPC, "Disk full"},
                                       {EDQUOT, "Disk full"},
@@ -81,37 +90,98 @@ TEST(AtomicFile, WhereNoNewFileMayBeMadeAWritableFileIsWrittenInPlace) {
     }
 }
 
+// Where the file is written in place, nothing of the old one changes until the new bytes
+// surely fit; "at the message" is the state a kill while the message is shown would leave.
+TEST(AtomicFile, WritingInPlaceChangesNothingUntilTheNewFileFits) {
+    const QByteArray old = "old\r\n", longer(100, 'n');
+    const struct {
+        const char* name;
+        int temporaryRefused, renameRefused; // how the folder keeps the new file out
+        rlim_t sizeLimit;                    // a full disk after so many bytes; 0: none
+        qint64 reserved;                     // room taken before the message; 0: none
+        QByteArray bytes;
+        int result;
+        QByteArray atMessage, after;
+    } cases[] = {
+        {"a lesson on a full disk", EACCES, 0, 8, 0, longer, EFBIG, old, old},
+        {"a lesson in a sticky folder, full disk", 0, EPERM, 8, 0, longer, EFBIG, old, old},
+        {"a lesson in a sticky folder", 0, EPERM, 0, 0, longer, 0, old, longer},
+        {"a shorter lesson", EACCES, 0, 8, 0, "new", 0, old, "new"},
+        {"a picture's room taken", EACCES, 0, 0, 1000, longer, 0, old, longer},
+        {"a picture's room on a full disk", EACCES, 0, 100, 1000, longer, EFBIG, old, old},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("lesson.grafc"));
+        writeBytes(path, old);
+        const int previousTemporary = setTemporaryFileFailure(c.temporaryRefused);
+        const int previousRename = setRenameFailure(c.renameRefused);
+        int result = 0;
+        QByteArray atMessage;
+        {
+            std::optional<FileSizeLimit> full;
+            if (c.sizeLimit != 0)
+                full.emplace(c.sizeLimit);
+            FileReplacement file(path);
+            result = c.reserved ? file.reserve(c.reserved) : 0;
+            atMessage = readBytes(path);
+            if (result == 0)
+                result = file.commit(c.bytes);
+        }
+        setTemporaryFileFailure(previousTemporary);
+        setRenameFailure(previousRename);
+        EXPECT_EQ(result, c.result) << c.name;
+        EXPECT_EQ(atMessage, c.atMessage) << c.name;
+        EXPECT_EQ(readBytes(path), c.after) << c.name;
+        EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("lesson.grafc")}) << c.name;
+    }
+}
+
 TEST(AtomicFile, ASaveRemovesItsOwnTemporaryFilesLeftLongAgoAndNothingElse) {
     QTemporaryDir dir;
     const struct {
         const char* name;
         int age; // seconds
+        bool locked;
         bool stays;
     } cases[] = {
-        {".volnograf-0123abcd.tmp", 3600, false}, // a save killed an hour ago
-        {".volnograf-89abcdef.tmp", 60, true},    // a save that may still be running
-        {".volnograf-notes.tmp", 3600, true},     // no name the program gives
+        {".volnograf-0123abcd.tmp", 3600, false, false}, // a save killed an hour ago
+        {".volnograf-89abcdef.tmp", 60, false, true},    // a save that may still be running
+        {".volnograf-notes.tmp", 3600, false, true},     // no name the program gives
+        {".volnograf-4567cdef.tmp", 3600, true, true},   // a save waiting on its message
     };
+    std::vector<std::unique_ptr<QFile>> open;
     for (const auto& c : cases) {
-        QFile file(dir.filePath(QString::fromUtf8(c.name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.setFileTime(QDateTime::currentDateTime().addSecs(-c.age),
-                         QFileDevice::FileModificationTime);
+        auto& file =
+            open.emplace_back(std::make_unique<QFile>(dir.filePath(QString::fromUtf8(c.name))));
+        ASSERT_TRUE(file->open(QIODevice::WriteOnly));
+        if (c.locked) {
+            ASSERT_EQ(flock(file->handle(), LOCK_EX), 0);
+        }
+        file->setFileTime(QDateTime::currentDateTime().addSecs(-c.age),
+                          QFileDevice::FileModificationTime);
     }
     ASSERT_EQ(writeFileAtomically(dir.filePath(QStringLiteral("a.grafc")), "new"), 0);
     for (const auto& c : cases)
         EXPECT_EQ(QFile::exists(dir.filePath(QString::fromUtf8(c.name))), c.stays) << c.name;
 }
 
-TEST(AtomicFile, ReplacesTheFileALinkPointsToAndKeepsItsMode) {
+TEST(AtomicFile, ReplacesTheFileAChainOfLinksEndsInAndKeepsItsModeAndGroup) {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("target.grafc"));
+    const QString middle = dir.filePath(QStringLiteral("middle.grafc"));
     const QString link = dir.filePath(QStringLiteral("link.grafc"));
     writeBytes(target, "old");
     ASSERT_EQ(chmod(QFile::encodeName(target).constData(), 0640), 0);
-    ASSERT_TRUE(QFile::link(target, link));
+    // A group of the class: any group will do for root, the user's own otherwise.
+    const gid_t group = geteuid() == 0 ? 4242 : getegid();
+    ASSERT_EQ(chown(QFile::encodeName(target).constData(), static_cast<uid_t>(-1), group), 0);
+    ASSERT_TRUE(QFile::link(target, middle));
+    ASSERT_TRUE(QFile::link(QStringLiteral("middle.grafc"), link)); // relative, as ln -s makes
     EXPECT_EQ(writeFileAtomically(link, "new"), 0);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo(middle).isSymLink());
+    EXPECT_EQ(QFileInfo(target).groupId(), group);
     EXPECT_EQ(readBytes(target), QByteArray("new"));
     EXPECT_EQ(QFileInfo(target).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
                                                             QFile::ReadUser | QFile::WriteUser |

@@ -31,7 +31,7 @@ protected:
     static QStringList fields() {
         QStringList texts;
         for (int n = 1; n <= 13; ++n)
-            texts << Form1->fieldText(n);
+            texts << mainField(n)->text();
         return texts;
     }
 

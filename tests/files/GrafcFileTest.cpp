@@ -119,3 +119,41 @@ TEST(GrafcFile, ExtensionAppendedOnlyWhenMissing) {
     for (const auto& c : cases)
         EXPECT_EQ(grafcPath(QString::fromUtf8(c[0])), QString::fromUtf8(c[1])) << c[0];
 }
+
+// A lesson is a few hundred bytes: a huge file is refused before it fills the memory, and
+// anything, a growing file or a device included, is read only up to the limit.
+TEST(GrafcFile, NoMoreThanTheLimitIsRead) {
+    const QString refused = QStringLiteral("Файл больше 16 МБ: это не файл исходных данных");
+    const QByteArray thirteen = numbered(13).join("\r\n").toLatin1() + "\r\n";
+    const struct {
+        const char* name;
+        QByteArray start;
+        qint64 size; // the rest up to it is zero bytes
+        bool file;   // on the disk, or a stream without a size
+        QString error;
+    } cases[] = {
+        {"a file just at the limit", "1", kLargestGrafc, true, {}},
+        {"a file one byte larger", "1", kLargestGrafc + 1, true, refused},
+        {"a gigabyte file", "1", qint64(1) << 30, true, refused},
+        {"a stream that goes on", "1", kLargestGrafc + 1, false, refused},
+        {"a stream whose thirteen lines come first", thirteen, kLargestGrafc + 1, false, {}},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        QString error;
+        if (c.file) {
+            const QString path = dir.filePath(QStringLiteral("big.grafc"));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(c.start);
+            ASSERT_TRUE(file.resize(c.size)); // sparse: no room taken on the disk
+            file.close();
+            error = errorText([&] { loadGrafcFile(path); });
+        } else {
+            QByteArray bytes = c.start;
+            bytes.resize(c.size, '\0');
+            error = errorText([&] { read(bytes); });
+        }
+        EXPECT_EQ(error, c.error) << c.name;
+    }
+}

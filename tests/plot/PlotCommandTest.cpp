@@ -2,8 +2,8 @@
 // The whole plot command without a window: what it draws, reports and leaves behind.
 #include "plot/PlotCommand.h"
 #include "ErrorText.h"
+#include "PlotRecorder.h"
 #include "QtPrinters.h"
-#include "RecordingPlotView.h"
 #include "model/Errors.h"
 #include "model/Model.h"
 #include "model/ScaledValue.h"
@@ -32,7 +32,7 @@ protected:
         image.fill(qRgb(1, 2, 3));
     }
 
-    void plot() { runPlotCommand(view, canvas, session); }
+    void plot() { runPlotCommand(rec.request, rec, canvas, session); }
 
     /** The readout at (x, y) of the picture the session holds. */
     CursorTexts readout(int x, int y) const {
@@ -42,7 +42,7 @@ protected:
 
     // Only the curves: no frame element drawn over them.
     void curvesOnly() {
-        PlotSettings& s = view.settings;
+        PlotSettings& s = rec.request.settings;
         s.MarkOmega0 = s.OuterGrid = s.InnerGrid = s.TitleOX = s.TitleOY = s.ScaleLabels = false;
         s.AxesColor = qRgb(9, 9, 9); // the rulers still stand, in a colour of their own
     }
@@ -57,7 +57,7 @@ protected:
 
     QImage image{473, 473, QImage::Format_RGB32};
     Canvas canvas{image};
-    RecordingPlotView view;
+    PlotRecorder rec;
     PlotSession session;
     TPlotState& PlotState = session.PlotState;
 };
@@ -65,18 +65,18 @@ protected:
 
 TEST_F(PlotCommand, PointModeDrawsOnePixelPerSample) {
     curvesOnly();
-    view.connect = false;
-    view.dotted = true;                    // ignored in point mode
-    view.typeExample("0", "6E15", "2E14"); // 30 samples, 15,8 pixels apart
+    rec.request.connected = false;
+    rec.request.dotted = true;            // ignored in point mode
+    rec.typeExample("0", "6E15", "2E14"); // 30 samples, 15,8 pixels apart
     plot();
-    ASSERT_TRUE(view.messages.isEmpty());
+    ASSERT_TRUE(rec.messages.isEmpty());
     // n(w) comes second, so each of its samples is one red pixel (but where a ruler passes).
     std::set<std::pair<int, int>> expected;
     const PlotMapping mapping(PlotState);
     int samples = 0;
-    sweep(view, PlotState, [&] {
+    sweep(rec, PlotState, [&] {
         ++samples;
-        const SamplePixel p = mapping.samplePixel(
+        const CanvasPoint p = mapping.samplePixel(
             PlotState.SweepFreq, RefractionRe(session.ModelParams, PlotState.SweepFreq));
         const bool ruler = p.x <= 5 || (p.x % 47 == 0 && p.y >= 231 && p.y <= 241);
         if (p.x >= 0 && p.x < 473 && p.y >= 0 && p.y < 473 && !ruler)
@@ -93,8 +93,8 @@ TEST_F(PlotCommand, PointModeDrawsOnePixelPerSample) {
 
 TEST_F(PlotCommand, AnomalousRegionIsDottedAndTheRestSolid) {
     curvesOnly();
-    view.dotted = true;
-    view.typeExample("0", "6E15", "1E11");
+    rec.request.dotted = true;
+    rec.typeExample("0", "6E15", "1E11");
     plot();
     // w0 +- g/2 = 3E15 +- 5E12 is about x = 236 +- 0,4: only there does n fall, and its
     // long falling strokes carry gaps of the background colour.
@@ -115,72 +115,74 @@ TEST_F(PlotCommand, AnomalousRegionIsDottedAndTheRestSolid) {
 }
 
 TEST_F(PlotCommand, ProgressClimbsInEachSweepAndIsResetAtTheEnd) {
-    view.typeExample("0", "6E15", "1E12"); // 6000 samples a sweep
+    rec.typeExample("0", "6E15", "1E12"); // 6000 samples a sweep
     plot();
-    EXPECT_EQ(view.statusTexts, (QStringList{QString(), kRangeText, kImText, kReText, QString()}));
-    ASSERT_GE(view.progress.size(), 3u);
-    EXPECT_EQ(view.progress.back(), 0);
-    // Two sweeps, each 0 to 100 (the last sample lies one step below the end).
+    EXPECT_EQ(rec.statusTexts,
+              (QStringList{QString(), kRangeText, QString(), kImText, kReText, QString()}));
+    ASSERT_GE(rec.progress.size(), 3u);
+    EXPECT_EQ(rec.progress.back(), 0);
+    // Four sweeps, the two scans and the two curves, each 0 to 100 (the last sample lies
+    // one step below the end).
     int sweeps = 0;
-    for (std::size_t i = 1; i + 1 < view.progress.size(); ++i) {
-        if (view.progress[i] < view.progress[i - 1])
+    for (std::size_t i = 1; i + 1 < rec.progress.size(); ++i) {
+        if (rec.progress[i] < rec.progress[i - 1])
             ++sweeps;
-        EXPECT_LE(view.progress[i], 100);
+        EXPECT_LE(rec.progress[i], 100);
     }
-    EXPECT_EQ(sweeps, 1) << "the gauge falls back once, when n(w) starts";
-    EXPECT_LE(view.progress.size(), 2 * 101 + 2u) << "the gauge is touched only on changes";
-    EXPECT_EQ(*std::max_element(view.progress.begin(), view.progress.end()), 100);
+    EXPECT_EQ(sweeps, 3) << "the gauge falls back when each sweep after the first starts";
+    EXPECT_LE(rec.progress.size(), 4 * 101 + 2u) << "the gauge is touched only on changes";
+    EXPECT_EQ(*std::max_element(rec.progress.begin(), rec.progress.end()), 100);
 }
 
 TEST_F(PlotCommand, AnErrorLeavesGaugeAndStatusAsTheyWere) {
-    view.typeExample();
+    rec.typeExample();
     plot();
-    view.progress = {42};
-    view.statusTexts.clear();
+    rec.progress = {42};
+    rec.statusTexts.clear();
     // Rejected interval: rulers and labels over the old picture, but w0 no number.
-    view.fields[11] = QStringLiteral("7");
-    view.fields[12] = QStringLiteral("1");
-    view.fields[1] = QStringLiteral("три");
+    rec.request.field(11) = QStringLiteral("7");
+    rec.request.field(12) = QStringLiteral("1");
+    rec.request.field(1) = QStringLiteral("три");
     EXPECT_THROW(plot(), ConversionError);
-    EXPECT_EQ(view.progress, std::vector<int>{42});
-    EXPECT_EQ(view.statusTexts, QStringList{QString()}) << "cleared when it started, not since";
+    EXPECT_EQ(rec.progress, std::vector<int>{42});
+    EXPECT_EQ(rec.statusTexts, QStringList{QString()}) << "cleared once the inputs were read";
 }
 
 TEST_F(PlotCommand, RejectedIntervalDrawsRulersOverThePictureAndResets) {
-    view.typeExample("5", "5", "1");
+    rec.typeExample("5", "5", "1");
     plot();
-    EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
+    EXPECT_EQ(rec.messages, QStringList{kBadIntervalMessage});
     // The picture was not cleared: the untouched colour stays where no ruler passes.
     EXPECT_EQ(image.pixel(300, 300), qRgb(1, 2, 3));
-    EXPECT_EQ(image.pixel(0, 47), view.settings.AxesColor); // a left tick
-    EXPECT_EQ(view.progress.back(), 0);
-    EXPECT_EQ(view.statusTexts, (QStringList{QString(), QString()}));
+    EXPECT_EQ(image.pixel(0, 47), rec.request.settings.AxesColor); // a left tick
+    EXPECT_EQ(rec.progress.back(), 0);
+    EXPECT_EQ(rec.statusTexts, (QStringList{QString(), QString()}));
 }
 
 TEST_F(PlotCommand, RefusedStepKeepsTheLastPlotAndEndsAsARejectedInterval) {
-    view.typeExample(); // 0 to 6E15 by 1E12
+    rec.typeExample(); // 0 to 6E15 by 1E12
     plot();
     const TPlotState last = PlotState;
-    const QString lastMin = view.fields[18], lastMax = view.fields[19];
+    const QString lastMin = rec.request.rangeMin, lastMax = rec.request.rangeMax;
     ASSERT_EQ(readout(236, 0).frequency, QStringLiteral("2,99365750528541E15"));
 
     image.fill(qRgb(1, 2, 3));
-    view.progress = {42};
-    view.statusTexts.clear();
+    rec.progress = {42};
+    rec.statusTexts.clear();
     for (const char* step : {"0", "-1E12", "0,01"}) {
         SCOPED_TRACE(step);
-        view.messages.clear();
-        view.typeExample("0", "1E15", step);  // a step that would never reach the end
-        view.fields[3] = QStringLiteral("7"); // and another medium
+        rec.messages.clear();
+        rec.typeExample("0", "1E15", step);         // a step that would never reach the end
+        rec.request.field(3) = QStringLiteral("7"); // and another medium
         plot();
-        EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
+        EXPECT_EQ(rec.messages, QStringList{kBadIntervalMessage});
         // The picture, its samples, the range fields and the readout still tell of the last
         // plot.
         ASSERT_TRUE(session.complete);
         EXPECT_EQ(session.complete->PlotState.FreqStep, 1E12);
         EXPECT_EQ(readout(236, 0).frequency, QStringLiteral("2,99365750528541E15"));
-        EXPECT_EQ(view.fields[18], lastMin);
-        EXPECT_EQ(view.fields[19], lastMax);
+        EXPECT_EQ(rec.request.rangeMin, lastMin);
+        EXPECT_EQ(rec.request.rangeMax, lastMax);
         for (double TPlotState::*field :
              {&TPlotState::FreqFrom, &TPlotState::FreqTo, &TPlotState::FreqStep,
               &TPlotState::ValueMin, &TPlotState::ValueMax, &TPlotState::FreqScale,
@@ -190,10 +192,10 @@ TEST_F(PlotCommand, RefusedStepKeepsTheLastPlotAndEndsAsARejectedInterval) {
         EXPECT_EQ(PlotState.OriginY, last.OriginY);
         // Rulers and labels over the picture as it stands, then the reset.
         EXPECT_EQ(image.pixel(300, 300), qRgb(1, 2, 3));
-        EXPECT_EQ(image.pixel(0, 47), view.settings.AxesColor);
-        EXPECT_EQ(view.progress.back(), 0);
-        ASSERT_FALSE(view.statusTexts.isEmpty());
-        EXPECT_EQ(view.statusTexts.back(), QString());
+        EXPECT_EQ(image.pixel(0, 47), rec.request.settings.AxesColor);
+        EXPECT_EQ(rec.progress.back(), 0);
+        ASSERT_FALSE(rec.statusTexts.isEmpty());
+        EXPECT_EQ(rec.statusTexts.back(), QString());
     }
 }
 
@@ -211,30 +213,30 @@ TEST_F(PlotCommand, FrameOverAKeptPictureKeepsItsUnit) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         SetUp();
-        view = RecordingPlotView();
-        view.typeExample();
-        view.automatic = c.plottedAutomatic;
+        rec = PlotRecorder();
+        rec.typeExample();
+        rec.request.automatic = c.plottedAutomatic;
         plot();
         const QImage picture = image;
         const CursorTexts read = readout(100, 100);
-        view.automatic = !c.plottedAutomatic;
-        view.typeExample(c.from, c.to, c.step);
+        rec.request.automatic = !c.plottedAutomatic;
+        rec.typeExample(c.from, c.to, c.step);
         plot();
-        EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
+        EXPECT_EQ(rec.messages, QStringList{kBadIntervalMessage});
         EXPECT_EQ(image, picture) << "pixel for pixel";
         EXPECT_EQ(readout(100, 100).frequency, read.frequency);
     }
 }
 
 TEST_F(PlotCommand, AutomaticIntervalPlotsTheTypedMediumInItsUnit) {
-    view.typeExample();
-    view.automatic = true;
+    rec.typeExample();
+    rec.request.automatic = true;
     plot();
-    ASSERT_TRUE(view.messages.isEmpty());
+    ASSERT_TRUE(rec.messages.isEmpty());
     // The plot is in units of 10^12 Hz around 3000, and the range found there is the one
     // shown in the fields: n''(w0) = 529,79 of the typed medium.
     const double shownMax = 529.790360298835;
-    EXPECT_EQ(view.fields[19], QStringLiteral("5,29790360298835E2"));
+    EXPECT_EQ(rec.request.rangeMax, QStringLiteral("5,29790360298835E2"));
     EXPECT_NEAR(PlotState.ValueMax, shownMax, shownMax * 1e-13);
     EXPECT_NEAR(PlotState.ValueMin, -shownMax, shownMax * 1e-13);
     // The resonance: n'' reaches the top row at w0, in the middle of the image.
@@ -256,18 +258,20 @@ TEST_F(PlotCommand, AutomaticIntervalPlotsTheTypedMediumInItsUnit) {
 }
 
 // A running sum that passes the largest double part-way through a stretch of the first scan
-// ends the command there in every mode: nothing drawn, the gauge as it was, the scan's text.
+// ends the command there in every mode: nothing drawn, the gauge where the scan reached, the
+// scan's text gone.
 TEST_F(PlotCommand, OverflowInsideAStretchEndsTheCommandThere) {
     for (const auto& [connect, dotted] : {std::pair(true, false), {true, true}, {false, false}}) {
         SCOPED_TRACE(connect + 2 * dotted);
         SetUp();
-        view = RecordingPlotView();
-        view.typeExample("1,5E308", "1,7976931348623155E308", "1E304");
-        view.connect = connect;
-        view.dotted = dotted;
+        rec = PlotRecorder();
+        rec.typeExample("1,5E308", "1,7976931348623155E308", "1E304");
+        rec.request.connected = connect;
+        rec.request.dotted = dotted;
         EXPECT_EQ(errorText([&] { plot(); }), QStringLiteral("Floating point overflow"));
-        EXPECT_EQ(view.statusTexts, (QStringList{QString(), kRangeText}));
-        EXPECT_EQ(view.progress, std::vector<int>{0});
+        EXPECT_EQ(rec.statusTexts, (QStringList{QString(), kRangeText, QString()}));
+        ASSERT_GE(rec.progress.size(), 2u);
+        EXPECT_GT(rec.progress.back(), 90) << "the last stretch of the scan";
         EXPECT_EQ(countColour(qRgb(1, 2, 3)), 473 * 473);
         // It stops at the last sample below the end, whose sum passes the largest double.
         EXPECT_LT(PlotState.SweepFreq, 1.7976931348623155e308);
@@ -276,10 +280,10 @@ TEST_F(PlotCommand, OverflowInsideAStretchEndsTheCommandThere) {
 }
 
 TEST_F(PlotCommand, TypedMediumComesBackAlsoAfterAnError) {
-    view.typeExample();
-    view.automatic = true;
-    view.fields[1] = QStringLiteral("3000"); // 3000 x 10^0: an interval of no width
-    view.fields[6] = QStringLiteral("0");
+    rec.typeExample();
+    rec.request.automatic = true;
+    rec.request.field(1) = QStringLiteral("3000"); // 3000 x 10^0: an interval of no width
+    rec.request.field(6) = QStringLiteral("0");
     EXPECT_EQ(errorText([&] { plot(); }), QStringLiteral("Floating point division by zero"));
     EXPECT_EQ(session.ModelParams.Gamma, ScaledValue(1, 13));
     EXPECT_EQ(session.ModelParams.Concentration, ScaledValue(1, 28));
@@ -287,8 +291,8 @@ TEST_F(PlotCommand, TypedMediumComesBackAlsoAfterAnError) {
 
 TEST_F(PlotCommand, FirstSampleIsDrawnEvenWhenTheIntervalIsShorterThanTheStep) {
     curvesOnly();
-    view.connect = false;
-    view.typeExample("0", "1E15", "5E15");
+    rec.request.connected = false;
+    rec.typeExample("0", "1E15", "5E15");
     plot();
     EXPECT_EQ(PlotState.SweepFreq, 5e15);
     EXPECT_EQ(image.pixel(0, PlotState.OriginY -
@@ -306,24 +310,24 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
         QStringList status;
         QRgb tracing; // the curve that ends near x = 315 (two thirds), or none
     } cases[] = {
-        {0, 8, {QString(), kRangeText, kImText, kReText, QString()}, 0},
-        {2, 2, {QString(), kRangeText, kStoppedText}, 0},
-        {4, 4, {QString(), kRangeText, kStoppedText}, 0},
-        {6, 6, {QString(), kRangeText, kImText, kStoppedText}, blue},
-        {8, 8, {QString(), kRangeText, kImText, kReText, kStoppedText}, red},
+        {0, 8, {QString(), kRangeText, QString(), kImText, kReText, QString()}, 0},
+        {2, 2, {QString(), kRangeText, QString(), kStoppedText}, 0},
+        {4, 4, {QString(), kRangeText, QString(), kStoppedText}, 0},
+        {6, 6, {QString(), kRangeText, QString(), kImText, kStoppedText}, blue},
+        {8, 8, {QString(), kRangeText, QString(), kImText, kReText, kStoppedText}, red},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stopAt);
         image.fill(untouched);
         session = {};
-        view = RecordingPlotView();
+        rec = PlotRecorder();
         curvesOnly();
-        view.typeExample("0", "6E15", "488281250000");
-        view.stopAtCheck = c.stopAt;
+        rec.typeExample("0", "6E15", "488281250000");
+        rec.stopAtCheck = c.stopAt;
         plot();
-        EXPECT_EQ(view.stopChecks, c.questions);
-        EXPECT_EQ(view.statusTexts, c.status);
-        EXPECT_EQ(view.progress.back(), 0);
+        EXPECT_EQ(rec.stopChecks, c.questions);
+        EXPECT_EQ(rec.statusTexts, c.status);
+        EXPECT_EQ(rec.progress.back(), 0);
         const bool inScans = c.stopAt == 2 || c.stopAt == 4;
         EXPECT_EQ(countColour(untouched) == 473 * 473, inScans) << "the scans draw nothing";
         EXPECT_EQ(session.drawn, !inScans);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The samples of a complete plot as CSV rows for a spreadsheet.
 #include "plot/PlotData.h"
+#include "PlotRecorder.h"
 #include "QtPrinters.h"
-#include "RecordingPlotView.h"
 #include "model/NumberText.h"
 #include "plot/Canvas.h"
 #include "plot/PlotCommand.h"
@@ -13,30 +13,30 @@
 
 namespace {
 /** The samples of the classroom plot, typed interval or automatic. */
-PlotSamples classroomSamples(bool automatic) {
-    RecordingPlotView view;
-    view.typeExample();
-    view.automatic = automatic;
+CompletedPlot classroomSamples(bool automatic) {
+    PlotRecorder rec;
+    rec.typeExample();
+    rec.request.automatic = automatic;
     QImage image(473, 473, QImage::Format_RGB32);
     Canvas canvas(image);
     PlotSession session;
-    runPlotCommand(view, canvas, session);
-    EXPECT_TRUE(view.messages.isEmpty());
-    return session.complete.value_or(PlotSamples{});
+    runPlotCommand(rec.request, rec, canvas, session);
+    EXPECT_TRUE(rec.messages.isEmpty());
+    return session.complete.value_or(CompletedPlot{});
 }
 
 /** n and n'' as the model gives them for the samples' medium at the frequency w. */
-QString model(const PlotSamples& s, double w, QChar sep) {
+QString model(const CompletedPlot& s, double w, QChar sep) {
     return formatGeneral(RefractionRe(s.medium, w), sep) + QLatin1Char(';') +
            formatGeneral(RefractionIm(s.medium, w), sep);
 }
 } // namespace
 
 TEST(PlotData, CsvRows) {
-    const PlotSamples typed = classroomSamples(false);
-    const PlotSamples automatic = classroomSamples(true);
+    const CompletedPlot typed = classroomSamples(false);
+    const CompletedPlot automatic = classroomSamples(true);
     ASSERT_TRUE(automatic.unit.inThousandths());
-    PlotSamples tenths = typed; // 0 to 1 by 0,1: the running sum ends on 0,9999999999999999
+    CompletedPlot tenths = typed; // 0 to 1 by 0,1: the running sum ends on 0,9999999999999999
     tenths.PlotState.FreqFrom = 0;
     tenths.PlotState.FreqTo = 1;
     tenths.PlotState.FreqStep = 0.1;
@@ -44,7 +44,7 @@ TEST(PlotData, CsvRows) {
     const QChar comma = QLatin1Char(','), point = QLatin1Char('.');
     const struct {
         const char* name;
-        const PlotSamples& samples;
+        const CompletedPlot& samples;
         QChar separator;
         int line;
         QString expected;

@@ -2,9 +2,11 @@
 // The CSV written a buffer at a time: the very bytes of the table held whole.
 #include "plot/PlotDataWriter.h"
 #include "ErrorText.h"
-#include "RecordingPlotView.h"
+#include "PlotRecorder.h"
 #include "plot/Canvas.h"
+#include "plot/CompletedPlot.h"
 #include "plot/PlotCommand.h"
+#include "plot/PlotData.h"
 #include "plot/PlotSession.h"
 
 #include <QBuffer>
@@ -15,19 +17,19 @@
 #include <gtest/gtest.h>
 
 namespace {
-PlotSamples classroomSamples(bool automatic) {
-    RecordingPlotView view;
-    view.typeExample();
-    view.automatic = automatic;
+CompletedPlot classroomSamples(bool automatic) {
+    PlotRecorder rec;
+    rec.typeExample();
+    rec.request.automatic = automatic;
     QImage image(473, 473, QImage::Format_RGB32);
     Canvas canvas(image);
     PlotSession session;
-    runPlotCommand(view, canvas, session);
-    EXPECT_TRUE(view.messages.isEmpty());
-    return session.complete.value_or(PlotSamples{});
+    runPlotCommand(rec.request, rec, canvas, session);
+    EXPECT_TRUE(rec.messages.isEmpty());
+    return session.complete.value_or(CompletedPlot{});
 }
 
-PlotSamples withInterval(PlotSamples s, double from, double to, double step) {
+CompletedPlot withInterval(CompletedPlot s, double from, double to, double step) {
     s.PlotState.FreqFrom = from;
     s.PlotState.FreqTo = to;
     s.PlotState.FreqStep = step;
@@ -35,7 +37,7 @@ PlotSamples withInterval(PlotSamples s, double from, double to, double step) {
 }
 
 /** The bytes the writer passes to a sink, and the largest piece it passed at once. */
-QByteArray written(const PlotSamples& s, QChar sep, qsizetype* largest = nullptr) {
+QByteArray written(const CompletedPlot& s, QChar sep, qsizetype* largest = nullptr) {
     QByteArray bytes;
     qsizetype most = 0;
     EXPECT_TRUE(writePlotDataCsv(s, sep, [&](QByteArrayView piece) {
@@ -50,12 +52,12 @@ QByteArray written(const PlotSamples& s, QChar sep, qsizetype* largest = nullptr
 } // namespace
 
 TEST(PlotDataWriter, SameBytesAsTheWholeTable) {
-    const PlotSamples typed = classroomSamples(false);
-    const PlotSamples automatic = classroomSamples(true);
+    const CompletedPlot typed = classroomSamples(false);
+    const CompletedPlot automatic = classroomSamples(true);
     const QChar comma = QLatin1Char(','), point = QLatin1Char('.');
     const struct {
         const char* name;
-        PlotSamples samples;
+        CompletedPlot samples;
         QChar separator;
     } cases[] = {
         {"classroom, comma", typed, comma},
@@ -99,7 +101,7 @@ TEST(PlotDataWriter, SameBytesAsTheWholeTable) {
 
 TEST(PlotDataWriter, PiecesStayBoundedWhateverTheLength) {
     // 100 000 rows, some 10 MB held whole; the writer passes no piece over 64 KiB.
-    const PlotSamples many = withInterval(classroomSamples(false), 0, 6e15, 6e10);
+    const CompletedPlot many = withInterval(classroomSamples(false), 0, 6e15, 6e10);
     qsizetype largest = 0;
     const QByteArray bytes = written(many, QLatin1Char(','), &largest);
     EXPECT_EQ(bytes.count("\r\n"), 100'001);
@@ -107,7 +109,7 @@ TEST(PlotDataWriter, PiecesStayBoundedWhateverTheLength) {
 }
 
 TEST(PlotDataWriter, StopsAtTheFirstRefusedWrite) {
-    const PlotSamples typed = classroomSamples(false);
+    const CompletedPlot typed = classroomSamples(false);
     const QChar comma = QLatin1Char(',');
     for (int refusedCall : {1, 2, 3}) {
         SCOPED_TRACE(refusedCall);
@@ -126,7 +128,7 @@ TEST(PlotDataWriter, StopsAtTheFirstRefusedWrite) {
 TEST(PlotDataWriter, ModelErrorLeavesWholeRowsBeforeIt) {
     // Without damping n is 0/0 at w0 = 3E15, which the running sum of 1E11 meets exactly
     // after more rows than one buffer holds.
-    PlotSamples undamped = withInterval(classroomSamples(false), 0, 6e15, 1e11);
+    CompletedPlot undamped = withInterval(classroomSamples(false), 0, 6e15, 1e11);
     undamped.medium.Gamma = 0;
     const QChar comma = QLatin1Char(',');
     const QString expected = errorText([&] { plotDataCsv(undamped, comma); });

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/PlotRange.h"
 #include "ErrorText.h"
+#include "PlotRecorder.h"
 #include "QtPrinters.h"
-#include "RecordingPlotView.h"
 #include "model/Errors.h"
 #include "plot/InputParameters.h"
+#include "plot/PlotFrame.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSession.h"
 
@@ -15,8 +16,11 @@ class PlotRange : public ::testing::Test {
 protected:
     void SetUp() override { session = {}; }
 
-    InputOutcome load() { return readInputParameters(view, session.ModelParams); }
-    std::optional<TModelParams> range() { return computePlotRange(view, session, 473, 473); }
+    InputOutcome load() { return readInputParameters(rec.request, rec, session.ModelParams); }
+    std::optional<TModelParams> range() {
+        FrameTexts texts{{}, {}, rec.request.rangeMin, rec.request.rangeMax, QLatin1Char(',')};
+        return computePlotRange(rec.request, rec, session, texts, 473, 473);
+    }
 
     // Loads the medium as the plot command does, then computes the range.
     bool compute() {
@@ -25,13 +29,13 @@ protected:
     }
 
     void automaticW0(const char* mantissa, const char* exponent) {
-        view.typeExample();
-        view.automatic = true;
-        view.fields[1] = QString::fromUtf8(mantissa);
-        view.fields[6] = QString::fromUtf8(exponent);
+        rec.typeExample();
+        rec.request.automatic = true;
+        rec.request.field(1) = QString::fromUtf8(mantissa);
+        rec.request.field(6) = QString::fromUtf8(exponent);
     }
 
-    RecordingPlotView view;
+    PlotRecorder rec;
     PlotSession session;
     TPlotState& PlotState = session.PlotState;
 };
@@ -51,7 +55,7 @@ TEST_F(PlotRange, AutomaticIntervals) {
     for (const auto& c : cases) {
         SetUp();
         automaticW0(c.mantissa, c.exponent);
-        view.fields[2] = QStringLiteral("5"); // g = 5E13 keeps every case drawable
+        rec.request.field(2) = QStringLiteral("5"); // g = 5E13 keeps every case drawable
         ASSERT_TRUE(compute()) << c.mantissa << "E" << c.exponent;
         EXPECT_DOUBLE_EQ(session.unit->omega0(), c.omega0);
         EXPECT_DOUBLE_EQ(PlotState.FreqFrom, c.from);
@@ -62,8 +66,8 @@ TEST_F(PlotRange, AutomaticIntervals) {
 
 TEST_F(PlotRange, WorkedExampleScalesAndOrigins) {
     automaticW0("5", "2");
-    view.fields[2] = QStringLiteral("5");
-    view.fields[7] = QStringLiteral("1");
+    rec.request.field(2) = QStringLiteral("5");
+    rec.request.field(7) = QStringLiteral("1");
     ASSERT_TRUE(compute());
     EXPECT_DOUBLE_EQ(PlotState.FreqScale, 0.473);
     EXPECT_EQ(PlotState.OriginX, 0);
@@ -74,11 +78,11 @@ TEST_F(PlotRange, WorkedExampleScalesAndOrigins) {
 }
 
 TEST_F(PlotRange, RangeFieldsShowTheFirstRangeOnly) {
-    view.typeExample();
+    rec.typeExample();
     ASSERT_TRUE(compute());
     // M is n''(w0) = 529,790..., written in scientific form for the frame.
-    EXPECT_EQ(view.fields[19], QStringLiteral("5,29790360298835E2"));
-    EXPECT_EQ(view.fields[18], QStringLiteral("-5,29790360298835E2"));
+    EXPECT_EQ(rec.request.rangeMax, QStringLiteral("5,29790360298835E2"));
+    EXPECT_EQ(rec.request.rangeMin, QStringLiteral("-5,29790360298835E2"));
     EXPECT_DOUBLE_EQ(PlotState.ValueMax, 529.790360298835);
     EXPECT_DOUBLE_EQ(PlotState.ValueMin, -529.790360298835);
 
@@ -87,16 +91,16 @@ TEST_F(PlotRange, RangeFieldsShowTheFirstRangeOnly) {
     SetUp();
     automaticW0("3", "15");
     ASSERT_TRUE(compute());
-    EXPECT_EQ(view.fields[19], QStringLiteral("5,29790360298835E2"));
+    EXPECT_EQ(rec.request.rangeMax, QStringLiteral("5,29790360298835E2"));
     EXPECT_NE(PlotState.ValueMax, 529.790360298835);
 }
 
 TEST_F(PlotRange, ZeroDampingFailsBeforeTheRangeFields) {
-    view.typeExample();
-    view.fields[2] = QStringLiteral("0");
+    rec.typeExample();
+    rec.request.field(2) = QStringLiteral("0");
     EXPECT_EQ(load(), InputOutcome::Loaded);
     EXPECT_EQ(errorText([&] { range(); }), QStringLiteral("Invalid floating point operation"));
-    EXPECT_TRUE(view.fields[18].isEmpty());
+    EXPECT_TRUE(rec.request.rangeMin.isEmpty());
 }
 
 TEST_F(PlotRange, ZeroWidthIntervalDividesByZero) {
@@ -116,10 +120,10 @@ TEST_F(PlotRange, SweepsThatWouldNeverEndAreRefused) {
                  {"0", "1E300", "1E280"}};
     for (const auto& c : cases) {
         SetUp();
-        view.messages.clear();
-        view.typeExample(c.from, c.to, c.step);
+        rec.messages.clear();
+        rec.typeExample(c.from, c.to, c.step);
         EXPECT_FALSE(compute()) << c.from << ".." << c.to << " by " << c.step;
-        EXPECT_EQ(view.messages, QStringList{kBadIntervalMessage});
+        EXPECT_EQ(rec.messages, QStringList{kBadIntervalMessage});
     }
 }
 
@@ -141,7 +145,7 @@ TEST(SweepEnds, OnlySweepsThatReachTheirEnd) {
 
 TEST_F(PlotRange, FarIntervalWrapsAroundToTheLeftEdge) {
     // 1E15 Hz is 4,73E14 pixels away from the frequency 0: 32-bit pixels wrap around.
-    view.typeExample("1E15", "1,000000001E15", "1E3");
+    rec.typeExample("1E15", "1,000000001E15", "1E3");
     ASSERT_TRUE(compute());
     const PlotMapping mapping(PlotState);
     const std::int32_t start = mapping.samplePixel(PlotState.FreqFrom, 0).x;

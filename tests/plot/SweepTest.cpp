@@ -2,7 +2,7 @@
 // The sweeps ask whether to stop between stretches of samples: the samples stay those of
 // the plain running-sum loop.
 #include "plot/Sweep.h"
-#include "RecordingPlotView.h"
+#include "PlotRecorder.h"
 #include "model/Errors.h"
 #include "plot/PlotState.h"
 
@@ -34,13 +34,13 @@ TEST(Sweep, StretchesKeepTheSamplesOfThePlainLoop) {
             plain.push_back(w);
             w = fp::sumStored(w, c.step);
         } while (w < c.to);
-        RecordingPlotView view;
+        PlotRecorder rec;
         fp::clearPending();
-        sweep(view, PlotState, [&] { swept.push_back(PlotState.SweepFreq); });
+        sweep(rec, PlotState, [&] { swept.push_back(PlotState.SweepFreq); });
         EXPECT_EQ(fp::pending(), 0) << "no floating-point flag left behind";
         EXPECT_EQ(swept, plain);
         EXPECT_EQ(PlotState.SweepFreq, w);
-        EXPECT_LE(view.stopChecks, static_cast<int>(plain.size()) / 1000) << "never per sample";
+        EXPECT_LE(rec.stopChecks, static_cast<int>(plain.size()) / 1000) << "never per sample";
     }
 }
 
@@ -65,12 +65,12 @@ TEST(Sweep, ChunksComputedAheadKeepTheSamplesAndTheFailingSample) {
             state.FreqTo = c.to;
             state.FreqStep = c.step;
             std::vector<double> seen;
-            RecordingPlotView view;
+            PlotRecorder rec;
             bool failed = false;
             try {
                 if (chunked)
                     sweepChunks(
-                        view, state,
+                        rec, state,
                         [&](SampleChunk& chunk, double w, double end) {
                             fillValues(chunk, w, end, c.step, [](double x) { return x; });
                         },
@@ -79,11 +79,11 @@ TEST(Sweep, ChunksComputedAheadKeepTheSamplesAndTheFailingSample) {
                         },
                         [&] { seen.push_back(state.SweepFreq); });
                 else
-                    sweep(view, state, [&] { seen.push_back(state.SweepFreq); });
+                    sweep(rec, state, [&] { seen.push_back(state.SweepFreq); });
             } catch (const FloatError&) {
                 failed = true;
             }
-            return std::tuple(seen, state.SweepFreq, failed, view.stopChecks);
+            return std::tuple(seen, state.SweepFreq, failed, rec.stopChecks);
         };
         const auto plain = run(false);
         EXPECT_EQ(run(true), plain);

@@ -15,3 +15,11 @@ template <typename Work> QString errorText(Work&& work) {
     }
     return {};
 }
+
+/** The text of an error a command handed on; empty for none. */
+inline QString errorText(const std::exception_ptr& error) {
+    return errorText([&] {
+        if (error)
+            std::rethrow_exception(error);
+    });
+}

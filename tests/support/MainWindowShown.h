@@ -3,6 +3,7 @@
 // texts, the Russian locale and typing into a field as the user does.
 #pragma once
 
+#include "ClassroomLesson.h"
 #include "app/Startup.h"
 #include "windows/Unit1.h"
 
@@ -14,10 +15,24 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-/** The classroom medium as typed into Edit1...Edit13: w0 = 3E15, g = 1E13, N = 1E28,
-    Q = 1,6E-19, m = 9,1E-31, the interval 0 to 6E15 by 1E12. */
-inline const QStringList kClassroomTexts = {"3",   "1",  "1",   "1,6", "9,1",  "15",  "13",
-                                            "-31", "28", "-19", "0",   "6E15", "1E12"};
+/** The classroom lesson as typed into Edit1...Edit13, with a decimal comma. */
+inline const QStringList kClassroomTexts = [] {
+    QStringList texts;
+    for (const QString& t : classroomLesson())
+        texts << t;
+    return texts;
+}();
+
+/** The field EditN of the main window form. */
+inline QLineEdit* mainField(int n, const QWidget* form = Form1) {
+    return form->findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n));
+}
+
+/** The texts into Edit1, Edit2... of the main window in turn; the lesson unless told. */
+inline void fillMainFields(const QStringList& texts = kClassroomTexts) {
+    for (int n = 1; n <= texts.size(); ++n)
+        mainField(n)->setText(texts[n - 1]);
+}
 
 /** The program's four windows made for each test, the main window shown. */
 class MainWindowShown : public ::testing::Test {
