@@ -3,6 +3,8 @@
 
 #include "files/AtomicFile.h"
 #include "files/ProgramFolder.h"
+#include "plot/CompletedPlot.h"
+#include "plot/PlotDataWriter.h"
 #include "plot/PlotPicture.h"
 #include "plot/PlotSession.h"
 #include "widgets/Application.h"
@@ -108,10 +110,10 @@ void PlotMenu::savePlotData() {
         return;
     const QString path = typedName(*chosen, kDataFormats).first;
     m_dataFolder = QFileInfo(path).absolutePath();
-    FormatOptions options;
-    options.decimalSeparator = m_request().decimalSeparator;
-    replaceFile(path, plotBytes(PlotFormat::Csv, {m_image->image(), nullptr, &*m_session.complete},
-                                options));
+    // Written a buffer at a time: any number of samples in the same memory.
+    const CompletedPlot& plot = *m_session.complete;
+    const QChar separator = m_request().decimalSeparator;
+    replaceFile(path, [&](int fd) { return writePlotDataCsv(plot, separator, fd); });
 }
 
 void PlotMenu::printPlot() {
