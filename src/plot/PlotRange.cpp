@@ -105,8 +105,7 @@ void scan(PlotSink& sink, TPlotState& PlotState, const TModelParams& medium, Che
             }
             PlotState.ValueMin = low;
             PlotState.ValueMax = high;
-            for (int i = 0; i < chunk.count; ++i)
-                progress.sample(chunk.w[i]);
+            progress.samples(chunk.w, chunk.count);
         });
 }
 

@@ -114,6 +114,28 @@ TEST_F(PlotCommand, AnomalousRegionIsDottedAndTheRestSolid) {
     }
 }
 
+TEST_F(PlotCommand, GaugeShowsEveryPercentOfEverySweepInEachWayOfDrawing) {
+    // 6000 samples a sweep, 60 to a percent: each sweep shows 0 to 100, each once.
+    std::vector<int> expected{0};
+    for (int sweep = 0; sweep < 4; ++sweep)
+        for (int percent = 0; percent <= 100; ++percent)
+            expected.push_back(percent);
+    expected.push_back(0);
+    const struct {
+        const char* name;
+        bool connected, dotted;
+    } cases[] = {{"lines", true, false}, {"dotted region", true, true}, {"points", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rec = PlotRecorder();
+        rec.typeExample("0", "6E15", "1E12");
+        rec.request.connected = c.connected;
+        rec.request.dotted = c.dotted;
+        plot();
+        EXPECT_EQ(rec.progress, expected);
+    }
+}
+
 TEST_F(PlotCommand, ProgressClimbsInEachSweepAndIsResetAtTheEnd) {
     rec.typeExample("0", "6E15", "1E12"); // 6000 samples a sweep
     plot();
