@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Two small costs of the plot command, each against another form in the same run: the
 // running sum of the sweep as a dependent chain (the program's x87 sum against the SSE
-// candidate of SseSum.h) and the frame's texts (20 texts on the plot's 473 x 473 surface,
-// against a fresh font, metrics object and painter for each).
+// candidate of SseSum.h, and a far sample reached without the chain) and the frame's
+// texts (20 texts on the plot's 473 x 473 surface, against a fresh font, metrics object
+// and painter for each).
+#include "JumpAhead.h"
 #include "SseSum.h"
 #include "model/CheckedFloat.h"
 #include "plot/Canvas.h"
@@ -29,6 +31,17 @@ template <double (*Sum)(double, double)> void BM_SumChain(benchmark::State& stat
     state.counters["ns_per_sum"] =
         benchmark::Counter(static_cast<double>(kChain) * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// The start of the second half of a 10^8-sample sweep of the classroom interval, reached
+// without the 5 x 10^7 sums before it (JumpAhead.h): what a second core waits for.
+void BM_SampleAfter(benchmark::State& state) {
+    const double step = 6e15 / 1e8;
+    for (auto _ : state) {
+        double from = 0;
+        benchmark::DoNotOptimize(from);
+        benchmark::DoNotOptimize(bench::sampleAfter(from, step, 50'000'000));
+    }
 }
 
 // Texts like the frame's: the axis titles, the marker and ten value and scale labels each.
@@ -86,6 +99,7 @@ void BM_TextOut20FreshCanvas(benchmark::State& state) {
 
 BENCHMARK(BM_SumChain<fp::sumStored>)->Name("SumChain/x87");
 BENCHMARK(BM_SumChain<bench::sseSumStored>)->Name("SumChain/sse");
+BENCHMARK(BM_SampleAfter)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TextOut20Plain)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TextOut20)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TextOut20FreshCanvas)->Unit(benchmark::kMicrosecond);

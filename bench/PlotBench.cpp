@@ -1,18 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole plot command, headless, against the bare loop of model evaluations it needs.
-// Each case reports ns per sample; compare Plot/<mode>/<n> with Model/<evaluations>/<n>.
+// Each case reports ns per sample; compare Plot/<mode>/<n> with SweepFloor/<n>, the least a
+// sweep carrying both curves costs, and with Model/<mode>/<n>, the evaluations made one by one.
 #include "ClassroomLesson.h"
+#include "JumpAhead.h"
+#include "model/CheckedFloat.h"
 #include "model/Model.h"
 #include "plot/Canvas.h"
+#include "plot/CompletedPlot.h"
 #include "plot/PlotCommand.h"
+#include "plot/PlotData.h"
+#include "plot/PlotDataWriter.h"
 #include "plot/PlotPicture.h"
 #include "plot/PlotRequest.h"
 #include "plot/PlotSession.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <array>
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 enum Mode { Connected = 0, Dotted = 1, Points = 2 };
@@ -79,8 +89,9 @@ void BM_Model(benchmark::State& state) {
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
-// The floor for the same evaluations: the medium's constants formed once, no look at the
-// floating-point flags, each value stored as a double.
+// The same evaluations with the medium's constants formed once, no look at the
+// floating-point flags, each value stored as a double. Not a floor: DoNotOptimize sends w
+// and every value through memory; see BM_SweepFloor.
 void BM_Floor(benchmark::State& state) {
     const auto mode = static_cast<Mode>(state.range(0));
     const std::int64_t samples = state.range(1);
@@ -124,6 +135,117 @@ void BM_Export(benchmark::State& state) {
     }
 }
 
+/** One sweep of the range scan's kind over samples of the classroom medium: the running sum
+    carried once, n'' and n evaluated at each sample and stored as doubles, their least and
+    greatest kept in registers. */
+struct FloorSweep {
+    double lowIm = 0, highIm = 0, lowRe = 0, highRe = 0;
+
+    void run(const ModelTerms& terms, double from, double step, std::int64_t samples) {
+        double w = from;
+        for (std::int64_t i = 0; i < samples; ++i) {
+            const auto im = static_cast<double>(refractionImExtended(terms, w));
+            const auto re = static_cast<double>(refractionReExtended(terms, w));
+            lowIm = std::min(lowIm, im);
+            highIm = std::max(highIm, im);
+            lowRe = std::min(lowRe, re);
+            highRe = std::max(highRe, re);
+            w = fp::sumStored(w, step);
+        }
+    }
+    void keep() {
+        benchmark::DoNotOptimize(lowIm);
+        benchmark::DoNotOptimize(highIm);
+        benchmark::DoNotOptimize(lowRe);
+        benchmark::DoNotOptimize(highRe);
+    }
+};
+
+const TModelParams kClassroom{3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, 8.85e-12};
+
+// The floor of a plot in any mode: one sweep carrying the running sum and both curves'
+// values, nothing forced through memory. Compare Plot/<mode>/<n> with SweepFloor/<n>.
+void BM_SweepFloor(benchmark::State& state) {
+    const std::int64_t samples = state.range(0);
+    const ModelTerms terms = modelTerms(kClassroom);
+    const double step = 6e15 / static_cast<double>(samples);
+    for (auto _ : state) {
+        FloorSweep sweep;
+        sweep.run(terms, 0, step, samples);
+        sweep.keep();
+    }
+    state.counters["ns_per_sample"] =
+        benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// The same sweep on one core or split in two halves on two, the second half starting at the
+// sample bench::sampleAfter reaches without the sums before it: what a second core could
+// give a sweep. Wall time.
+void BM_SweepFloorCores(benchmark::State& state) {
+    const auto cores = state.range(0);
+    const std::int64_t samples = state.range(1);
+    const ModelTerms terms = modelTerms(kClassroom);
+    const double step = 6e15 / static_cast<double>(samples);
+    const std::int64_t half = cores == 2 ? samples / 2 : samples;
+    for (auto _ : state) {
+        FloorSweep first, second;
+        std::thread other;
+        if (half < samples)
+            other = std::thread([&] {
+                const auto start = bench::sampleAfter(0, step, static_cast<std::uint64_t>(half));
+                second.run(terms, start.value(), step, samples - half);
+            });
+        first.run(terms, 0, step, half);
+        if (other.joinable())
+            other.join();
+        first.keep();
+        second.keep();
+    }
+    state.counters["ns_per_sample"] =
+        benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+/** The finished classroom plot, n samples per sweep. */
+CompletedPlot classroomPlot(std::int64_t samples) {
+    QImage image(473, 473, QImage::Format_RGB32);
+    Canvas canvas(image);
+    BenchSink sink;
+    PlotSession session;
+    runPlotCommand(classroomRequest(samples), sink, canvas, session);
+    return session.complete.value();
+}
+
+// The CSV of a plot held whole against the CSV written a buffer at a time to a file (the
+// null device); both format the same numbers.
+void BM_CsvWhole(benchmark::State& state) {
+    const CompletedPlot plot = classroomPlot(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plotDataCsv(plot, QLatin1Char(',')).size());
+    state.counters["ns_per_row"] = benchmark::Counter(
+        static_cast<double>(state.range(0)) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void BM_CsvStreamed(benchmark::State& state) {
+    const CompletedPlot plot = classroomPlot(state.range(0));
+    const int fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writePlotDataCsv(plot, QLatin1Char(','), fd));
+    ::close(fd);
+    state.counters["ns_per_row"] = benchmark::Counter(
+        static_cast<double>(state.range(0)) * static_cast<double>(state.iterations()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+void sizes(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"samples"});
+    for (std::int64_t n : {10'000, 100'000, 1'000'000})
+        b->Args({n});
+    b->Unit(benchmark::kMillisecond);
+}
+
 void modesAndSizes(benchmark::internal::Benchmark* b) {
     b->ArgNames({"mode", "samples"});
     for (int mode : {Connected, Dotted, Points})
@@ -134,6 +256,14 @@ void modesAndSizes(benchmark::internal::Benchmark* b) {
 } // namespace
 
 BENCHMARK(BM_Plot)->Apply(modesAndSizes);
+BENCHMARK(BM_SweepFloor)->Apply(sizes);
+BENCHMARK(BM_SweepFloorCores)
+    ->ArgNames({"cores", "samples"})
+    ->ArgsProduct({{1, 2}, {1'000'000, 100'000'000}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_CsvWhole)->ArgName("samples")->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CsvStreamed)->ArgName("samples")->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Model)->Apply(modesAndSizes);
 BENCHMARK(BM_Floor)->Apply(modesAndSizes);
 BENCHMARK(BM_Export)

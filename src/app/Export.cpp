@@ -10,7 +10,9 @@
 #include "model/Errors.h"
 #include "model/NumberText.h"
 #include "plot/Canvas.h"
+#include "plot/CompletedPlot.h"
 #include "plot/PlotCommand.h"
+#include "plot/PlotDataWriter.h"
 #include "plot/PlotOverlay.h"
 #include "plot/PlotPicture.h"
 #include "plot/PlotRequest.h"
@@ -87,16 +89,25 @@ int exportPlot(const ExportRequest& request, QTextStream& err, QTextStream& out)
             return fail(QStringLiteral("Построение прервано"));
         pinProbes(request, *session.complete, canvas);
         // Every file is formed, then all are written or none: the old files stay on failure.
-        const ShownPlot shown{picture, session.onScreen(), &*session.complete};
+        // The table, which grows with the samples, is written into its new file as it is
+        // formed, a buffer at a time.
+        const CompletedPlot& complete = *session.complete;
+        const ShownPlot shown{picture, session.onScreen(), &complete};
         std::vector<FileContent> files;
-        for (const ExportRequest::Output& o : request.outputs)
-            files.emplace_back(
-                o.path, plotBytes(o.kind, shown,
-                                  {request.enlargement, o.pictureFormat, plot.decimalSeparator}));
+        for (const ExportRequest::Output& o : request.outputs) {
+            if (o.kind == PlotFormat::Csv)
+                files.emplace_back(o.path, [&](int fd) {
+                    return writePlotDataCsv(complete, plot.decimalSeparator, fd);
+                });
+            else
+                files.emplace_back(o.path, plotBytes(o.kind, shown,
+                                                     {request.enlargement, o.pictureFormat,
+                                                      plot.decimalSeparator}));
+        }
         if (const auto failure = replaceFilesTogether(files, stopSignalled)) {
             if (failure->index == files.size())
                 return fail(QStringLiteral("Построение прервано"));
-            throw FileError(cannotCreateText(files[failure->index].first, failure->error));
+            throw FileError(cannotCreateText(files[failure->index].path, failure->error));
         }
         if (!request.probes.isEmpty()) {
             out << probeTable(session.complete->probes, plot.decimalSeparator);

@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -259,6 +260,43 @@ int FileReplacement::prepare(QByteArrayView bytes) {
     return m_error;
 }
 
+int FileReplacement::prepare(const ByteWriter& write) {
+    if (m_error != 0)
+        return m_error;
+    if (m_temporary.isEmpty()) {
+        // In place the bytes are gathered first, in a file of memory, and prepared whole.
+        const int gathered = ::memfd_create("volnograf", MFD_CLOEXEC);
+        if (gathered < 0) {
+            fail(errno);
+            return m_error;
+        }
+        // Closed however the writing ends, an error thrown by write() included.
+        const std::unique_ptr<const int, void (*)(const int*)> closer(
+            &gathered, [](const int* fd) { ::close(*fd); });
+        QByteArray bytes;
+        int error = 0;
+        off_t size = 0;
+        if (!write(gathered) || (size = ::lseek(gathered, 0, SEEK_CUR)) < 0) {
+            error = errno;
+        } else {
+            bytes.resize(size);
+            const ssize_t got = ::pread(gathered, bytes.data(), bytes.size(), 0);
+            error = got == size ? 0 : got < 0 ? errno : EIO;
+        }
+        if (error != 0) {
+            fail(error);
+            return m_error;
+        }
+        return prepare(bytes);
+    }
+    off_t size = 0;
+    if (::lseek(m_fd, 0, SEEK_SET) != 0 || !write(m_fd) ||
+        (size = ::lseek(m_fd, 0, SEEK_CUR)) < 0 || ::ftruncate(m_fd, size) != 0 ||
+        ::fsync(m_fd) != 0)
+        fail(errno);
+    return m_error;
+}
+
 int FileReplacement::writeInPlace() {
     if (::lseek(m_fd, 0, SEEK_SET) != 0 || !writeAll(m_fd, m_bytes) ||
         ::ftruncate(m_fd, m_bytes.size()) != 0 || ::fsync(m_fd) != 0 || ::close(m_fd) != 0)
@@ -321,12 +359,23 @@ void replaceFile(const QString& path, QByteArrayView bytes) {
         throw FileError(cannotCreateText(path, error));
 }
 
+void replaceFile(const QString& path, const ByteWriter& write) {
+    FileReplacement file(path);
+    int error = file.prepare(write);
+    if (error == 0)
+        error = file.finish();
+    if (error != 0)
+        throw FileError(cannotCreateText(path, error));
+}
+
 std::optional<SetFailure> replaceFilesTogether(const std::vector<FileContent>& files,
                                                bool (*stop)()) {
     std::vector<std::unique_ptr<FileReplacement>> ready;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        ready.push_back(std::make_unique<FileReplacement>(files[i].first));
-        if (const int error = ready.back()->prepare(files[i].second))
+        ready.push_back(std::make_unique<FileReplacement>(files[i].path));
+        const FileContent& file = files[i];
+        if (const int error =
+                file.write ? ready.back()->prepare(file.write) : ready.back()->prepare(file.bytes))
             return SetFailure{i, error};
     }
     if (stop && stop())

@@ -6,9 +6,14 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
+
+/** Writes a file's bytes to a descriptor, a piece at a time, from where it stands: false,
+    with errno set, when a write failed. For a file too large to be held whole. */
+using ByteWriter = std::function<bool(int fd)>;
 
 /** The replacement of one file. Its bytes go into a new hidden file beside it, flushed to
     disk and then renamed over the old one; until then the old file stays as it was, and a
@@ -36,6 +41,9 @@ public:
     /** Makes everything ready but the last step: the bytes written and flushed into the new
         file, or, in place, their room taken. The old file is still as it was. */
     [[nodiscard]] int prepare(QByteArrayView bytes);
+    /** The same with the bytes that write() writes: into the new file straight away; a file
+        written in place is gathered whole first, as its old bytes must stay until then. */
+    [[nodiscard]] int prepare(const ByteWriter& write);
     /** Puts the prepared file in place. */
     [[nodiscard]] int finish();
     /** prepare() and finish(): the system's error number of the step that failed, 0 on
@@ -61,8 +69,18 @@ private:
     the text "Cannot create file "PATH". REASON". */
 void replaceFile(const QString& path, QByteArrayView bytes);
 
-/** A file to write and its bytes. */
-using FileContent = std::pair<QString, QByteArray>;
+/** The same with the bytes that write() writes, a piece at a time. */
+void replaceFile(const QString& path, const ByteWriter& write);
+
+/** A file to write and its bytes, or, when write is set, what writes them. */
+struct FileContent {
+    FileContent(QString path, QByteArray bytes) : path(std::move(path)), bytes(std::move(bytes)) {}
+    FileContent(QString path, ByteWriter write) : path(std::move(path)), write(std::move(write)) {}
+
+    QString path;
+    QByteArray bytes;
+    ByteWriter write;
+};
 
 /** The file of a set that could not be written, and the system's error number; a stop
     gives the index past the last file and EINTR. */

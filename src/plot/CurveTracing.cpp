@@ -45,10 +45,9 @@ void drawChunk(const Trace& t, const PlotMapping& mapping, const SampleChunk& ch
     CanvasPoint pixels[SampleChunk::kCapacity];
     const int computed = chunkPixels(mapping, chunk, pixels);
     draw(pixels, 0, computed);
-    for (int i = 0; i < computed; ++i) {
+    for (int i = 0; i < computed; ++i)
         reducer.add(chunk.w[i], chunk.v[i], pixels[i], style(i));
-        progress.sample(chunk.w[i]);
-    }
+    progress.samples(chunk.w, computed);
     for (int i = computed; i < chunk.count; ++i) {
         t.state.SweepFreq = chunk.w[i];
         t.state.SweepValue = chunk.v[i];

@@ -12,7 +12,10 @@
 #include "model/ScaledValue.h"
 
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace {
 const QString kRangeText = QStringLiteral("Вычисление диапазона значений...");
@@ -111,10 +114,164 @@ ValueSpan scan(PlotSink& sink, TPlotState& PlotState, const TModelParams& medium
             for (int i = 0; i < chunk.count; ++i) {
                 own.min = std::min(own.min, chunk.v[i]);
                 own.max = std::max(own.max, chunk.v[i]);
-                progress.sample(chunk.w[i]);
             }
+            progress.samples(chunk.w, chunk.count);
         });
     return own;
+}
+
+/** The n scan as it would run over the samples of the n'' scan: what it reports and leaves
+    in PlotState at each of its questions whether to stop and at its end, gathered while the
+    n'' scan evaluates n beside n'' (the running sum, the longest chain of a sweep, is then
+    formed once for both). */
+struct ReScanRecord {
+    /** Where the n scan stands: after the gauge's first `percents` changes, with n's least
+        and greatest so far (infinite before the first sample), n at the last sample and the
+        sum after it. */
+    struct Mark {
+        std::size_t percents;
+        double low, high, last, w;
+    };
+    /** Questions beyond this many (some 10^9 samples) leave the n scan to run on its own. */
+    static constexpr std::size_t kMaxMarks = std::size_t{1} << 18;
+
+    std::vector<int> percents; ///< the gauge's changes, the same in both scans
+    std::vector<Mark> marks;   ///< at each question, then at the end
+    /** Every sample's n was formed cleanly: otherwise (a failing sample, too many questions)
+        the n scan runs on its own, as the program always ran it. */
+    bool complete = true;
+};
+
+/** Passes the n'' scan's reports on and records, for the n scan, its gauge and where it
+    stands at each question. */
+class ScanRecorder final : public PlotSink {
+public:
+    ScanRecorder(PlotSink& sink, ReScanRecord& record, std::function<ReScanRecord::Mark()> mark)
+        : m_sink(sink), m_record(record), m_mark(std::move(mark)) {}
+
+    void showMessage(const QString& text) override { m_sink.showMessage(text); }
+    void setRangeTexts(const QString& min, const QString& max) override {
+        m_sink.setRangeTexts(min, max);
+    }
+    void setProgress(int percent) override {
+        if (m_record.complete)
+            m_record.percents.push_back(percent);
+        m_sink.setProgress(percent);
+    }
+    void setStatusText(const QString& text) override { m_sink.setStatusText(text); }
+    bool stopRequested() override {
+        if (m_record.marks.size() >= ReScanRecord::kMaxMarks)
+            m_record.complete = false;
+        if (m_record.complete)
+            m_record.marks.push_back(m_mark());
+        return m_sink.stopRequested();
+    }
+
+private:
+    PlotSink& m_sink;
+    ReScanRecord& m_record;
+    std::function<ReScanRecord::Mark()> m_mark;
+};
+
+/** The n'' scan, evaluating n beside n'' for the n scan while every chunk of samples stays
+    clean; from a chunk that does not, it goes on as the n'' scan alone. Gives the lowest
+    and highest values of n'' itself. */
+ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& medium,
+                   ReScanRecord& record) {
+    ValueSpan own{std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
+    const ModelTerms terms = modelTerms(medium);
+    const double step = PlotState.FreqStep;
+    const auto im = [&](double x) { return static_cast<double>(refractionImExtended(terms, x)); };
+    const auto re = [&](double x) { return static_cast<double>(refractionReExtended(terms, x)); };
+    double lowRe = HUGE_VAL, highRe = -HUGE_VAL, lastRe = 0;
+    ScanRecorder recorder(sink, record, [&] {
+        return ReScanRecord::Mark{record.percents.size(), lowRe, highRe, lastRe,
+                                  PlotState.SweepFreq};
+    });
+    SweepProgress progress(recorder, PlotState, nullptr);
+    double res[SampleChunk::kCapacity];
+    sweepSamples(
+        recorder, PlotState,
+        [&](SampleChunk& chunk, double w, double end) {
+            if (!record.complete) {
+                fillValues(chunk, w, end, step, im);
+                return;
+            }
+            int n = 0;
+            bool clean = true;
+            do {
+                const double v = im(w);
+                const double r = re(w);
+                chunk.w[n] = w;
+                chunk.v[n] = v;
+                res[n] = r;
+                ++n;
+                w = nextSample(w, step);
+                clean = std::isfinite(v) && std::isfinite(r) && std::isfinite(w);
+            } while (clean && w < end && n < SampleChunk::kCapacity);
+            chunk.count = n;
+            chunk.next = w;
+            chunk.clean = clean;
+        },
+        [&] {
+            // A chunk done again sample by sample: n is left to its own scan.
+            record.complete = false;
+            return RefractionIm(medium, PlotState.SweepFreq);
+        },
+        [&](const SampleChunk& chunk) {
+            double low = PlotState.ValueMin, high = PlotState.ValueMax;
+            for (int i = 0; i < chunk.count; ++i) {
+                const double v = chunk.v[i];
+                if (v < low)
+                    low = v;
+                if (v > high)
+                    high = v;
+            }
+            PlotState.ValueMin = low;
+            PlotState.ValueMax = high;
+            for (int i = 0; i < chunk.count; ++i) {
+                own.min = std::min(own.min, chunk.v[i]);
+                own.max = std::max(own.max, chunk.v[i]);
+            }
+            if (record.complete) {
+                // The first of equal extremes stays, as in the n scan's own comparisons.
+                for (int i = 0; i < chunk.count; ++i) {
+                    const double r = res[i];
+                    if (r < lowRe)
+                        lowRe = r;
+                    if (r > highRe)
+                        highRe = r;
+                }
+                lastRe = res[chunk.count - 1];
+            }
+            progress.samples(chunk.w, chunk.count);
+        });
+    if (record.complete)
+        record.marks.push_back(
+            ReScanRecord::Mark{record.percents.size(), lowRe, highRe, lastRe, PlotState.SweepFreq});
+    return own;
+}
+
+/** The n scan from its record: the same gauge, the same questions, and at each of them and
+    at the end the same range, sum and value in PlotState as the n scan itself leaves,
+    its comparisons starting from the range the n'' scan left. */
+void replayReScan(PlotSink& sink, TPlotState& PlotState, const ReScanRecord& record) {
+    const double low = PlotState.ValueMin, high = PlotState.ValueMax;
+    std::size_t shown = 0;
+    const auto reach = [&](const ReScanRecord::Mark& m) {
+        for (; shown < m.percents; ++shown)
+            sink.setProgress(record.percents[shown]);
+        PlotState.ValueMin = m.low < low ? m.low : low;
+        PlotState.ValueMax = m.high > high ? m.high : high;
+        PlotState.SweepFreq = m.w;
+        PlotState.SweepValue = m.last;
+    };
+    for (std::size_t i = 0; i + 1 < record.marks.size(); ++i) {
+        reach(record.marks[i]);
+        if (sink.stopRequested())
+            throw PlotStopped();
+    }
+    reach(record.marks.back());
 }
 
 /** The status line's text of the scans goes when they end, whichever way. */
@@ -216,14 +373,18 @@ std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSin
     // The two scans take as long as a curve: the status line says what runs.
     sink.setStatusText(kRangeText);
     const ScanText scanText{sink};
-    const ValueSpan im =
-        scan(sink, PlotState, medium, RefractionIm,
-             [](const ModelTerms& t, long double w) { return refractionImExtended(t, w); });
+    ReScanRecord reScan;
+    const ValueSpan im = scanBoth(sink, PlotState, medium, reScan);
 
     computeScalesAndOrigins(PlotState);
-    const ValueSpan re =
-        scan(sink, PlotState, medium, RefractionRe,
-             [](const ModelTerms& t, long double w) { return refractionReExtended(t, w); });
+    ValueSpan re;
+    if (reScan.complete) {
+        replayReScan(sink, PlotState, reScan);
+        re = ValueSpan{reScan.marks.back().low, reScan.marks.back().high};
+    } else {
+        re = scan(sink, PlotState, medium, RefractionRe,
+                  [](const ModelTerms& t, long double w) { return refractionReExtended(t, w); });
+    }
     // A range widened by the second scan moves the zero line with the scale, so that both
     // curves, the value labels and the readout share one mapping of the range onto the
     // picture's height.

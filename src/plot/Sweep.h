@@ -171,6 +171,17 @@ public:
             m_unchangedBelow = (percent + 0.5L - 0.001L) * span / 100;
     }
 
+    /** The samples at the frequencies w[0] to w[count - 1], in the sweep's order, are done:
+        what sample() does for each, looked at once for the whole chunk while its last
+        sample (the farthest, as the sums only grow) still leaves the gauge as it is. */
+    void samples(const double* w, int count) {
+        if (count > 0 && m_textShown &&
+            static_cast<long double>(w[count - 1]) - m_state.FreqFrom < m_unchangedBelow)
+            return;
+        for (int i = 0; i < count; ++i)
+            sample(w[i]);
+    }
+
 private:
     PlotSink& m_sink;
     const TPlotState& m_state;

@@ -103,17 +103,36 @@ bool runWithProgress(QWidget* window, const QString& text,
     return runWith(window, text, [&](ProgressSink& sink) { work(sink); });
 }
 
+namespace {
+/** Prepares the new file with prepare(file), then puts it in place unless the user has
+    stopped by then: a stop keeps the old file. */
+void replaceUnlessStopped(ProgressSink& sink, const QString& path,
+                          const std::function<int(FileReplacement&)>& prepare) {
+    FileReplacement file(path);
+    if (const int error = prepare(file))
+        throw FileError(cannotCreateText(path, error));
+    // Writing may have taken long too: a stop meanwhile keeps the old file.
+    if (sink.lookNow())
+        throw PlotStopped();
+    if (const int error = file.finish())
+        throw FileError(cannotCreateText(path, error));
+}
+} // namespace
+
 bool saveWithProgress(QWidget* window, const QString& text, const QString& path,
                       const std::function<QByteArray(PlotSink&)>& bytes) {
     return runWith(window, text, [&](ProgressSink& sink) {
         const QByteArray content = bytes(sink);
-        FileReplacement file(path);
-        if (const int error = file.prepare(content))
-            throw FileError(cannotCreateText(path, error));
-        // Writing may have taken long too: a stop meanwhile keeps the old file.
-        if (sink.lookNow())
-            throw PlotStopped();
-        if (const int error = file.finish())
-            throw FileError(cannotCreateText(path, error));
+        replaceUnlessStopped(sink, path,
+                             [&](FileReplacement& file) { return file.prepare(content); });
+    });
+}
+
+bool saveWithProgress(QWidget* window, const QString& text, const QString& path,
+                      const std::function<bool(PlotSink&, int fd)>& write) {
+    return runWith(window, text, [&](ProgressSink& sink) {
+        replaceUnlessStopped(sink, path, [&](FileReplacement& file) {
+            return file.prepare([&](int fd) { return write(sink, fd); });
+        });
     });
 }

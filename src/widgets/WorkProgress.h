@@ -28,3 +28,8 @@ bool runWithProgress(QWidget* window, const QString& text,
     leaves the old file as it was and no new one. False when stopped. */
 bool saveWithProgress(QWidget* window, const QString& text, const QString& path,
                       const std::function<QByteArray(PlotSink&)>& bytes);
+
+/** The same with the bytes that write(sink, fd) writes straight into the new file, a
+    buffer at a time, false with errno set when a write failed. */
+bool saveWithProgress(QWidget* window, const QString& text, const QString& path,
+                      const std::function<bool(PlotSink&, int fd)>& write);

@@ -2,6 +2,8 @@
 #include "PlotMenu.h"
 
 #include "files/ProgramFolder.h"
+#include "plot/CompletedPlot.h"
+#include "plot/PlotDataWriter.h"
 #include "plot/PlotPicture.h"
 #include "plot/PlotSession.h"
 #include "widgets/Application.h"
@@ -109,13 +111,13 @@ void PlotMenu::savePlotData() {
         return;
     const QString path = typedName(*chosen, kDataFormats).first;
     m_dataFolder = QFileInfo(path).absolutePath();
-    FormatOptions options;
-    options.decimalSeparator = m_request().decimalSeparator;
-    const ShownPlot shown{m_image->image(), nullptr, &*m_session.complete};
-    // Every sample is swept once more: a long sweep shows its progress and may be cancelled.
+    const CompletedPlot& plot = *m_session.complete;
+    const QChar separator = m_request().decimalSeparator;
+    // Every sample is swept once more and written a buffer at a time, in the same memory at
+    // any number of samples: a long sweep shows its progress and may be cancelled.
     saveWithProgress(
         m_image, QStringLiteral("Сохранение данных графика…"), path,
-        [&](PlotSink& sink) { return plotBytes(PlotFormat::Csv, shown, options, sink); });
+        [&](PlotSink& sink, int fd) { return writePlotDataCsv(plot, separator, fd, sink); });
 }
 
 void PlotMenu::printPlot() {

@@ -187,3 +187,45 @@ TEST(AtomicFile, ReplacesTheFileAChainOfLinksEndsInAndKeepsItsModeAndGroup) {
                                                             QFile::ReadUser | QFile::WriteUser |
                                                             QFile::ReadGroup);
 }
+
+TEST(AtomicFile, AFileWrittenAPieceAtATimeIsReplacedWholeOrNotAtAll) {
+    const auto twoPieces = [](int fd) {
+        return ::write(fd, "ne", 2) == 2 && ::write(fd, "w", 1) == 1;
+    };
+    const auto failsPartWay = [](int fd) {
+        if (::write(fd, "ne", 2) == 2)
+            errno = ENOSPC; // the disk fills after the first piece
+        return false;
+    };
+    const struct {
+        const char* name;
+        ByteWriter write;
+        int refusal; // why no file can be made beside the old one (0: none)
+        QString error;
+        QByteArray after;
+    } cases[] = {
+        {"replaced", twoPieces, 0, {}, "new"},
+        // In place the old file's longer tail is cut off.
+        {"written in place", twoPieces, EACCES, {}, "new"},
+        {"a write fails", failsPartWay, 0, "Cannot create file \"{path}\". No space left on device",
+         "older and longer"},
+        // In place the old bytes stay until all the new ones were written.
+        {"a write fails in place", failsPartWay, EACCES,
+         "Cannot create file \"{path}\". No space left on device", "older and longer"},
+        {"an error ends the writing",
+         [](int) -> bool { throw FloatError(FloatError::Kind::Invalid); }, 0,
+         "Invalid floating point operation", "older and longer"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("data.csv"));
+        writeBytes(path, "older and longer");
+        const int previous = setTemporaryFileFailure(c.refusal);
+        const QString error = errorText([&] { replaceFile(path, c.write); });
+        setTemporaryFileFailure(previous);
+        EXPECT_EQ(error, QString(c.error).replace(QStringLiteral("{path}"), path));
+        EXPECT_EQ(readBytes(path), c.after);
+        EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("data.csv")}) << "nothing left";
+    }
+}

@@ -114,6 +114,28 @@ TEST_F(PlotCommand, AnomalousRegionIsDottedAndTheRestSolid) {
     }
 }
 
+TEST_F(PlotCommand, GaugeShowsEveryPercentOfEverySweepInEachWayOfDrawing) {
+    // 6000 samples a sweep, 60 to a percent: each sweep shows 0 to 100, each once.
+    std::vector<int> expected{0};
+    for (int sweep = 0; sweep < 4; ++sweep)
+        for (int percent = 0; percent <= 100; ++percent)
+            expected.push_back(percent);
+    expected.push_back(0);
+    const struct {
+        const char* name;
+        bool connected, dotted;
+    } cases[] = {{"lines", true, false}, {"dotted region", true, true}, {"points", false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rec = PlotRecorder();
+        rec.typeExample("0", "6E15", "1E12");
+        rec.request.connected = c.connected;
+        rec.request.dotted = c.dotted;
+        plot();
+        EXPECT_EQ(rec.progress, expected);
+    }
+}
+
 TEST_F(PlotCommand, ProgressClimbsInEachSweepAndIsResetAtTheEnd) {
     rec.typeExample("0", "6E15", "1E12"); // 6000 samples a sweep
     plot();
@@ -338,6 +360,47 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
             EXPECT_EQ(PlotState.SweepFreq, 2 * kSamplesPerStopCheck * 488281250000.0);
             EXPECT_GT(countColour(c.tracing, 0, 300), 0);
             EXPECT_EQ(countColour(c.tracing, 320, 473), 0);
+        }
+    }
+}
+
+// The range and the sweep's last sample that the scans leave when the user stops them, as
+// plain loops over the samples find them: the n scan's comparisons start from the range the
+// n'' scan left, and, with a negative concentration, n widens the top that n'' leaves.
+TEST_F(PlotCommand, StopInTheScansLeavesTheRangeOfTheSamplesScanned) {
+    for (const char* concentration : {"1", "-1"}) {
+        for (int stopAt : {1, 2, 3, 4}) {
+            SCOPED_TRACE(std::string(concentration) + " stop " + std::to_string(stopAt));
+            SetUp();
+            rec = PlotRecorder();
+            rec.typeExample("0", "6E15", "488281250000"); // three stretches of 4096
+            rec.request.field(3) = QString::fromUtf8(concentration);
+            rec.stopAtCheck = stopAt;
+            plot();
+            ASSERT_TRUE(rec.messages.isEmpty());
+            const TModelParams& m = session.ModelParams;
+            const double peak = RefractionIm(m, m.Omega0), atZero = RefractionRe(m, 0);
+            double low = -(atZero > peak ? atZero : peak), high = -low;
+            // n'' over all samples (or the stretches before the stop), then n.
+            const int scanned = 4096 * (stopAt <= 2 ? stopAt : stopAt - 2);
+            double w = 0, last = 0;
+            const auto scan = [&](double (*model)(const TModelParams&, double), int samples) {
+                w = 0;
+                for (int k = 0; k < samples; ++k) {
+                    last = model(m, w);
+                    low = last < low ? last : low;
+                    high = last > high ? last : high;
+                    w = fp::sumStored(w, 488281250000);
+                }
+            };
+            scan(RefractionIm, stopAt <= 2 ? scanned : 12288);
+            if (stopAt > 2)
+                scan(RefractionRe, scanned);
+            EXPECT_EQ(PlotState.ValueMin, low);
+            EXPECT_EQ(PlotState.ValueMax, high);
+            EXPECT_EQ(PlotState.SweepFreq, w);
+            EXPECT_EQ(PlotState.SweepValue, last);
+            EXPECT_EQ(rec.stopChecks, stopAt);
         }
     }
 }
