@@ -81,6 +81,23 @@ TModelParams plottedMedium(const TModelParams& typed, const PlotUnit& unit) {
     return medium;
 }
 
+/** Widens the range, and the curve's own span, over the values of a chunk of samples; the
+    first of equal extremes stays. */
+void widenOver(const SampleChunk& chunk, TPlotState& PlotState, ValueSpan& own) {
+    double low = PlotState.ValueMin, high = PlotState.ValueMax;
+    for (int i = 0; i < chunk.count; ++i) {
+        const double v = chunk.v[i];
+        if (v < low)
+            low = v;
+        if (v > high)
+            high = v;
+        own.min = std::min(own.min, v);
+        own.max = std::max(own.max, v);
+    }
+    PlotState.ValueMin = low;
+    PlotState.ValueMax = high;
+}
+
 /** Widens the range over the samples of one model: checked(medium, w) is the model as the
     program evaluates it, extended(terms, w) the same operations before the value is stored.
     The gauge climbs during the scan as during a curve. */
@@ -101,20 +118,7 @@ ValueSpan scan(PlotSink& sink, TPlotState& PlotState, const TModelParams& medium
         },
         [&] { return checked(medium, PlotState.SweepFreq); },
         [&](const SampleChunk& chunk) {
-            double low = PlotState.ValueMin, high = PlotState.ValueMax;
-            for (int i = 0; i < chunk.count; ++i) {
-                const double v = chunk.v[i];
-                if (v < low)
-                    low = v;
-                if (v > high)
-                    high = v;
-            }
-            PlotState.ValueMin = low;
-            PlotState.ValueMax = high;
-            for (int i = 0; i < chunk.count; ++i) {
-                own.min = std::min(own.min, chunk.v[i]);
-                own.max = std::max(own.max, chunk.v[i]);
-            }
+            widenOver(chunk, PlotState, own);
             progress.samples(chunk.w, chunk.count);
         });
     return own;
@@ -219,20 +223,7 @@ ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& me
             return RefractionIm(medium, PlotState.SweepFreq);
         },
         [&](const SampleChunk& chunk) {
-            double low = PlotState.ValueMin, high = PlotState.ValueMax;
-            for (int i = 0; i < chunk.count; ++i) {
-                const double v = chunk.v[i];
-                if (v < low)
-                    low = v;
-                if (v > high)
-                    high = v;
-            }
-            PlotState.ValueMin = low;
-            PlotState.ValueMax = high;
-            for (int i = 0; i < chunk.count; ++i) {
-                own.min = std::min(own.min, chunk.v[i]);
-                own.max = std::max(own.max, chunk.v[i]);
-            }
+            widenOver(chunk, PlotState, own);
             if (record.complete) {
                 // The first of equal extremes stays, as in the n scan's own comparisons.
                 for (int i = 0; i < chunk.count; ++i) {
