@@ -53,18 +53,7 @@ protected:
 
     static double field(int n) { return double(parseReal(mainField(n)->text(), QLatin1Char(','))); }
 
-    /** A right click on the picture and a click on item, if enabled: whether it was. */
-    static bool choose(QAction* item) {
-        QTest::mouseClick(Form1->windowHandle(), Qt::RightButton, {},
-                          image()->mapTo(Form1, QPoint(200, 150)));
-        QMenu* menu = Form1->plotMenu;
-        EXPECT_TRUE(menu->isVisible());
-        const bool enabled = item->isEnabled();
-        if (enabled)
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-        menu->close();
-        return enabled;
-    }
+    static bool choose(QAction* item) { return choosePlotMenuItem(item); }
 
     RussianLocale locale;
     DialogsScript script;

@@ -34,24 +34,7 @@ protected:
         fillMainFields();
     }
 
-    /** A right click on the picture at p, through the window system as the user's comes. */
-    static void rightClick(QPoint p) {
-        QTest::mouseClick(Form1->windowHandle(), Qt::RightButton, {},
-                          Form1->Image1->mapTo(Form1, p));
-    }
-
-    /** A right click on the picture and a click on item, if the menu offers it enabled:
-        whether it did. */
-    static bool choose(QAction* item) {
-        rightClick(QPoint(200, 150));
-        QMenu* menu = Form1->plotMenu;
-        EXPECT_TRUE(menu->isVisible());
-        const bool enabled = item->isEnabled();
-        if (enabled)
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-        menu->close();
-        return enabled;
-    }
+    static bool choose(QAction* item) { return choosePlotMenuItem(item); }
 
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
 
@@ -83,7 +66,7 @@ TEST_F(PlotMenuWindow, ItemsOfferedByWhatThePictureHolds) {
                                    [] { QTest::keyClick(Form1->windowHandle(), Qt::Key_Escape); });
             Form1->Button1->click();
         }
-        rightClick(QPoint(10, 10));
+        rightClickPlot(QPoint(10, 10));
         EXPECT_TRUE(Form1->plotMenu->isVisible());
         for (std::size_t i = 0; i < std::size(items); ++i)
             EXPECT_EQ(items[i]->isEnabled(), c.enabled[i]) << items[i]->text().toStdString();

@@ -5,10 +5,13 @@
 
 #include "ClassroomLesson.h"
 #include "app/Startup.h"
+#include "widgets/PlotImage.h"
+#include "windows/PlotMenu.h"
 #include "windows/Unit1.h"
 
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -72,4 +75,22 @@ inline QRect textArea(QLineEdit* field) {
     return field->style()
         ->subElementRect(QStyle::SE_LineEditContents, &option, field)
         .adjusted(2, 1, -2, -1);
+}
+
+/** A right click on the plot's picture at p, through the window system as the user's comes. */
+inline void rightClickPlot(QPoint p) {
+    QTest::mouseClick(Form1->windowHandle(), Qt::RightButton, {}, Form1->Image1->mapTo(Form1, p));
+}
+
+/** A right click on the picture and a click on item, if the plot's menu offers it enabled:
+    whether it did. */
+inline bool choosePlotMenuItem(QAction* item) {
+    rightClickPlot(QPoint(200, 150));
+    QMenu* menu = Form1->plotMenu;
+    EXPECT_TRUE(menu->isVisible());
+    const bool enabled = item->isEnabled();
+    if (enabled)
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    menu->close();
+    return enabled;
 }
