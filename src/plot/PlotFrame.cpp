@@ -91,50 +91,50 @@ long double hundredths(const QString& rangeText, int exponent, QChar separator) 
     return d.negative ? -n : n;
 }
 
-void drawArrowHead(PlotSurface& canvas, const TPlotState& PlotState) {
+void drawArrowHead(PlotSurface& surface, const TPlotState& PlotState) {
     const std::int32_t tipX = PlotState.PlotWidth, tipY = PlotState.OriginY;
     const std::int32_t backX = fp::wrapSub(tipX, kArrowLength);
-    canvas.line(tipX, tipY, backX, fp::wrapSub(tipY, kArrowHalfWidth));
-    canvas.line(tipX, tipY, backX, fp::wrapAdd(tipY, kArrowHalfWidth));
+    surface.line(tipX, tipY, backX, fp::wrapSub(tipY, kArrowHalfWidth));
+    surface.line(tipX, tipY, backX, fp::wrapAdd(tipY, kArrowHalfWidth));
 }
 
-void drawAxes(PlotSurface& canvas, const PlotSettings& settings, const TPlotState& PlotState) {
-    canvas.setPenColor(settings.AxesColor);
-    canvas.setPenStyle(Pen::Solid);
-    canvas.line(PlotState.OriginX, PlotState.PlotHeight, PlotState.OriginX, 0);
-    canvas.line(0, PlotState.OriginY, PlotState.PlotWidth, PlotState.OriginY);
+void drawAxes(PlotSurface& surface, const PlotSettings& settings, const TPlotState& PlotState) {
+    surface.setPenColor(settings.AxesColor);
+    surface.setPenStyle(Pen::Solid);
+    surface.line(PlotState.OriginX, PlotState.PlotHeight, PlotState.OriginX, 0);
+    surface.line(0, PlotState.OriginY, PlotState.PlotWidth, PlotState.OriginY);
 }
 
-void drawValueAxisTitle(PlotSurface& canvas, const PlotSettings& settings,
+void drawValueAxisTitle(PlotSurface& surface, const PlotSettings& settings,
                         const FrameTexts& texts) {
     if (!settings.TitleOY)
         return;
-    canvas.textOut(kValueTitleX, kValueTitleY,
-                   QStringLiteral("n(w),n\"(w) x10(") + valueAxisExponent(texts.rangeMax) +
-                       QLatin1Char(')'));
+    surface.textOut(kValueTitleX, kValueTitleY,
+                    QStringLiteral("n(w),n\"(w) x10(") + valueAxisExponent(texts.rangeMax) +
+                        QLatin1Char(')'));
 }
 
-void drawOmega0Marker(PlotSurface& canvas, const PlotSettings& settings,
+void drawOmega0Marker(PlotSurface& surface, const PlotSettings& settings,
                       const TPlotState& PlotState, const PlotUnit& unit) {
     if (!settings.MarkOmega0)
         return;
     const std::int32_t x = PlotMapping(PlotState).markerX(unit.omega0());
-    canvas.setPenStyle(Pen::Dotted);
-    canvas.line(x, 0, x, PlotState.PlotHeight);
-    canvas.setPenStyle(Pen::Solid);
-    canvas.setTextColor(settings.LabelFontColor);
-    canvas.textOut(fp::wrapAdd(x, kTextGap), fp::wrapAdd(halfHeight(PlotState), kTextGap),
-                   QStringLiteral("Wo"));
+    surface.setPenStyle(Pen::Dotted);
+    surface.line(x, 0, x, PlotState.PlotHeight);
+    surface.setPenStyle(Pen::Solid);
+    surface.setTextColor(settings.LabelFontColor);
+    surface.textOut(fp::wrapAdd(x, kTextGap), fp::wrapAdd(halfHeight(PlotState), kTextGap),
+                    QStringLiteral("Wo"));
 }
 
-void drawFrequencyAxisTitle(PlotSurface& canvas, const PlotSettings& settings, bool connected,
+void drawFrequencyAxisTitle(PlotSurface& surface, const PlotSettings& settings, bool connected,
                             const TPlotState& PlotState, const PlotUnit& unit,
                             const FrameTexts& texts) {
     if (!settings.TitleOX)
         return;
     const std::int32_t y = fp::wrapAdd(PlotState.OriginY, kTextGap);
     if (!unit.thousandRule()) {
-        canvas.textOut(
+        surface.textOut(
             fp::wrapSub(PlotState.PlotWidth, connected ? kHertzTitle : kHertzTitlePoints), y,
             connected ? QStringLiteral("W,Гц") : QStringLiteral("W"));
         return;
@@ -143,8 +143,8 @@ void drawFrequencyAxisTitle(PlotSurface& canvas, const PlotSettings& settings, b
                           (connected ? QStringLiteral("),Гц") : QStringLiteral(")"));
     // A longer exponent (negative, fractional) moves the title left: it ends at the edge.
     const std::int32_t offset =
-        std::max(connected ? kUnitTitle : kUnitTitlePoints, canvas.textExtent(title).width());
-    canvas.textOut(fp::wrapSub(PlotState.PlotWidth, offset), y, title);
+        std::max(connected ? kUnitTitle : kUnitTitlePoints, surface.textExtent(title).width());
+    surface.textOut(fp::wrapSub(PlotState.PlotWidth, offset), y, title);
 }
 
 constexpr std::int32_t kOnePoint[] = {5};
@@ -185,7 +185,7 @@ std::span<const std::int32_t> valueTenths(int labelPointCount) {
 /** Each value label shows the value of its row, a share of the way from the maximum at the
     top to the minimum at the bottom, in the unit of the value-axis title (the power of ten
     of the maximum). */
-void drawValueLabels(PlotSurface& canvas, int labelPointCount, const TPlotState& PlotState,
+void drawValueLabels(PlotSurface& surface, int labelPointCount, const TPlotState& PlotState,
                      const FrameTexts& texts) {
     const QChar sep = texts.decimalSeparator;
     const long double height = PlotState.PlotHeight;
@@ -212,76 +212,76 @@ void drawValueLabels(PlotSurface& canvas, int labelPointCount, const TPlotState&
             texts.fineValueLabels
                 ? std::nearbyint((fineTop - t / 10 * (fineTop - fineBottom)) / grain) * grain
                 : fp::checked(((10 - t) * top + t * bottom) / 1000);
-        canvas.textOut(kValueLabelX, y, formatGeneral(value, sep));
+        surface.textOut(kValueLabelX, y, formatGeneral(value, sep));
     }
 }
 
 } // namespace
 
-void DrawPlotBackground(PlotSurface& canvas, const PlotSettings& settings) {
-    canvas.setBrushColor(settings.BackgroundColor);
-    canvas.setPenColor(settings.BackgroundColor);
-    canvas.rectangle(0, 0, canvas.width(), canvas.height());
+void DrawPlotBackground(PlotSurface& surface, const PlotSettings& settings) {
+    surface.setBrushColor(settings.BackgroundColor);
+    surface.setPenColor(settings.BackgroundColor);
+    surface.rectangle(0, 0, surface.width(), surface.height());
 }
 
-void DrawAxesLayer(PlotSurface& canvas, const PlotSettings& settings, bool connected,
+void DrawAxesLayer(PlotSurface& surface, const PlotSettings& settings, bool connected,
                    const TPlotState& PlotState, const PlotUnit& unit, const FrameTexts& texts) {
-    drawAxes(canvas, settings, PlotState);
+    drawAxes(surface, settings, PlotState);
     if (connected)
-        drawArrowHead(canvas, PlotState);
-    canvas.setTextColor(settings.LabelFontColor);
-    drawFrequencyAxisTitle(canvas, settings, connected, PlotState, unit, texts);
-    drawValueAxisTitle(canvas, settings, texts);
-    drawOmega0Marker(canvas, settings, PlotState, unit);
+        drawArrowHead(surface, PlotState);
+    surface.setTextColor(settings.LabelFontColor);
+    drawFrequencyAxisTitle(surface, settings, connected, PlotState, unit, texts);
+    drawValueAxisTitle(surface, settings, texts);
+    drawOmega0Marker(surface, settings, PlotState, unit);
     // In point mode no title or marker text may cover the arrow head.
     if (!connected)
-        drawArrowHead(canvas, PlotState);
+        drawArrowHead(surface, PlotState);
 }
 
-void DrawRulersAndGrid(PlotSurface& canvas, const PlotSettings& settings,
+void DrawRulersAndGrid(PlotSurface& surface, const PlotSettings& settings,
                        const TPlotState& PlotState) {
     // The ruler sits at fixed tenths of the image, whatever the plot's range.
-    const Side across = sideOf(canvas.width());
-    const Side down = sideOf(canvas.height());
+    const Side across = sideOf(surface.width());
+    const Side down = sideOf(surface.height());
     std::int32_t i = 0;
 
-    canvas.setPenColor(settings.AxesColor);
-    canvas.setPenStyle(Pen::Solid);
-    canvas.line(1, 0, 1, PlotState.PlotHeight);
-    canvas.line(1, 0, kRulerHookX, kRulerHookY);
+    surface.setPenColor(settings.AxesColor);
+    surface.setPenStyle(Pen::Solid);
+    surface.line(1, 0, 1, PlotState.PlotHeight);
+    surface.line(1, 0, kRulerHookX, kRulerHookY);
     // No left tick at mid-height, where the middle ticks run.
     for (i = 1; i <= 9; ++i)
         if (i != 5)
-            canvas.line(0, down.tenth * i, kTickHalf, down.tenth * i);
+            surface.line(0, down.tenth * i, kTickHalf, down.tenth * i);
     for (i = 1; i <= 9; ++i)
-        canvas.line(across.tenth * i, down.half - kTickHalf, across.tenth * i,
-                    down.half + kTickHalf);
+        surface.line(across.tenth * i, down.half - kTickHalf, across.tenth * i,
+                     down.half + kTickHalf);
 
     const std::int32_t right = across.length - kGridMargin, bottom = down.length - kGridMargin;
     constexpr std::int32_t m = kGridMargin;
     if (settings.OuterGrid) {
-        canvas.setPenColor(settings.GridColor);
-        canvas.setPenStyle(Pen::Dotted);
-        canvas.line(m, m, right, m);
-        canvas.line(right, m, right, bottom);
-        canvas.line(right, bottom, m, bottom);
-        canvas.line(m, bottom, m, m);
-        canvas.setPenStyle(Pen::Solid);
+        surface.setPenColor(settings.GridColor);
+        surface.setPenStyle(Pen::Dotted);
+        surface.line(m, m, right, m);
+        surface.line(right, m, right, bottom);
+        surface.line(right, bottom, m, bottom);
+        surface.line(m, bottom, m, m);
+        surface.setPenStyle(Pen::Solid);
     }
     if (settings.InnerGrid) {
-        canvas.setPenColor(settings.GridColor);
-        canvas.setPenStyle(Pen::Dotted);
+        surface.setPenColor(settings.GridColor);
+        surface.setPenStyle(Pen::Dotted);
         for (i = 1; i <= 9; ++i)
             if (i != 5)
-                canvas.line(m, down.tenth * i, right, down.tenth * i);
+                surface.line(m, down.tenth * i, right, down.tenth * i);
         for (i = 1; i <= 9; ++i)
-            canvas.line(across.tenth * i, m, across.tenth * i, bottom);
-        canvas.setPenStyle(Pen::Solid);
+            surface.line(across.tenth * i, m, across.tenth * i, bottom);
+        surface.setPenStyle(Pen::Solid);
     }
 }
 
-void DrawScaleLabels(PlotSurface& canvas, const PlotSettings& settings, const TPlotState& PlotState,
-                     const PlotUnit& unit, const FrameTexts& texts) {
+void DrawScaleLabels(PlotSurface& surface, const PlotSettings& settings,
+                     const TPlotState& PlotState, const PlotUnit& unit, const FrameTexts& texts) {
     const QChar sep = texts.decimalSeparator;
     const PlotMapping mapping(PlotState);
     // A typed interval is in hertz: the w0 label stands under the marker, at w0 in hertz.
@@ -302,19 +302,19 @@ void DrawScaleLabels(PlotSurface& canvas, const PlotSettings& settings, const TP
     }
 
     const std::int32_t y = fp::wrapAdd(halfHeight(PlotState), kLabelRowBelowMiddle);
-    canvas.textOut(labelX, y, formatGeneral(w0, sep));
+    surface.textOut(labelX, y, formatGeneral(w0, sep));
 
     const long double from = PlotState.FreqFrom, to = PlotState.FreqTo;
     for (const std::int32_t tenth : frequencyTenths(settings.LabelPointCount)) {
         const long double i = tenth;
         fp::clearPending();
         const long double frequency = fp::checked(((to - from) * 0.1L * i + from) / divisor);
-        canvas.textOut(pixel(static_cast<long double>(PlotState.PlotWidth) * 0.1L * i), y,
-                       formatGeneral(frequency, sep));
+        surface.textOut(pixel(static_cast<long double>(PlotState.PlotWidth) * 0.1L * i), y,
+                        formatGeneral(frequency, sep));
     }
 
     // Before the first plot there is no range to label.
     if (texts.rangeMin.isEmpty() || texts.rangeMax.isEmpty())
         return;
-    drawValueLabels(canvas, settings.LabelPointCount, PlotState, texts);
+    drawValueLabels(surface, settings.LabelPointCount, PlotState, texts);
 }
