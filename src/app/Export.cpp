@@ -108,6 +108,14 @@ int exportPlot(const ExportRequest& request, QTextStream& err, QTextStream& out)
                                                      {request.enlargement, o.pictureFormat,
                                                       plot.decimalSeparator}));
         }
+        // The probes' table goes out first: one that does not reach its reader (a full
+        // disk, a closed pipe) fails the export before any file is replaced.
+        if (!request.probes.isEmpty()) {
+            out << probeTable(complete.probes, plot.decimalSeparator);
+            out.flush();
+            if (out.status() != QTextStream::Ok)
+                return fail(QStringLiteral("Таблица меток не выведена"));
+        }
         std::optional<SetFailure> failure;
         try {
             failure = replaceFilesTogether(files, stopSignalled);
@@ -118,10 +126,6 @@ int exportPlot(const ExportRequest& request, QTextStream& err, QTextStream& out)
             if (failure->index == files.size())
                 return fail(QStringLiteral("Построение прервано"));
             throw FileError(cannotCreateText(files[failure->index].path, failure->error));
-        }
-        if (!request.probes.isEmpty()) {
-            out << probeTable(session.complete->probes, plot.decimalSeparator);
-            out.flush();
         }
     } catch (const AppError& e) {
         return fail(errorBoxText(e.text()));

@@ -159,12 +159,14 @@ TEST_F(CommandLineTest, OldFilesStay) {
         const char* arguments;
         const char* old; // the file looked at
         bool terminated;
+        const char* standardOutput; // where the probes' table goes; null: read by the test
     } cases[] = {
-        {"--png old.png --csv нет/x.csv урок.grafc", "old.png", false},
-        {"--png old.png --csv канал урок.grafc", "old.png", false},
-        {"--csv урок.grafc урок.grafc", "урок.grafc", false},
-        {"--png old.png --csv old.csv долго.grafc", "old.csv", true},
-        {"--png old.png --csv old.csv таблица.grafc", "old.csv", true},
+        {"--png old.png --csv нет/x.csv урок.grafc", "old.png", false, nullptr},
+        {"--png old.png --csv канал урок.grafc", "old.png", false, nullptr},
+        {"--csv урок.grafc урок.grafc", "урок.grafc", false, nullptr},
+        {"--png old.png --csv old.csv долго.grafc", "old.csv", true, nullptr},
+        {"--png old.png --csv old.csv таблица.grafc", "old.csv", true, nullptr},
+        {"--png old.png --probe 5E14 урок.grafc", "old.png", false, "/dev/full"},
     };
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     russianNumbers(env);
@@ -176,6 +178,8 @@ TEST_F(CommandLineTest, OldFilesStay) {
         const QByteArray before = readBytes(path(c.old));
         QProcess process;
         process.setProcessEnvironment(env);
+        if (c.standardOutput)
+            process.setStandardOutputFile(QString::fromLatin1(c.standardOutput));
         process.start(QStringLiteral(VOLNOGRAF_EXECUTABLE),
                       QString::fromUtf8(c.arguments).split(QLatin1Char(' ')));
         QByteArray err;
