@@ -17,10 +17,14 @@
 #include "plot/PlotPicture.h"
 #include "plot/PlotRequest.h"
 #include "plot/PlotSession.h"
+#include "plot/Sweep.h"
 #include "widgets/Dialogs.h"
 
 #include <QLocale>
 #include <QTextStream>
+
+#include <cerrno>
+#include <optional>
 
 namespace {
 /** The plot's side of the command line: its messages are kept for standard error, its
@@ -90,28 +94,38 @@ int exportPlot(const ExportRequest& request, QTextStream& err, QTextStream& out)
         pinProbes(request, *session.complete, canvas);
         // Every file is formed, then all are written or none: the old files stay on failure.
         // The table, which grows with the samples, is written into its new file as it is
-        // formed, a buffer at a time.
+        // formed, a buffer at a time, with its progress and its stop as the plot's.
         const CompletedPlot& complete = *session.complete;
         const ShownPlot shown{picture, session.onScreen(), &complete};
         std::vector<FileContent> files;
         for (const ExportRequest::Output& o : request.outputs) {
             if (o.kind == PlotFormat::Csv)
                 files.emplace_back(o.path, [&](int fd) {
-                    return writePlotDataCsv(complete, plot.decimalSeparator, fd);
+                    return writePlotDataCsv(complete, plot.decimalSeparator, fd, sink);
                 });
             else
                 files.emplace_back(o.path, plotBytes(o.kind, shown,
                                                      {request.enlargement, o.pictureFormat,
                                                       plot.decimalSeparator}));
         }
-        if (const auto failure = replaceFilesTogether(files, stopSignalled)) {
+        // The probes' table goes out first: one that does not reach its reader (a full
+        // disk, a closed pipe) fails the export before any file is replaced.
+        if (!request.probes.isEmpty()) {
+            out << probeTable(complete.probes, plot.decimalSeparator);
+            out.flush();
+            if (out.status() != QTextStream::Ok)
+                return fail(QStringLiteral("Таблица меток не выведена"));
+        }
+        std::optional<SetFailure> failure;
+        try {
+            failure = replaceFilesTogether(files, stopSignalled);
+        } catch (const PlotStopped&) {
+            failure = SetFailure{files.size(), EINTR};
+        }
+        if (failure) {
             if (failure->index == files.size())
                 return fail(QStringLiteral("Построение прервано"));
             throw FileError(cannotCreateText(files[failure->index].path, failure->error));
-        }
-        if (!request.probes.isEmpty()) {
-            out << probeTable(session.complete->probes, plot.decimalSeparator);
-            out.flush();
         }
     } catch (const AppError& e) {
         return fail(errorBoxText(e.text()));

@@ -150,16 +150,23 @@ TEST_F(CommandLineTest, OldFilesStay) {
     std::copy(kClassroomTexts.begin(), kClassroomTexts.end(), endless.begin());
     endless[12] = QStringLiteral("1E5"); // 6·10^10 samples: stopped by SIGTERM
     writeBytes(path("долго.grafc"), encodeGrafc(endless));
+    // 10^7 samples: the plot's chunks pass quickly, the table's rows do not, so the stop
+    // also comes while the table is written.
+    endless[12] = QStringLiteral("6E8");
+    writeBytes(path("таблица.grafc"), encodeGrafc(endless));
     ASSERT_EQ(mkfifo(QFile::encodeName(path("канал")).constData(), 0600), 0);
     const struct {
         const char* arguments;
         const char* old; // the file looked at
         bool terminated;
+        const char* standardOutput; // where the probes' table goes; null: read by the test
     } cases[] = {
-        {"--png old.png --csv нет/x.csv урок.grafc", "old.png", false},
-        {"--png old.png --csv канал урок.grafc", "old.png", false},
-        {"--csv урок.grafc урок.grafc", "урок.grafc", false},
-        {"--png old.png --csv old.csv долго.grafc", "old.csv", true},
+        {"--png old.png --csv нет/x.csv урок.grafc", "old.png", false, nullptr},
+        {"--png old.png --csv канал урок.grafc", "old.png", false, nullptr},
+        {"--csv урок.grafc урок.grafc", "урок.grafc", false, nullptr},
+        {"--png old.png --csv old.csv долго.grafc", "old.csv", true, nullptr},
+        {"--png old.png --csv old.csv таблица.grafc", "old.csv", true, nullptr},
+        {"--png old.png --probe 5E14 урок.grafc", "old.png", false, "/dev/full"},
     };
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     russianNumbers(env);
@@ -171,6 +178,8 @@ TEST_F(CommandLineTest, OldFilesStay) {
         const QByteArray before = readBytes(path(c.old));
         QProcess process;
         process.setProcessEnvironment(env);
+        if (c.standardOutput)
+            process.setStandardOutputFile(QString::fromLatin1(c.standardOutput));
         process.start(QStringLiteral(VOLNOGRAF_EXECUTABLE),
                       QString::fromUtf8(c.arguments).split(QLatin1Char(' ')));
         QByteArray err;
@@ -188,7 +197,7 @@ TEST_F(CommandLineTest, OldFilesStay) {
         EXPECT_EQ(process.exitCode(), 1);
         EXPECT_EQ(readBytes(path(c.old)), before);
         if (c.terminated) {
-            EXPECT_TRUE(err.endsWith("долго.grafc: Построение прервано\n")) << err.toStdString();
+            EXPECT_TRUE(err.endsWith(".grafc: Построение прервано\n")) << err.toStdString();
         }
         struct stat pipe {};
         EXPECT_TRUE(stat(QFile::encodeName(path("канал")).constData(), &pipe) == 0 &&
