@@ -6,6 +6,7 @@
 // near overflow and among the subnormals, and long sweeps sampled far from their start.
 // Usage: volnograf_jump_check [samples]   (default 10^8); exit status 1 on any mismatch.
 #include "JumpAhead.h"
+#include "RandomDoubles.h"
 #include "model/CheckedFloat.h"
 #include "model/Errors.h"
 
@@ -21,23 +22,11 @@
 
 namespace {
 
-std::mt19937_64 rng(20261208);
-
-std::uint64_t bitsBelow(int n) {
-    return n >= 64 ? rng() : rng() & ((std::uint64_t{1} << n) - 1);
-}
-
-int uniformInt(int lo, int hi) {
-    return std::uniform_int_distribution<int>(lo, hi)(rng);
-}
-
-double withSign(double x) {
-    return rng() & 1 ? -x : x;
-}
+bench::RandomDoubles rng(20261208);
 
 /** A double with a random significand and the given biased exponent (0: subnormal). */
 double withExponent(int biased) {
-    return std::bit_cast<double>((std::uint64_t(biased) << 52) | bitsBelow(52));
+    return std::bit_cast<double>((std::uint64_t(biased) << 52) | rng.bitsBelow(52));
 }
 
 int exponentOf(double x) {
@@ -75,18 +64,18 @@ struct Sweep {
     rounding, or a few units of the 64-bit grid from one, or exactly between two of them. */
 double stepNearTie(double start) {
     const double u = ulpOf(start);
-    double s = u * uniformInt(0, 40) + u / 2;
-    switch (uniformInt(0, 3)) {
+    double s = u * rng.uniformInt(0, 40) + u / 2;
+    switch (rng.uniformInt(0, 3)) {
     case 0:
         break; // exactly q u + u/2
     case 1:
-        s += (u / 4096) * uniformInt(-6, 6); // a few halves of the 64-bit grid off
+        s += (u / 4096) * rng.uniformInt(-6, 6); // a few halves of the 64-bit grid off
         break;
     case 2:
-        s += withSign(u * std::ldexp(1.0, -uniformInt(11, 60)));
+        s += rng.withSign(u * std::ldexp(1.0, -rng.uniformInt(11, 60)));
         break;
     default:
-        s = u * uniformInt(0, 40) + u * static_cast<double>(bitsBelow(12)) / 4096;
+        s = u * rng.uniformInt(0, 40) + u * static_cast<double>(rng.bitsBelow(12)) / 4096;
         break;
     }
     return rng() & 1 ? s : -s;
@@ -100,11 +89,11 @@ Sweep draw(Kind kind) {
         // m x 1000 - e x 100 by 2e.
         const double spans[] = {6e15, 2000, 1000, 1, 4.5e16, 3e9, 7.7e-3};
         const double span =
-            spans[uniformInt(0, 6)] * (1 + static_cast<double>(bitsBelow(20)) * 0x1p-20);
-        s.length = std::uint64_t(uniformInt(1, 100'000));
-        switch (uniformInt(0, 3)) {
+            spans[rng.uniformInt(0, 6)] * (1 + static_cast<double>(rng.bitsBelow(20)) * 0x1p-20);
+        s.length = std::uint64_t(rng.uniformInt(1, 100'000));
+        switch (rng.uniformInt(0, 3)) {
         case 0:
-            s.from = 0, s.step = 0.1, s.length = std::uint64_t(uniformInt(1, 100'000));
+            s.from = 0, s.step = 0.1, s.length = std::uint64_t(rng.uniformInt(1, 100'000));
             break;
         case 1:
             s.from = 0, s.step = span / static_cast<double>(s.length);
@@ -113,7 +102,7 @@ Sweep draw(Kind kind) {
             s.from = -span / 2, s.step = span / static_cast<double>(s.length);
             break;
         default: {
-            const double m = uniformInt(1, 9999) / 1000.0, e = uniformInt(-30, 30);
+            const double m = rng.uniformInt(1, 9999) / 1000.0, e = rng.uniformInt(-30, 30);
             s.from = m * 1000 - e * 100, s.step = std::fabs(e * 2) + 1;
             break;
         }
@@ -121,42 +110,44 @@ Sweep draw(Kind kind) {
         break;
     }
     case Random: {
-        const int e = uniformInt(1, 2046);
-        s.from = withSign(withExponent(e));
-        s.step = withSign(withExponent(std::clamp(e - uniformInt(-2, 60), 1, 2046)));
-        s.length = std::uint64_t(uniformInt(1, 10'000));
+        const int e = rng.uniformInt(1, 2046);
+        s.from = rng.withSign(withExponent(e));
+        s.step = rng.withSign(withExponent(std::clamp(e - rng.uniformInt(-2, 60), 1, 2046)));
+        s.length = std::uint64_t(rng.uniformInt(1, 10'000));
         break;
     }
     case Ties:
-        s.from = withSign(withExponent(uniformInt(2, 2040)));
+        s.from = rng.withSign(withExponent(rng.uniformInt(2, 2040)));
         s.step = stepNearTie(s.from);
-        s.length = std::uint64_t(uniformInt(1, 10'000));
+        s.length = std::uint64_t(rng.uniformInt(1, 10'000));
         break;
     case ThroughZero: {
-        const int e = uniformInt(2, 2040);
+        const int e = rng.uniformInt(2, 2040);
         s.step = withExponent(e);
-        s.from = -s.step * uniformInt(1, 5000) * (1 + static_cast<double>(bitsBelow(30)) * 0x1p-31);
+        s.from = -s.step * rng.uniformInt(1, 5000) *
+                 (1 + static_cast<double>(rng.bitsBelow(30)) * 0x1p-31);
         if (rng() & 1)
             s.from = -s.from, s.step = -s.step;
-        s.length = std::uint64_t(uniformInt(1, 10'000));
+        s.length = std::uint64_t(rng.uniformInt(1, 10'000));
         break;
     }
     case NearOverflow:
-        s.from = withSign(withExponent(uniformInt(2030, 2046)));
-        s.step = std::copysign(withExponent(exponentOf(s.from) - uniformInt(0, 16)), s.from);
-        s.length = std::uint64_t(uniformInt(1, 100'000));
+        s.from = rng.withSign(withExponent(rng.uniformInt(2030, 2046)));
+        s.step = std::copysign(withExponent(exponentOf(s.from) - rng.uniformInt(0, 16)), s.from);
+        s.length = std::uint64_t(rng.uniformInt(1, 100'000));
         break;
     case Subnormal:
-        s.from = withSign(withExponent(uniformInt(0, 3)));
-        s.step = withSign(withExponent(uniformInt(0, 2)));
-        s.length = std::uint64_t(uniformInt(1, 10'000));
+        s.from = rng.withSign(withExponent(rng.uniformInt(0, 3)));
+        s.step = rng.withSign(withExponent(rng.uniformInt(0, 2)));
+        s.length = std::uint64_t(rng.uniformInt(1, 10'000));
         break;
     default: {
         // Long sweeps of the lessons' kind and of random ones, sampled now and then.
-        s.step = rng() & 1 ? 6e15 / uniformInt(1'000'000, 10'000'000)
-                           : withExponent(uniformInt(900, 1100));
-        s.from = rng() & 1 ? 0 : withSign(withExponent(exponentOf(s.step) + uniformInt(0, 30)));
-        s.length = std::uint64_t(uniformInt(1'000'000, 20'000'000));
+        s.step = rng() & 1 ? 6e15 / rng.uniformInt(1'000'000, 10'000'000)
+                           : withExponent(rng.uniformInt(900, 1100));
+        s.from =
+            rng() & 1 ? 0 : rng.withSign(withExponent(exponentOf(s.step) + rng.uniformInt(0, 30)));
+        s.length = std::uint64_t(rng.uniformInt(1'000'000, 20'000'000));
         s.stride = 997;
         break;
     }
@@ -186,7 +177,7 @@ std::uint64_t check(Kind kind, const Sweep& s, Tally& tally) {
                         jumped ? "" : "overflow ", jumped ? *jumped : 0.0);
     };
     for (std::uint64_t k = 0; k <= s.length; ++k) {
-        if (k % s.stride == 0 || k == s.length || (s.stride > 1 && uniformInt(0, 9999) == 0))
+        if (k % s.stride == 0 || k == s.length || (s.stride > 1 && rng.uniformInt(0, 9999) == 0))
             compare(k, false);
         if (k == s.length)
             break;
@@ -225,7 +216,7 @@ int main(int argc, char** argv) {
                     done += check(EveryFraction, s, tallies[EveryFraction]);
                 }
     while (done < samples) {
-        const int pick = uniformInt(0, 999);
+        const int pick = rng.uniformInt(0, 999);
         const Kind kind = pick < 300   ? Lessons
                           : pick < 550 ? Random
                           : pick < 800 ? Ties

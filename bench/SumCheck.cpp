@@ -5,6 +5,7 @@
 // never come near a double rounding, so most pairs are drawn where it happens: sums that
 // land within a few units of the 64th bit of a midpoint between two doubles.
 // Usage: volnograf_sum_check [pairs]   (default 10^8); exit status 1 on any mismatch.
+#include "RandomDoubles.h"
 #include "SseSum.h"
 #include "model/CheckedFloat.h"
 #include "model/Errors.h"
@@ -44,19 +45,7 @@ template <double (*Sum)(double, double)> Outcome outcome(double a, double b) {
     return outcome<bench::sseSumStored>(a, b);
 }
 
-std::mt19937_64 rng(20240615);
-
-std::uint64_t bitsBelow(int n) {
-    return n >= 64 ? rng() : rng() & ((std::uint64_t{1} << n) - 1);
-}
-
-int uniformInt(int lo, int hi) {
-    return std::uniform_int_distribution<int>(lo, hi)(rng);
-}
-
-double withSign(double x) {
-    return rng() & 1 ? -x : x;
-}
+bench::RandomDoubles rng(20240615);
 
 // Any finite double, every bit pattern alike.
 double anyFinite() {
@@ -69,20 +58,20 @@ double anyFinite() {
 
 // A double with a random significand and the given biased exponent (0: subnormal).
 double withExponent(int biased) {
-    return std::bit_cast<double>((std::uint64_t(biased) << 52) | bitsBelow(52));
+    return std::bit_cast<double>((std::uint64_t(biased) << 52) | rng.bitsBelow(52));
 }
 
 // An exponent of the whole range, with the ends (subnormal, near overflow) drawn often.
 int someExponent() {
-    switch (uniformInt(0, 7)) {
+    switch (rng.uniformInt(0, 7)) {
     case 0:
-        return uniformInt(0, 60);
+        return rng.uniformInt(0, 60);
     case 1:
-        return uniformInt(1980, 2046);
+        return rng.uniformInt(1980, 2046);
     case 2:
-        return uniformInt(1000, 1050); // near 1, where the sweep's frequencies are not
+        return rng.uniformInt(1000, 1050); // near 1, where the sweep's frequencies are not
     default:
-        return uniformInt(1, 2046);
+        return rng.uniformInt(1, 2046);
     }
 }
 
@@ -102,18 +91,18 @@ double nearMidpointOf(double a) {
     const double u = ulpOf(a);
     const double direction = rng() & 1 ? 1 : -1;
     double b = direction * (u / 2);
-    switch (uniformInt(0, 3)) {
+    switch (rng.uniformInt(0, 3)) {
     case 0: // whole 64-bit units (and halves, the ties of the first rounding)
-        b += direction * (u / 4096) * uniformInt(-8, 8);
+        b += direction * (u / 4096) * rng.uniformInt(-8, 8);
         break;
     case 1: // a finer offset, down to the last bit b can carry
-        b += withSign(u * std::ldexp(1.0, -uniformInt(11, 60)));
+        b += rng.withSign(u * std::ldexp(1.0, -rng.uniformInt(11, 60)));
         break;
     case 2: // a random fraction of a 64-bit unit
-        b += withSign(u / 2048 * static_cast<double>(bitsBelow(20)) * 0x1p-20);
+        b += rng.withSign(u / 2048 * static_cast<double>(rng.bitsBelow(20)) * 0x1p-20);
         break;
     default: // a whole random tail below the midpoint
-        b += withSign(u / 2 * static_cast<double>(bitsBelow(30)) * 0x1p-40);
+        b += rng.withSign(u / 2 * static_cast<double>(rng.bitsBelow(30)) * 0x1p-40);
         break;
     }
     return b;
@@ -125,26 +114,27 @@ std::pair<double, double> draw(Kind kind) {
         return {anyFinite(), anyFinite()};
     case NearExponents: {
         const int e = someExponent();
-        const int f = std::clamp(e - uniformInt(-2, 70), 0, 2046);
-        return {withSign(withExponent(e)), withSign(withExponent(f))};
+        const int f = std::clamp(e - rng.uniformInt(-2, 70), 0, 2046);
+        return {rng.withSign(withExponent(e)), rng.withSign(withExponent(f))};
     }
     case NearMidpoint: {
-        const double a = withSign(withExponent(std::max(someExponent(), 2)));
+        const double a = rng.withSign(withExponent(std::max(someExponent(), 2)));
         return {a, nearMidpointOf(a)};
     }
     case NearOverflow: {
-        const double a = withSign(withExponent(uniformInt(2040, 2046)));
+        const double a = rng.withSign(withExponent(rng.uniformInt(2040, 2046)));
         const double b =
-            rng() & 1 ? nearMidpointOf(a) : withSign(withExponent(uniformInt(1900, 2046)));
+            rng() & 1 ? nearMidpointOf(a) : rng.withSign(withExponent(rng.uniformInt(1900, 2046)));
         return {a, b};
     }
     case Tiny:
-        return {withSign(withExponent(uniformInt(0, 3))), withSign(withExponent(uniformInt(0, 3)))};
+        return {rng.withSign(withExponent(rng.uniformInt(0, 3))),
+                rng.withSign(withExponent(rng.uniformInt(0, 3)))};
     case Zeros: {
-        const double a = withSign(0.0);
-        return {a, rng() & 1   ? withSign(0.0)
+        const double a = rng.withSign(0.0);
+        return {a, rng() & 1   ? rng.withSign(0.0)
                    : rng() & 1 ? -a
-                               : withSign(withExponent(someExponent()))};
+                               : rng.withSign(withExponent(someExponent()))};
     }
     default:
         return {};
@@ -174,10 +164,10 @@ int main(int argc, char** argv) {
 
     std::uint64_t done = 0;
     while (done < pairs) {
-        if (uniformInt(0, 9999) == 0) {
+        if (rng.uniformInt(0, 9999) == 0) {
             // A sweep: the running sum of a step from a start, each next from the last.
-            double w = withSign(withExponent(someExponent()));
-            const double step = withSign(withExponent(uniformInt(1, 2046)));
+            double w = rng.withSign(withExponent(someExponent()));
+            const double step = rng.withSign(withExponent(rng.uniformInt(1, 2046)));
             for (int i = 0; i < 1000 && done < pairs; ++i) {
                 check(Chains, w, step);
                 ++done;
@@ -188,7 +178,7 @@ int main(int argc, char** argv) {
             }
             continue;
         }
-        const int pick = uniformInt(0, 99);
+        const int pick = rng.uniformInt(0, 99);
         const Kind kind = pick < 20   ? Random
                           : pick < 45 ? NearExponents
                           : pick < 90 ? NearMidpoint
