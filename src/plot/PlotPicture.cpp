@@ -2,7 +2,7 @@
 #include "PlotPicture.h"
 
 #include "CompletedPlot.h"
-#include "PlotData.h"
+#include "PlotDataWriter.h"
 #include "VectorSurface.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -156,8 +156,17 @@ QByteArray plotBytes(PlotFormat format, const ShownPlot& plot, const FormatOptio
     case PlotFormat::Csv:
         break;
     }
-    return plot.complete ? plotDataCsv(*plot.complete, options.decimalSeparator, sink)
-                         : QByteArray();
+    // The table is formed by the same writer that streams it into files.
+    QByteArray bytes;
+    if (plot.complete)
+        writePlotDataCsv(
+            *plot.complete, options.decimalSeparator,
+            [&](QByteArrayView part) {
+                bytes.append(part);
+                return true;
+            },
+            sink);
+    return bytes;
 }
 
 QByteArray plotBytes(PlotFormat format, const ShownPlot& plot, const FormatOptions& options) {
