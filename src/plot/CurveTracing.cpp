@@ -2,6 +2,7 @@
 #include "CurveTracing.h"
 
 #include "CompletedPlot.h"
+#include "KeptCurve.h"
 #include "PlotMapping.h"
 #include "PlotSurface.h"
 #include "Sweep.h"
@@ -67,47 +68,61 @@ template <typename Extended> struct Curve {
 };
 
 /** One curve over the sweep, each stretch of samples drawn by draw(pixels, from, count):
-    as a line or as single pixels. */
+    as a line or as single pixels. With kept, the sweep keeps n beside the curve. */
 template <typename Extended, typename Draw>
 void traceCurve(const Trace& t, const Curve<Extended>& curve, const QString& text,
-                CurveReducer& reducer, Draw draw) {
+                CurveReducer& reducer, Draw draw, KeptCurve* kept) {
     TPlotState& state = t.state;
     const PlotMapping mapping(state);
     SweepProgress progress(t.sink, state, &text);
     const ModelTerms terms = modelTerms(t.medium);
     const double step = state.FreqStep;
+    const auto value = [&](double x) { return static_cast<double>(curve.extended(terms, x)); };
     sweepSamples(
         t.sink, state,
         [&](SampleChunk& chunk, double w, double end) {
-            fillValues(chunk, w, end, step,
-                       [&](double x) { return static_cast<double>(curve.extended(terms, x)); });
+            if (kept && kept->kept())
+                kept->fill(chunk, w, end, value);
+            else
+                fillValues(chunk, w, end, step, value);
         },
-        [&] { return curve.checked(t.medium, state.SweepFreq); },
+        [&] {
+            // A chunk done again sample by sample: n is left to its own sweep.
+            if (kept)
+                kept->abandon();
+            return curve.checked(t.medium, state.SweepFreq);
+        },
         [&](const SampleChunk& chunk) {
             drawChunk(t, mapping, chunk, progress, reducer, draw, kSolid);
+            if (kept)
+                kept->take(mapping, chunk);
         });
 }
 
 template <typename Extended>
 void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text,
-               DrawnCurve& drawn) {
+               DrawnCurve& drawn, KeptCurve* kept = nullptr) {
     t.surface.setPenStyle(PlotSurface::PenStyle::Solid);
     drawn.start = curve.checked(t.medium, t.state.FreqFrom);
     t.surface.moveTo(0, PlotMapping(t.state).pixelY(drawn.start));
     CurveReducer reducer(drawn, false, false);
-    traceCurve(t, curve, text, reducer, [&](const CanvasPoint* p, int from, int n) {
-        t.surface.setPenColor(color);
-        t.surface.polylineTo(p + from, n);
-    });
+    traceCurve(
+        t, curve, text, reducer,
+        [&](const CanvasPoint* p, int from, int n) {
+            t.surface.setPenColor(color);
+            t.surface.polylineTo(p + from, n);
+        },
+        kept);
 }
 
 template <typename Extended>
 void tracePoints(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text,
-                 DrawnCurve& drawn) {
+                 DrawnCurve& drawn, KeptCurve* kept = nullptr) {
     CurveReducer reducer(drawn, true, false);
-    traceCurve(t, curve, text, reducer, [&](const CanvasPoint* p, int from, int n) {
-        t.surface.setPixels(p + from, n, color);
-    });
+    traceCurve(
+        t, curve, text, reducer,
+        [&](const CanvasPoint* p, int from, int n) { t.surface.setPixels(p + from, n, color); },
+        kept);
 }
 
 // Each segment of n(w) is dotted where n has not risen over the step that ends there.
@@ -118,39 +133,26 @@ void traceReWithAnomaly(const Trace& t, QRgb color, DrawnCurve& drawn) {
     t.surface.moveTo(0, mapping.pixelY(drawn.start));
     CurveReducer reducer(drawn, false, true);
     SweepProgress progress(t.sink, state, &kReText);
-    const ModelTerms terms = modelTerms(t.medium);
     const double step = state.FreqStep;
-    const auto re = [&](double x) { return static_cast<double>(refractionReExtended(terms, x)); };
+    ReSamples samples(t.medium, step, true);
     PlotSurface::PenStyle styles[SampleChunk::kCapacity];
-    // The sample before: one step back usually lands on it, and n there is known.
-    bool havePrevious = false;
-    double previousW = 0, previousV = 0;
     sweepSamples(
         t.sink, state,
         [&](SampleChunk& chunk, double w, double end) {
             int n = 0;
             bool clean = true;
             do {
-                const double v = re(w);
-                const double back = nextSample(w, -step);
-                const double before = havePrevious && back == previousW ? previousV : re(back);
+                clean = samples.sample(w, chunk.v[n], styles[n]);
                 chunk.w[n] = w;
-                chunk.v[n] = v;
-                styles[n] =
-                    before < v ? PlotSurface::PenStyle::Solid : PlotSurface::PenStyle::Dotted;
                 ++n;
-                havePrevious = true;
-                previousW = w;
-                previousV = v;
                 w = nextSample(w, step);
-                clean = std::isfinite(v) && std::isfinite(back) && std::isfinite(before) &&
-                        std::isfinite(w);
+                clean = clean && std::isfinite(w);
             } while (clean && w < end && n < SampleChunk::kCapacity);
             chunk.count = n;
             chunk.next = w;
             chunk.clean = clean;
-            // A chunk done again sample by sample leaves no sample before to reuse.
-            havePrevious = clean;
+            if (!clean)
+                samples.forget();
         },
         [&] {
             const double v = RefractionRe(t.medium, state.SweepFreq);
@@ -185,14 +187,25 @@ void traceCurves(const PlotRequest& request, PlotSink& sink, PlotSurface& surfac
                  const TModelParams& medium, TPlotState& PlotState, DrawnCurve& im,
                  DrawnCurve& re) {
     const PlotSettings& settings = request.settings;
-    const Trace t{sink, surface, medium, PlotState};
-    if (!request.connected) {
-        tracePoints(t, kIm, settings.ImLineColor, kImText, im);
-        tracePoints(t, kRe, settings.ReLineColor, kReText, re);
+    const CurveWay way = !request.connected ? CurveWay::Points
+                         : request.dotted   ? CurveWay::Dotted
+                                            : CurveWay::Line;
+    // One sweep of the model for both curves: n is kept while n'' is drawn, then drawn over it.
+    KeptCurve kept(sink, PlotState, medium, way);
+    const Trace imTrace{kept.sink(), surface, medium, PlotState};
+    if (way == CurveWay::Points)
+        tracePoints(imTrace, kIm, settings.ImLineColor, kImText, im, &kept);
+    else
+        traceLine(imTrace, kIm, settings.ImLineColor, kImText, im, &kept);
+    kept.end();
+    if (kept.kept()) {
+        kept.draw(surface, settings.ReLineColor, kReText, re);
         return;
     }
-    traceLine(t, kIm, settings.ImLineColor, kImText, im);
-    if (request.dotted)
+    const Trace t{sink, surface, medium, PlotState};
+    if (way == CurveWay::Points)
+        tracePoints(t, kRe, settings.ReLineColor, kReText, re);
+    else if (way == CurveWay::Dotted)
         traceReWithAnomaly(t, settings.ReLineColor, re);
     else
         traceLine(t, kRe, settings.ReLineColor, kReText, re);

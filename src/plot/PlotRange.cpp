@@ -12,7 +12,6 @@
 #include "model/ScaledValue.h"
 
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -146,37 +145,6 @@ struct ReScanRecord {
     bool complete = true;
 };
 
-/** Passes the n'' scan's reports on and records, for the n scan, its gauge and where it
-    stands at each question. */
-class ScanRecorder final : public PlotSink {
-public:
-    ScanRecorder(PlotSink& sink, ReScanRecord& record, std::function<ReScanRecord::Mark()> mark)
-        : m_sink(sink), m_record(record), m_mark(std::move(mark)) {}
-
-    void showMessage(const QString& text) override { m_sink.showMessage(text); }
-    void setRangeTexts(const QString& min, const QString& max) override {
-        m_sink.setRangeTexts(min, max);
-    }
-    void setProgress(int percent) override {
-        if (m_record.complete)
-            m_record.percents.push_back(percent);
-        m_sink.setProgress(percent);
-    }
-    void setStatusText(const QString& text) override { m_sink.setStatusText(text); }
-    bool stopRequested() override {
-        if (m_record.marks.size() >= ReScanRecord::kMaxMarks)
-            m_record.complete = false;
-        if (m_record.complete)
-            m_record.marks.push_back(m_mark());
-        return m_sink.stopRequested();
-    }
-
-private:
-    PlotSink& m_sink;
-    ReScanRecord& m_record;
-    std::function<ReScanRecord::Mark()> m_mark;
-};
-
 /** The n'' scan, evaluating n beside n'' for the n scan while every chunk of samples stays
     clean; from a chunk that does not, it goes on as the n'' scan alone. Gives the lowest
     and highest values of n'' itself. */
@@ -188,9 +156,12 @@ ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& me
     const auto im = [&](double x) { return static_cast<double>(refractionImExtended(terms, x)); };
     const auto re = [&](double x) { return static_cast<double>(refractionReExtended(terms, x)); };
     double lowRe = HUGE_VAL, highRe = -HUGE_VAL, lastRe = 0;
-    ScanRecorder recorder(sink, record, [&] {
-        return ReScanRecord::Mark{record.percents.size(), lowRe, highRe, lastRe,
-                                  PlotState.SweepFreq};
+    SweepRecorder recorder(sink, record.percents, [&] {
+        if (record.marks.size() >= ReScanRecord::kMaxMarks)
+            record.complete = false;
+        if (record.complete)
+            record.marks.push_back(ReScanRecord::Mark{record.percents.size(), lowRe, highRe, lastRe,
+                                                      PlotState.SweepFreq});
     });
     SweepProgress progress(recorder, PlotState, nullptr);
     double res[SampleChunk::kCapacity];

@@ -9,8 +9,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <utility>
+#include <vector>
 
 /** About this many samples lie between two questions to the sink whether the user
     asked to stop. */
@@ -189,4 +191,32 @@ private:
     bool m_textShown;
     int m_percent = -1;
     long double m_unchangedBelow = -HUGE_VALL;
+};
+
+/** Passes a sweep's reports on to its sink, keeping the gauge's changes in percents and
+    telling question() of each question whether to stop before it is asked: what a sweep
+    that meets the same samples after it needs to report the same. */
+class SweepRecorder final : public PlotSink {
+public:
+    SweepRecorder(PlotSink& sink, std::vector<int>& percents, std::function<void()> question)
+        : m_sink(sink), m_percents(percents), m_question(std::move(question)) {}
+
+    void showMessage(const QString& text) override { m_sink.showMessage(text); }
+    void setRangeTexts(const QString& min, const QString& max) override {
+        m_sink.setRangeTexts(min, max);
+    }
+    void setProgress(int percent) override {
+        m_percents.push_back(percent);
+        m_sink.setProgress(percent);
+    }
+    void setStatusText(const QString& text) override { m_sink.setStatusText(text); }
+    bool stopRequested() override {
+        m_question();
+        return m_sink.stopRequested();
+    }
+
+private:
+    PlotSink& m_sink;
+    std::vector<int>& m_percents;
+    std::function<void()> m_question;
 };
