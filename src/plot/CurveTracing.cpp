@@ -5,6 +5,7 @@
 #include "KeptCurve.h"
 #include "PlotMapping.h"
 #include "PlotSurface.h"
+#include "SampleTape.h"
 #include "Sweep.h"
 #include "model/Model.h"
 
@@ -68,10 +69,11 @@ template <typename Extended> struct Curve {
 };
 
 /** One curve over the sweep, each stretch of samples drawn by draw(pixels, from, count):
-    as a line or as single pixels. With kept, the sweep keeps n beside the curve. */
+    as a line or as single pixels. The samples come from the tape if there is one; without,
+    and with kept, the sweep keeps n beside the curve. */
 template <typename Extended, typename Draw>
 void traceCurve(const Trace& t, const Curve<Extended>& curve, const QString& text,
-                CurveReducer& reducer, Draw draw, KeptCurve* kept) {
+                CurveReducer& reducer, Draw draw, KeptCurve* kept, SampleTape::Reader* tape) {
     TPlotState& state = t.state;
     const PlotMapping mapping(state);
     SweepProgress progress(t.sink, state, &text);
@@ -81,7 +83,9 @@ void traceCurve(const Trace& t, const Curve<Extended>& curve, const QString& tex
     sweepSamples(
         t.sink, state,
         [&](SampleChunk& chunk, double w, double end) {
-            if (kept && kept->kept())
+            if (tape)
+                tape->fill(chunk, end);
+            else if (kept && kept->kept())
                 kept->fill(chunk, w, end, value);
             else
                 fillValues(chunk, w, end, step, value);
@@ -101,7 +105,7 @@ void traceCurve(const Trace& t, const Curve<Extended>& curve, const QString& tex
 
 template <typename Extended>
 void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text,
-               DrawnCurve& drawn, KeptCurve* kept = nullptr) {
+               DrawnCurve& drawn, KeptCurve* kept, SampleTape::Reader* tape) {
     t.surface.setPenStyle(PlotSurface::PenStyle::Solid);
     drawn.start = curve.checked(t.medium, t.state.FreqFrom);
     t.surface.moveTo(0, PlotMapping(t.state).pixelY(drawn.start));
@@ -112,21 +116,21 @@ void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const Q
             t.surface.setPenColor(color);
             t.surface.polylineTo(p + from, n);
         },
-        kept);
+        kept, tape);
 }
 
 template <typename Extended>
 void tracePoints(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text,
-                 DrawnCurve& drawn, KeptCurve* kept = nullptr) {
+                 DrawnCurve& drawn, KeptCurve* kept, SampleTape::Reader* tape) {
     CurveReducer reducer(drawn, true, false);
     traceCurve(
         t, curve, text, reducer,
         [&](const CanvasPoint* p, int from, int n) { t.surface.setPixels(p + from, n, color); },
-        kept);
+        kept, tape);
 }
 
 // Each segment of n(w) is dotted where n has not risen over the step that ends there.
-void traceReWithAnomaly(const Trace& t, QRgb color, DrawnCurve& drawn) {
+void traceReWithAnomaly(const Trace& t, QRgb color, DrawnCurve& drawn, SampleTape::Reader* tape) {
     TPlotState& state = t.state;
     const PlotMapping mapping(state);
     drawn.start = RefractionRe(t.medium, state.FreqFrom);
@@ -139,11 +143,21 @@ void traceReWithAnomaly(const Trace& t, QRgb color, DrawnCurve& drawn) {
     sweepSamples(
         t.sink, state,
         [&](SampleChunk& chunk, double w, double end) {
-            int n = 0;
             bool clean = true;
+            if (tape) {
+                tape->fill(chunk, end);
+                for (int i = 0; i < chunk.count; ++i)
+                    clean = samples.styleAt(chunk.w[i], chunk.v[i], styles[i]) && clean;
+                // A chunk that is not clean is done again whole, sample by sample.
+                chunk.clean = clean;
+                if (!clean)
+                    samples.forget();
+                return;
+            }
+            int n = 0;
             do {
-                clean = samples.sample(w, chunk.v[n], styles[n]);
-                chunk.w[n] = w;
+                clean = samples.sample(w, chunk.ownV[n], styles[n]);
+                chunk.ownW[n] = w;
                 ++n;
                 w = nextSample(w, step);
                 clean = clean && std::isfinite(w);
@@ -184,19 +198,35 @@ const Curve<decltype(kReExtended)> kRe{RefractionRe, kReExtended};
 } // namespace
 
 void traceCurves(const PlotRequest& request, PlotSink& sink, PlotSurface& surface,
-                 const TModelParams& medium, TPlotState& PlotState, DrawnCurve& im,
-                 DrawnCurve& re) {
+                 const TModelParams& medium, TPlotState& PlotState, const SampleTape& tape,
+                 DrawnCurve& im, DrawnCurve& re) {
     const PlotSettings& settings = request.settings;
     const CurveWay way = !request.connected ? CurveWay::Points
                          : request.dotted   ? CurveWay::Dotted
                                             : CurveWay::Line;
+    if (tape.complete()) {
+        // The curves read the range sweep's samples: no sweep of the model at all.
+        SampleTape::Reader imTape(tape, true), reTape(tape, false);
+        const Trace t{sink, surface, medium, PlotState};
+        if (way == CurveWay::Points) {
+            tracePoints(t, kIm, settings.ImLineColor, kImText, im, nullptr, &imTape);
+            tracePoints(t, kRe, settings.ReLineColor, kReText, re, nullptr, &reTape);
+            return;
+        }
+        traceLine(t, kIm, settings.ImLineColor, kImText, im, nullptr, &imTape);
+        if (way == CurveWay::Dotted)
+            traceReWithAnomaly(t, settings.ReLineColor, re, &reTape);
+        else
+            traceLine(t, kRe, settings.ReLineColor, kReText, re, nullptr, &reTape);
+        return;
+    }
     // One sweep of the model for both curves: n is kept while n'' is drawn, then drawn over it.
     KeptCurve kept(sink, PlotState, medium, way);
     const Trace imTrace{kept.sink(), surface, medium, PlotState};
     if (way == CurveWay::Points)
-        tracePoints(imTrace, kIm, settings.ImLineColor, kImText, im, &kept);
+        tracePoints(imTrace, kIm, settings.ImLineColor, kImText, im, &kept, nullptr);
     else
-        traceLine(imTrace, kIm, settings.ImLineColor, kImText, im, &kept);
+        traceLine(imTrace, kIm, settings.ImLineColor, kImText, im, &kept, nullptr);
     kept.end();
     if (kept.kept()) {
         kept.draw(surface, settings.ReLineColor, kReText, re);
@@ -204,9 +234,9 @@ void traceCurves(const PlotRequest& request, PlotSink& sink, PlotSurface& surfac
     }
     const Trace t{sink, surface, medium, PlotState};
     if (way == CurveWay::Points)
-        tracePoints(t, kRe, settings.ReLineColor, kReText, re);
+        tracePoints(t, kRe, settings.ReLineColor, kReText, re, nullptr, nullptr);
     else if (way == CurveWay::Dotted)
-        traceReWithAnomaly(t, settings.ReLineColor, re);
+        traceReWithAnomaly(t, settings.ReLineColor, re, nullptr);
     else
-        traceLine(t, kRe, settings.ReLineColor, kReText, re);
+        traceLine(t, kRe, settings.ReLineColor, kReText, re, nullptr, nullptr);
 }

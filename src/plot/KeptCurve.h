@@ -33,13 +33,19 @@ public:
             style = PlotSurface::PenStyle::Solid;
             return std::isfinite(v);
         }
+        return styleAt(w, v, style) && std::isfinite(v);
+    }
+
+    /** The style of the segment that ends at the sample (w, v), dotted where n has not risen
+        over the step before; false when an operation failed. */
+    bool styleAt(double w, double v, PlotSurface::PenStyle& style) {
         const double back = nextSample(w, -m_step);
         const double before = m_havePrevious && back == m_previousW ? m_previousV : value(back);
         style = before < v ? PlotSurface::PenStyle::Solid : PlotSurface::PenStyle::Dotted;
         m_havePrevious = true;
         m_previousW = w;
         m_previousV = v;
-        return std::isfinite(v) && std::isfinite(back) && std::isfinite(before);
+        return std::isfinite(back) && std::isfinite(before);
     }
 
     /** A chunk done again sample by sample leaves no sample before to reuse. */
@@ -86,8 +92,8 @@ public:
         do {
             const double v = value(w);
             clean = m_samples.sample(w, m_values[n], m_styles[n]);
-            chunk.w[n] = w;
-            chunk.v[n] = v;
+            chunk.ownW[n] = w;
+            chunk.ownV[n] = v;
             ++n;
             w = nextSample(w, step);
             clean = clean && std::isfinite(v) && std::isfinite(w);

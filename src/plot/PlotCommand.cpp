@@ -10,6 +10,7 @@
 #include "PlotRequest.h"
 #include "PlotSession.h"
 #include "PlotSurface.h"
+#include "SampleTape.h"
 #include "Sweep.h"
 #include "model/ScaledValue.h"
 
@@ -57,8 +58,8 @@ void plotCommand(const PlotRequest& request, PlotSink& sink, PlotSurface& surfac
     }
     // The last complete plot stays only if this one ends before it begins.
     std::optional<CompletedPlot> lastComplete = std::exchange(session.complete, std::nullopt);
-    const std::optional<TModelParams> medium =
-        computePlotRange(request, sink, session, texts, surface.width(), surface.height());
+    const std::optional<TModelParams> medium = computePlotRange(
+        request, sink, session, texts, surface.width(), surface.height(), session.tape);
     if (!medium) {
         // A refused step ends as a rejected interval does, over the last plot.
         session.complete = std::move(lastComplete);
@@ -71,7 +72,7 @@ void plotCommand(const PlotRequest& request, PlotSink& sink, PlotSurface& surfac
     DrawAxesLayer(surface, request.settings, request.connected, session.PlotState, *session.unit,
                   texts);
     drawReferenceUnder(surface, request, session.PlotState, *session.unit);
-    traceCurves(request, sink, surface, *medium, session.PlotState, plot.im, plot.re);
+    traceCurves(request, sink, surface, *medium, session.PlotState, session.tape, plot.im, plot.re);
     drawClosingFrame(request, sink, surface, session, texts);
     drawReferenceLegend(surface, request, session.ModelParams);
     plot.PlotState = session.PlotState;

@@ -6,6 +6,7 @@
 #include "PlotFrame.h"
 #include "PlotRequest.h"
 #include "PlotSession.h"
+#include "SampleTape.h"
 #include "Sweep.h"
 #include "model/CheckedFloat.h"
 #include "model/NumberText.h"
@@ -146,10 +147,11 @@ struct ReScanRecord {
 };
 
 /** The n'' scan, evaluating n beside n'' for the n scan while every chunk of samples stays
-    clean; from a chunk that does not, it goes on as the n'' scan alone. Gives the lowest
-    and highest values of n'' itself. */
+    clean, the samples kept on the tape for the curves; from a chunk that does not, it goes
+    on as the n'' scan alone. Gives the lowest and highest values of n'' itself. */
 ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& medium,
-                   ReScanRecord& record) {
+                   ReScanRecord& record, SampleTape& tape) {
+    tape.begin(PlotState.FreqFrom, PlotState.FreqTo, PlotState.FreqStep);
     ValueSpan own{std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
     const ModelTerms terms = modelTerms(medium);
     const double step = PlotState.FreqStep;
@@ -177,8 +179,8 @@ ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& me
             do {
                 const double v = im(w);
                 const double r = re(w);
-                chunk.w[n] = w;
-                chunk.v[n] = v;
+                chunk.ownW[n] = w;
+                chunk.ownV[n] = v;
                 res[n] = r;
                 ++n;
                 w = nextSample(w, step);
@@ -191,6 +193,7 @@ ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& me
         [&] {
             // A chunk done again sample by sample: n is left to its own scan.
             record.complete = false;
+            tape.drop();
             return RefractionIm(medium, PlotState.SweepFreq);
         },
         [&](const SampleChunk& chunk) {
@@ -205,12 +208,17 @@ ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& me
                         highRe = r;
                 }
                 lastRe = res[chunk.count - 1];
+                tape.keep(chunk, res);
             }
             progress.samples(chunk.w, chunk.count);
         });
-    if (record.complete)
+    if (record.complete) {
         record.marks.push_back(
             ReScanRecord::Mark{record.percents.size(), lowRe, highRe, lastRe, PlotState.SweepFreq});
+        tape.end(PlotState.SweepFreq);
+    } else {
+        tape.drop();
+    }
     return own;
 }
 
@@ -298,7 +306,7 @@ bool sweepEnds(double from, double to, double step) {
 
 std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSink& sink,
                                              PlotSession& session, FrameTexts& texts,
-                                             int imageWidth, int imageHeight) {
+                                             int imageWidth, int imageHeight, SampleTape& tape) {
     TPlotState& PlotState = session.PlotState;
     const TModelParams& typed = session.ModelParams;
     // A refused step leaves the last plot's range, unit, fields and so its readout as they were.
@@ -336,7 +344,7 @@ std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSin
     sink.setStatusText(kRangeText);
     const ScanText scanText{sink};
     ReScanRecord reScan;
-    const ValueSpan im = scanBoth(sink, PlotState, medium, reScan);
+    const ValueSpan im = scanBoth(sink, PlotState, medium, reScan, tape);
 
     computeScalesAndOrigins(PlotState);
     ValueSpan re;

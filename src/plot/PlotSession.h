@@ -5,6 +5,7 @@
 #include "CompletedPlot.h"
 #include "PlotState.h"
 #include "PlotUnit.h"
+#include "SampleTape.h"
 #include "model/Model.h"
 
 #include <optional>
@@ -28,6 +29,8 @@ struct PlotSession {
     /** Whether the picture on screen is exactly the drawing of complete: nothing drawn
         over it or in its place since. */
     bool completeOnScreen = false;
+    /** The samples of the last range sweep, for its curves. */
+    SampleTape tape;
 
     /** The plot whose drawing the picture on screen is, if any. */
     const CompletedPlot* onScreen() const {

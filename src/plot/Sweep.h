@@ -51,11 +51,18 @@ template <typename Body> void sweep(PlotSink& sink, TPlotState& PlotState, Body&
 }
 
 /** Samples of a sweep computed ahead of their use: their frequencies and values, formed
-    without a look at the floating-point flags per sample. */
+    without a look at the floating-point flags per sample, in the chunk's own room or kept
+    elsewhere. */
 struct SampleChunk {
     static constexpr int kCapacity = 512;
-    double w[kCapacity];
-    double v[kCapacity];
+    SampleChunk() = default;
+    SampleChunk(const SampleChunk&) = delete;
+    SampleChunk& operator=(const SampleChunk&) = delete;
+
+    double ownW[kCapacity]; ///< room for samples formed here
+    double ownV[kCapacity];
+    const double* w = ownW; ///< the samples' frequencies
+    const double* v = ownV; ///< and values
     int count = 0;
     double next = 0; ///< the running sum after the last sample
     /** No operation failed: every value and the next sum are finite numbers. */
@@ -111,8 +118,8 @@ inline void fillValues(SampleChunk& chunk, double w, double end, double step, Va
     bool clean = true;
     do {
         const double v = value(w);
-        chunk.w[n] = w;
-        chunk.v[n] = v;
+        chunk.ownW[n] = w;
+        chunk.ownV[n] = v;
         ++n;
         w = nextSample(w, step);
         // A failed operation leaves a value that is no finite number.
@@ -132,8 +139,8 @@ void sweepSamples(PlotSink& sink, TPlotState& PlotState, Fill&& fill, Checked&& 
                   Use&& use) {
     sweepChunks(sink, PlotState, std::forward<Fill>(fill), use, [&] {
         SampleChunk one;
-        one.w[0] = PlotState.SweepFreq;
-        one.v[0] = checked();
+        one.ownW[0] = PlotState.SweepFreq;
+        one.ownV[0] = checked();
         one.count = 1;
         PlotState.SweepValue = one.v[0];
         use(one);

@@ -9,6 +9,7 @@
 #include "plot/PlotFrame.h"
 #include "plot/PlotMapping.h"
 #include "plot/PlotSession.h"
+#include "plot/SampleTape.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,8 @@ protected:
     InputOutcome load() { return readInputParameters(rec.request, rec, session.ModelParams); }
     std::optional<TModelParams> range() {
         FrameTexts texts{{}, {}, rec.request.rangeMin, rec.request.rangeMax, QLatin1Char(',')};
-        return computePlotRange(rec.request, rec, session, texts, 473, 473);
+        SampleTape tape;
+        return computePlotRange(rec.request, rec, session, texts, 473, 473, tape);
     }
 
     // Loads the medium as the plot command does, then computes the range.

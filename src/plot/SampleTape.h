@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The samples of the range sweep kept for the curves: their frequencies and both values, so
+// that the traces read them instead of forming the running sum and the model again.
+#pragma once
+
+#include "Sweep.h"
+
+#include <cstddef>
+#include <vector>
+
+/** Each sample's frequency, n'' and n as the range sweep formed them, and the running sum
+    after the last: kept while every chunk of the sweep is clean, for sweeps of at most
+    kMaxSamples (some 64 MB); otherwise dropped, and the curves evaluate the model again.
+    Its room stays for the next plot of the window, which is then spared asking the system
+    for fresh memory; a copy starts empty. */
+class SampleTape {
+public:
+    SampleTape() = default;
+    SampleTape(const SampleTape&) {}
+    SampleTape& operator=(const SampleTape&) {
+        drop();
+        return *this;
+    }
+
+    static constexpr std::size_t kMaxSamples = (std::size_t{64} << 20) / (3 * sizeof(double));
+
+    /** Starts keeping the samples of a sweep from `from` to `to` by `step`, unless it
+        would be too long. */
+    void begin(double from, double to, double step);
+
+    bool complete() const { return m_complete; }
+    /** The most samples kept; tests lower it to have the curves evaluate the model. */
+    static void setSampleLimit(std::size_t samples) { s_sampleLimit = samples; }
+    /** The samples can no longer be kept (a chunk was not clean). */
+    void drop();
+    /** Keeps a clean chunk's samples, n'' in chunk.v and n in re. */
+    void keep(const SampleChunk& chunk, const double* re);
+    /** The sweep ended with the running sum next. */
+    void end(double next) { m_next = next; }
+
+    /** Reads the samples of one curve from the tape's start, a chunk at a time. */
+    class Reader {
+    public:
+        /** The samples' n'' (im) or n. */
+        Reader(const SampleTape& tape, bool im)
+            : m_w(tape.m_w), m_v(im ? tape.m_im : tape.m_re), m_next(tape.m_next) {}
+
+        /** The chunk the sweep would fill from the next sample while below end: the same
+            samples, the same count and the same sum after them. */
+        void fill(SampleChunk& chunk, double end) {
+            const std::size_t size = m_w.size();
+            std::size_t i = m_at;
+            chunk.w = m_w.data() + i;
+            chunk.v = m_v.data() + i;
+            int n = 0;
+            do {
+                ++n;
+                ++i;
+            } while (n < SampleChunk::kCapacity && i < size && m_w[i] < end);
+            chunk.count = n;
+            chunk.next = i < size ? m_w[i] : m_next;
+            chunk.clean = true;
+            m_at = i;
+        }
+
+    private:
+        const std::vector<double>& m_w;
+        const std::vector<double>& m_v;
+        double m_next;
+        std::size_t m_at = 0;
+    };
+
+private:
+    std::vector<double> m_w, m_im, m_re;
+    double m_next = 0;
+    bool m_complete = false;
+    static inline std::size_t s_sampleLimit = kMaxSamples;
+};

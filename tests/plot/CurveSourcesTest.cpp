@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The curves drawn from the range sweep's kept samples, from one sweep that keeps n beside
+// n'', and from a sweep of their own each: the same picture, gauge, status texts, questions,
+// last sample and kept samples.
+#include "PlotRecorder.h"
+#include "plot/KeptCurve.h"
+#include "plot/SampleTape.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+struct Way {
+    const char* name;
+    bool connected, dotted;
+};
+constexpr Way kWays[] = {{"line", true, false}, {"dotted", true, true}, {"points", false, false}};
+
+enum Source { Tape, KeptBeside, OwnSweeps };
+
+/** The lesson plotted in the given way, the curves taking their samples from source. */
+PlottedLesson plotted(const PlotRecorder& typed, const Way& way, Source source) {
+    SampleTape::setSampleLimit(source == Tape ? SampleTape::kMaxSamples : 0);
+    KeptCurve::setMoveLimit(source == OwnSweeps ? 0 : std::size_t{1} << 21);
+    PlottedLesson lesson;
+    lesson.rec = typed;
+    lesson.rec.request.connected = way.connected;
+    lesson.rec.request.dotted = way.dotted;
+    lesson.picture.fill(qRgb(1, 2, 3));
+    lesson.plot();
+    SampleTape::setSampleLimit(SampleTape::kMaxSamples);
+    KeptCurve::setMoveLimit(std::size_t{1} << 21);
+    return lesson;
+}
+
+void expectSame(const PlottedLesson& a, const PlottedLesson& b) {
+    EXPECT_TRUE(a.picture == b.picture);
+    EXPECT_EQ(a.rec.progress, b.rec.progress);
+    EXPECT_EQ(a.rec.statusTexts, b.rec.statusTexts);
+    EXPECT_EQ(a.rec.stopChecks, b.rec.stopChecks);
+    EXPECT_EQ(a.session.PlotState.SweepFreq, b.session.PlotState.SweepFreq);
+    EXPECT_EQ(a.session.PlotState.SweepValue, b.session.PlotState.SweepValue);
+    ASSERT_EQ(a.session.complete.has_value(), b.session.complete.has_value());
+    if (!a.session.complete)
+        return;
+    for (const auto curve : {&CompletedPlot::im, &CompletedPlot::re}) {
+        const DrawnCurve &x = *a.session.complete.*curve, &y = *b.session.complete.*curve;
+        EXPECT_EQ(x.start, y.start);
+        ASSERT_EQ(x.samples.size(), y.samples.size());
+        for (std::size_t i = 0; i < x.samples.size(); ++i) {
+            EXPECT_EQ(x.samples[i].w, y.samples[i].w) << i;
+            EXPECT_EQ(x.samples[i].v, y.samples[i].v) << i;
+        }
+        EXPECT_EQ(x.styles, y.styles);
+    }
+}
+
+/** The lesson in each way from each source, against the curves' own sweeps. */
+void expectEverySourceSame(const PlotRecorder& typed) {
+    for (const Way& way : kWays) {
+        SCOPED_TRACE(way.name);
+        const PlottedLesson own = plotted(typed, way, OwnSweeps);
+        expectSame(plotted(typed, way, Tape), own);
+        expectSame(plotted(typed, way, KeptBeside), own);
+    }
+}
+} // namespace
+
+TEST(CurveSources, DrawWhatTheCurvesOwnSweepsDraw) {
+    const struct {
+        const char* name;
+        void (*type)(PlotRecorder&);
+    } lessons[] = {
+        {"classroom", [](PlotRecorder& r) { r.typeExample("0", "6E15", "1E12"); }},
+        // Some 100 samples a pixel column: most samples move the pen nowhere.
+        {"dense", [](PlotRecorder& r) { r.typeExample("0", "6E15", "1E11"); }},
+        {"gas", [](PlotRecorder& r) { r.typeGas(); }},
+        // n flat to its last bits: the dotted style flips from sample to sample in one pixel.
+        {"flat", [](PlotRecorder& r) { r.typeExample("0", "1E12", "1E8"); }},
+        // n'' far above the picture: pixels outside it.
+        {"gas fitted",
+         [](PlotRecorder& r) {
+             r.typeGas();
+             r.request.fitToCurves = true;
+         }},
+        {"interval below the step", [](PlotRecorder& r) { r.typeExample("0", "1E15", "5E15"); }},
+    };
+    for (const auto& lesson : lessons) {
+        SCOPED_TRACE(lesson.name);
+        PlotRecorder typed;
+        lesson.type(typed);
+        expectEverySourceSame(typed);
+    }
+}
+
+TEST(CurveSources, StopWhereTheCurvesOwnSweepsStop) {
+    // 3 x 4096 samples a sweep, two questions in each: 5 and 6 in the n'' trace, 7 and 8 in
+    // the n trace.
+    for (int stopAt : {5, 6, 7, 8}) {
+        SCOPED_TRACE(stopAt);
+        PlotRecorder typed;
+        typed.typeExample("0", "6E15", "488281250000");
+        typed.stopAtCheck = stopAt;
+        expectEverySourceSame(typed);
+    }
+}
