@@ -4,9 +4,9 @@
 // candidate of SseSum.h, and a far sample reached without the chain) and the frame's
 // texts (20 texts on the plot's 473 x 473 surface, against a fresh font, metrics object
 // and painter for each).
-#include "JumpAhead.h"
 #include "SseSum.h"
 #include "model/CheckedFloat.h"
+#include "model/RunningSum.h"
 #include "plot/Canvas.h"
 
 #include <QFont>
@@ -34,13 +34,13 @@ template <double (*Sum)(double, double)> void BM_SumChain(benchmark::State& stat
 }
 
 // The start of the second half of a 10^8-sample sweep of the classroom interval, reached
-// without the 5 x 10^7 sums before it (JumpAhead.h): what a second core waits for.
+// without the 5 x 10^7 sums before it (model/RunningSum.h): what a second core waits for.
 void BM_SampleAfter(benchmark::State& state) {
     const double step = 6e15 / 1e8;
     for (auto _ : state) {
         double from = 0;
         benchmark::DoNotOptimize(from);
-        benchmark::DoNotOptimize(bench::sampleAfter(from, step, 50'000'000));
+        benchmark::DoNotOptimize(fp::sampleAfter(from, step, 50'000'000));
     }
 }
 

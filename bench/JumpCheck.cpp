@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A one-off proof that bench::sampleAfter (JumpAhead.h) reaches the very sample the sweep
+// A one-off proof that fp::sampleAfter (model/RunningSum.h) reaches the very sample the sweep
 // reaches one sum at a time (fp::sumStored, the x87 sum), and overflows at the very same
 // step. Every sample of every sweep drawn below is compared: the sweeps the lessons make,
 // sweeps of random starts and steps, steps whose sums round to a tie, sweeps through zero,
 // near overflow and among the subnormals, and long sweeps sampled far from their start.
 // Usage: volnograf_jump_check [samples]   (default 10^8); exit status 1 on any mismatch.
-#include "JumpAhead.h"
 #include "RandomDoubles.h"
 #include "model/CheckedFloat.h"
 #include "model/Errors.h"
+#include "model/RunningSum.h"
 
 #include <algorithm>
 #include <array>
@@ -167,7 +167,7 @@ std::uint64_t check(Kind kind, const Sweep& s, Tally& tally) {
     std::uint64_t compared = 0;
     const auto compare = [&](std::uint64_t k, bool overflowed) {
         ++compared;
-        const std::optional<double> jumped = bench::sampleAfter(s.from, s.step, k);
+        const std::optional<double> jumped = fp::sampleAfter(s.from, s.step, k);
         const bool same = overflowed ? !jumped
                                      : jumped && std::bit_cast<std::uint64_t>(*jumped) ==
                                                      std::bit_cast<std::uint64_t>(w);

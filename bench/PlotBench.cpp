@@ -3,9 +3,9 @@
 // Each case reports ns per sample; compare Plot/<mode>/<n> with SweepFloor/<n>, the least a
 // sweep carrying both curves costs, and with Model/<mode>/<n>, the evaluations made one by one.
 #include "ClassroomLesson.h"
-#include "JumpAhead.h"
 #include "model/CheckedFloat.h"
 #include "model/Model.h"
+#include "model/RunningSum.h"
 #include "plot/Canvas.h"
 #include "plot/CompletedPlot.h"
 #include "plot/PlotCommand.h"
@@ -14,6 +14,7 @@
 #include "plot/PlotPicture.h"
 #include "plot/PlotRequest.h"
 #include "plot/PlotSession.h"
+#include "plot/SampleStream.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -64,6 +65,24 @@ void BM_Plot(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["maxrss_kb"] = static_cast<double>(maxResidentKb());
+}
+
+// The plot of a long sweep on one core, and with its samples formed ahead on the others
+// (two: the machine's cores, as many as there are). Wall time.
+void BM_PlotCores(benchmark::State& state) {
+    SampleStream::setAllowed(state.range(0) > 1);
+    const std::int64_t samples = state.range(1);
+    QImage image(473, 473, QImage::Format_RGB32);
+    Canvas canvas(image);
+    const PlotRequest request = classroomRequest(samples);
+    BenchSink sink;
+    PlotSession session;
+    for (auto _ : state)
+        runPlotCommand(request, sink, canvas, session);
+    SampleStream::setAllowed(true);
+    state.counters["ns_per_sample"] =
+        benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // The same evaluations the command makes: n'' and n per sample in the two scans and the
@@ -180,7 +199,7 @@ void BM_SweepFloor(benchmark::State& state) {
 }
 
 // The same sweep on one core or split in two halves on two, the second half starting at the
-// sample bench::sampleAfter reaches without the sums before it: what a second core could
+// sample fp::sampleAfter reaches without the sums before it: what a second core could
 // give a sweep. Wall time.
 void BM_SweepFloorCores(benchmark::State& state) {
     const auto cores = state.range(0);
@@ -193,7 +212,7 @@ void BM_SweepFloorCores(benchmark::State& state) {
         std::thread other;
         if (half < samples)
             other = std::thread([&] {
-                const auto start = bench::sampleAfter(0, step, static_cast<std::uint64_t>(half));
+                const auto start = fp::sampleAfter(0, step, static_cast<std::uint64_t>(half));
                 second.run(terms, start.value(), step, samples - half);
             });
         first.run(terms, 0, step, half);
@@ -255,8 +274,13 @@ void modesAndSizes(benchmark::internal::Benchmark* b) {
 }
 } // namespace
 
-BENCHMARK(BM_Plot)->Apply(modesAndSizes);
+BENCHMARK(BM_Plot)->Apply(modesAndSizes)->UseRealTime();
 BENCHMARK(BM_SweepFloor)->Apply(sizes);
+BENCHMARK(BM_PlotCores)
+    ->ArgNames({"cores", "samples"})
+    ->ArgsProduct({{1, 2}, {1'000'000, 100'000'000}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_SweepFloorCores)
     ->ArgNames({"cores", "samples"})
     ->ArgsProduct({{1, 2}, {1'000'000, 100'000'000}})

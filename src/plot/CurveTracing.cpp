@@ -5,6 +5,7 @@
 #include "KeptCurve.h"
 #include "PlotMapping.h"
 #include "PlotSurface.h"
+#include "SampleStream.h"
 #include "SampleTape.h"
 #include "Sweep.h"
 #include "model/Model.h"
@@ -62,6 +63,13 @@ void drawChunk(const Trace& t, const PlotMapping& mapping, const SampleChunk& ch
 
 constexpr auto kSolid = [](int) { return PlotSurface::PenStyle::Solid; };
 
+/** Where a curve's sweep takes its samples from besides the model, and the n it keeps. */
+struct Sources {
+    KeptCurve* kept = nullptr;
+    SampleTape::Reader* tape = nullptr;
+    SampleStream* stream = nullptr;
+};
+
 /** n''(w) or n(w): the model as the program checks it, and the same operations unchecked. */
 template <typename Extended> struct Curve {
     Model checked;
@@ -69,11 +77,13 @@ template <typename Extended> struct Curve {
 };
 
 /** One curve over the sweep, each stretch of samples drawn by draw(pixels, from, count):
-    as a line or as single pixels. The samples come from the tape if there is one; without,
-    and with kept, the sweep keeps n beside the curve. */
+    as a line or as single pixels. The samples come from the tape if there is one, else
+    from the stream while it gives them, else from the model; with kept, the sweep keeps n
+    beside the curve. */
 template <typename Extended, typename Draw>
 void traceCurve(const Trace& t, const Curve<Extended>& curve, const QString& text,
-                CurveReducer& reducer, Draw draw, KeptCurve* kept, SampleTape::Reader* tape) {
+                CurveReducer& reducer, Draw draw, const Sources& sources) {
+    KeptCurve* kept = sources.kept;
     TPlotState& state = t.state;
     const PlotMapping mapping(state);
     SweepProgress progress(t.sink, state, &text);
@@ -83,11 +93,12 @@ void traceCurve(const Trace& t, const Curve<Extended>& curve, const QString& tex
     sweepSamples(
         t.sink, state,
         [&](SampleChunk& chunk, double w, double end) {
-            if (tape)
-                tape->fill(chunk, end);
+            const double* re = nullptr;
+            if (sources.tape)
+                sources.tape->fill(chunk, end);
             else if (kept && kept->kept())
-                kept->fill(chunk, w, end, value);
-            else
+                kept->fill(chunk, w, end, value, sources.stream);
+            else if (!sources.stream || !sources.stream->fill(chunk, end, re))
                 fillValues(chunk, w, end, step, value);
         },
         [&] {
@@ -105,7 +116,7 @@ void traceCurve(const Trace& t, const Curve<Extended>& curve, const QString& tex
 
 template <typename Extended>
 void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text,
-               DrawnCurve& drawn, KeptCurve* kept, SampleTape::Reader* tape) {
+               DrawnCurve& drawn, const Sources& sources) {
     t.surface.setPenStyle(PlotSurface::PenStyle::Solid);
     drawn.start = curve.checked(t.medium, t.state.FreqFrom);
     t.surface.moveTo(0, PlotMapping(t.state).pixelY(drawn.start));
@@ -116,17 +127,17 @@ void traceLine(const Trace& t, const Curve<Extended>& curve, QRgb color, const Q
             t.surface.setPenColor(color);
             t.surface.polylineTo(p + from, n);
         },
-        kept, tape);
+        sources);
 }
 
 template <typename Extended>
 void tracePoints(const Trace& t, const Curve<Extended>& curve, QRgb color, const QString& text,
-                 DrawnCurve& drawn, KeptCurve* kept, SampleTape::Reader* tape) {
+                 DrawnCurve& drawn, const Sources& sources) {
     CurveReducer reducer(drawn, true, false);
     traceCurve(
         t, curve, text, reducer,
         [&](const CanvasPoint* p, int from, int n) { t.surface.setPixels(p + from, n, color); },
-        kept, tape);
+        sources);
 }
 
 // Each segment of n(w) is dotted where n has not risen over the step that ends there.
@@ -154,6 +165,7 @@ void traceReWithAnomaly(const Trace& t, QRgb color, DrawnCurve& drawn, SampleTap
                     samples.forget();
                 return;
             }
+            chunk.own();
             int n = 0;
             do {
                 clean = samples.sample(w, chunk.ownV[n], styles[n]);
@@ -209,24 +221,26 @@ void traceCurves(const PlotRequest& request, PlotSink& sink, PlotSurface& surfac
         SampleTape::Reader imTape(tape, true), reTape(tape, false);
         const Trace t{sink, surface, medium, PlotState};
         if (way == CurveWay::Points) {
-            tracePoints(t, kIm, settings.ImLineColor, kImText, im, nullptr, &imTape);
-            tracePoints(t, kRe, settings.ReLineColor, kReText, re, nullptr, &reTape);
+            tracePoints(t, kIm, settings.ImLineColor, kImText, im, {nullptr, &imTape});
+            tracePoints(t, kRe, settings.ReLineColor, kReText, re, {nullptr, &reTape});
             return;
         }
-        traceLine(t, kIm, settings.ImLineColor, kImText, im, nullptr, &imTape);
+        traceLine(t, kIm, settings.ImLineColor, kImText, im, {nullptr, &imTape});
         if (way == CurveWay::Dotted)
             traceReWithAnomaly(t, settings.ReLineColor, re, &reTape);
         else
-            traceLine(t, kRe, settings.ReLineColor, kReText, re, nullptr, &reTape);
+            traceLine(t, kRe, settings.ReLineColor, kReText, re, {nullptr, &reTape});
         return;
     }
     // One sweep of the model for both curves: n is kept while n'' is drawn, then drawn over it.
     KeptCurve kept(sink, PlotState, medium, way);
+    // Long sweeps are formed ahead on the other cores.
+    SampleStream stream(medium, PlotState);
     const Trace imTrace{kept.sink(), surface, medium, PlotState};
     if (way == CurveWay::Points)
-        tracePoints(imTrace, kIm, settings.ImLineColor, kImText, im, &kept, nullptr);
+        tracePoints(imTrace, kIm, settings.ImLineColor, kImText, im, {&kept, nullptr, &stream});
     else
-        traceLine(imTrace, kIm, settings.ImLineColor, kImText, im, &kept, nullptr);
+        traceLine(imTrace, kIm, settings.ImLineColor, kImText, im, {&kept, nullptr, &stream});
     kept.end();
     if (kept.kept()) {
         kept.draw(surface, settings.ReLineColor, kReText, re);
@@ -234,9 +248,9 @@ void traceCurves(const PlotRequest& request, PlotSink& sink, PlotSurface& surfac
     }
     const Trace t{sink, surface, medium, PlotState};
     if (way == CurveWay::Points)
-        tracePoints(t, kRe, settings.ReLineColor, kReText, re, nullptr, nullptr);
+        tracePoints(t, kRe, settings.ReLineColor, kReText, re, {});
     else if (way == CurveWay::Dotted)
         traceReWithAnomaly(t, settings.ReLineColor, re, nullptr);
     else
-        traceLine(t, kRe, settings.ReLineColor, kReText, re, nullptr, nullptr);
+        traceLine(t, kRe, settings.ReLineColor, kReText, re, {});
 }

@@ -29,12 +29,12 @@ void KeptCurve::take(const PlotMapping& mapping, const SampleChunk& chunk) {
     const bool styled = m_way == CurveWay::Dotted;
     for (int i = 0; i < chunk.count; ++i) {
         CanvasPoint p;
-        if (!mapping.tryCanvasPoint(chunk.w[i], m_values[i], p)) {
+        if (!mapping.tryCanvasPoint(chunk.w[i], m_re[i], p)) {
             abandon();
             return;
         }
         const PlotSurface::PenStyle style = m_styles[i];
-        m_reducer->add(chunk.w[i], m_values[i], p, style);
+        m_reducer->add(chunk.w[i], m_re[i], p, style);
         // A line to where the pen stands, in the style it has, draws nothing; a pixel set
         // again in the same colour changes nothing.
         if (!m_moves.empty() && p.x == m_pen.x && p.y == m_pen.y && style == m_style)
@@ -49,7 +49,7 @@ void KeptCurve::take(const PlotMapping& mapping, const SampleChunk& chunk) {
         abandon();
         return;
     }
-    m_last = m_values[chunk.count - 1];
+    m_last = m_re[chunk.count - 1];
     const Chunk end{m_moves.size(), m_percents.size()};
     if (m_chunks.empty() || m_chunks.back().moves != end.moves ||
         m_chunks.back().percents != end.percents)

@@ -5,6 +5,7 @@
 
 #include "CompletedPlot.h"
 #include "PlotSurface.h"
+#include "SampleStream.h"
 #include "Sweep.h"
 #include "model/Model.h"
 
@@ -36,8 +37,17 @@ public:
         return styleAt(w, v, style) && std::isfinite(v);
     }
 
-    /** The style of the segment that ends at the sample (w, v), dotted where n has not risen
-        over the step before; false when an operation failed. */
+    /** The style of the segment that ends at the sample (w, v): solid, or in the dotted way
+        dotted where n has not risen over the step before; false when an operation failed. */
+    bool style(double w, double v, PlotSurface::PenStyle& style) {
+        if (m_dotted)
+            return styleAt(w, v, style);
+        style = PlotSurface::PenStyle::Solid;
+        return true;
+    }
+
+    /** In the dotted way: the style of the segment that ends at the sample (w, v), dotted
+        where n has not risen over the step before; false when an operation failed. */
     bool styleAt(double w, double v, PlotSurface::PenStyle& style) {
         const double back = nextSample(w, -m_step);
         const double before = m_havePrevious && back == m_previousW ? m_previousV : value(back);
@@ -83,9 +93,22 @@ public:
         draw the same plot. */
     static void setMoveLimit(std::size_t moves) { s_moveLimit = moves; }
 
-    /** Fills a chunk with the values value(w) of n'' as fillValues() does, and keeps n of the
-        same samples beside it; a failed operation of either leaves the chunk not clean. */
-    template <typename Value> void fill(SampleChunk& chunk, double w, double end, Value value) {
+    /** Fills a chunk with the values value(w) of n'' as fillValues() does, or takes them
+        from the stream, and keeps n of the same samples beside them; a failed operation of
+        either leaves the chunk not clean. */
+    template <typename Value>
+    void fill(SampleChunk& chunk, double w, double end, Value value, SampleStream* stream) {
+        if (stream && stream->fill(chunk, end, m_re)) {
+            bool clean = true;
+            for (int i = 0; i < chunk.count; ++i)
+                clean = m_samples.style(chunk.w[i], m_re[i], m_styles[i]) && clean;
+            chunk.clean = clean;
+            if (!clean)
+                m_samples.forget();
+            return;
+        }
+        m_re = m_values;
+        chunk.own();
         const double step = m_state.FreqStep;
         int n = 0;
         bool clean = true;
@@ -141,6 +164,7 @@ private:
     ReSamples m_samples;
     bool m_kept = true;
     double m_values[SampleChunk::kCapacity];
+    const double* m_re = m_values; ///< n of the chunk just filled
     PlotSurface::PenStyle m_styles[SampleChunk::kCapacity];
     DrawnCurve m_drawn;
     std::optional<CurveReducer> m_reducer;

@@ -6,6 +6,7 @@
 #include "PlotFrame.h"
 #include "PlotRequest.h"
 #include "PlotSession.h"
+#include "SampleStream.h"
 #include "SampleTape.h"
 #include "Sweep.h"
 #include "model/CheckedFloat.h"
@@ -166,7 +167,10 @@ ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& me
                                                       PlotState.SweepFreq});
     });
     SweepProgress progress(recorder, PlotState, nullptr);
-    double res[SampleChunk::kCapacity];
+    double formed[SampleChunk::kCapacity];
+    const double* res = formed;
+    // Long sweeps are formed ahead on the other cores.
+    SampleStream stream(medium, PlotState);
     sweepSamples(
         recorder, PlotState,
         [&](SampleChunk& chunk, double w, double end) {
@@ -174,6 +178,10 @@ ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& me
                 fillValues(chunk, w, end, step, im);
                 return;
             }
+            if (stream.fill(chunk, end, res))
+                return;
+            res = formed;
+            chunk.own();
             int n = 0;
             bool clean = true;
             do {
@@ -181,7 +189,7 @@ ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& me
                 const double r = re(w);
                 chunk.ownW[n] = w;
                 chunk.ownV[n] = v;
-                res[n] = r;
+                formed[n] = r;
                 ++n;
                 w = nextSample(w, step);
                 clean = std::isfinite(v) && std::isfinite(r) && std::isfinite(w);

@@ -61,6 +61,11 @@ struct SampleChunk {
 
     double ownW[kCapacity]; ///< room for samples formed here
     double ownV[kCapacity];
+    /** The samples are to be formed in the chunk's own room. */
+    void own() {
+        w = ownW;
+        v = ownV;
+    }
     const double* w = ownW; ///< the samples' frequencies
     const double* v = ownV; ///< and values
     int count = 0;
@@ -114,6 +119,7 @@ void sweepChunks(PlotSink& sink, TPlotState& PlotState, Fill&& fill, Use&& use, 
 /** Fills a chunk with the values of one model, formed as the checked model forms them. */
 template <typename Value>
 inline void fillValues(SampleChunk& chunk, double w, double end, double step, Value value) {
+    chunk.own();
     int n = 0;
     bool clean = true;
     do {

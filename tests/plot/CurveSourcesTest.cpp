@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The curves drawn from the range sweep's kept samples, from one sweep that keeps n beside
-// n'', and from a sweep of their own each: the same picture, gauge, status texts, questions,
-// last sample and kept samples.
+// n'', with samples formed ahead on other cores, and from a sweep of their own each on one
+// core: the same picture, gauge, status texts, questions, error, last sample and kept samples.
+#include "ErrorText.h"
 #include "PlotRecorder.h"
 #include "plot/KeptCurve.h"
+#include "plot/SampleStream.h"
 #include "plot/SampleTape.h"
 
 #include <gtest/gtest.h>
@@ -17,22 +19,31 @@ constexpr Way kWays[] = {{"line", true, false}, {"dotted", true, true}, {"points
 
 enum Source { Tape, KeptBeside, OwnSweeps };
 
+struct Plotted {
+    PlottedLesson lesson;
+    QString error;
+};
+
 /** The lesson plotted in the given way, the curves taking their samples from source. */
-PlottedLesson plotted(const PlotRecorder& typed, const Way& way, Source source) {
+Plotted plotted(const PlotRecorder& typed, const Way& way, Source source) {
     SampleTape::setSampleLimit(source == Tape ? SampleTape::kMaxSamples : 0);
     KeptCurve::setMoveLimit(source == OwnSweeps ? 0 : std::size_t{1} << 21);
-    PlottedLesson lesson;
-    lesson.rec = typed;
-    lesson.rec.request.connected = way.connected;
-    lesson.rec.request.dotted = way.dotted;
-    lesson.picture.fill(qRgb(1, 2, 3));
-    lesson.plot();
+    SampleStream::setAllowed(source != OwnSweeps);
+    Plotted p;
+    p.lesson.rec = typed;
+    p.lesson.rec.request.connected = way.connected;
+    p.lesson.rec.request.dotted = way.dotted;
+    p.lesson.picture.fill(qRgb(1, 2, 3));
+    p.error = errorText([&] { p.lesson.plot(); });
     SampleTape::setSampleLimit(SampleTape::kMaxSamples);
     KeptCurve::setMoveLimit(std::size_t{1} << 21);
-    return lesson;
+    SampleStream::setAllowed(true);
+    return p;
 }
 
-void expectSame(const PlottedLesson& a, const PlottedLesson& b) {
+void expectSame(const Plotted& x, const Plotted& y) {
+    EXPECT_EQ(x.error, y.error);
+    const PlottedLesson &a = x.lesson, &b = y.lesson;
     EXPECT_TRUE(a.picture == b.picture);
     EXPECT_EQ(a.rec.progress, b.rec.progress);
     EXPECT_EQ(a.rec.statusTexts, b.rec.statusTexts);
@@ -58,7 +69,7 @@ void expectSame(const PlottedLesson& a, const PlottedLesson& b) {
 void expectEverySourceSame(const PlotRecorder& typed) {
     for (const Way& way : kWays) {
         SCOPED_TRACE(way.name);
-        const PlottedLesson own = plotted(typed, way, OwnSweeps);
+        const Plotted own = plotted(typed, way, OwnSweeps);
         expectSame(plotted(typed, way, Tape), own);
         expectSame(plotted(typed, way, KeptBeside), own);
     }
@@ -83,6 +94,12 @@ TEST(CurveSources, DrawWhatTheCurvesOwnSweepsDraw) {
              r.request.fitToCurves = true;
          }},
         {"interval below the step", [](PlotRecorder& r) { r.typeExample("0", "1E15", "5E15"); }},
+        // Formed on more cores, the sum overflows in the last block: the error comes from the
+        // very sample it comes from on one core.
+        {"overflow in the last block",
+         [](PlotRecorder& r) {
+             r.typeExample("1,7476931348623155E308", "1,7976931348623155E308", "1E302");
+         }},
     };
     for (const auto& lesson : lessons) {
         SCOPED_TRACE(lesson.name);
@@ -94,12 +111,17 @@ TEST(CurveSources, DrawWhatTheCurvesOwnSweepsDraw) {
 
 TEST(CurveSources, StopWhereTheCurvesOwnSweepsStop) {
     // 3 x 4096 samples a sweep, two questions in each: 5 and 6 in the n'' trace, 7 and 8 in
-    // the n trace.
-    for (int stopAt : {5, 6, 7, 8}) {
-        SCOPED_TRACE(stopAt);
+    // the n trace; then 10^5 samples, formed on more cores, some 24 questions a sweep.
+    const struct {
+        const char* step;
+        int stopAt;
+    } cases[] = {{"488281250000", 5}, {"488281250000", 6}, {"488281250000", 7}, {"488281250000", 8},
+                 {"6E10", 1},         {"6E10", 30},        {"6E10", 60},        {"6E10", 90}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.step) + " stop " + std::to_string(c.stopAt));
         PlotRecorder typed;
-        typed.typeExample("0", "6E15", "488281250000");
-        typed.stopAtCheck = stopAt;
+        typed.typeExample("0", "6E15", c.step);
+        typed.stopAtCheck = c.stopAt;
         expectEverySourceSame(typed);
     }
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A candidate for reaching any sample of a sweep without forming the running sums before it,
-// so that chunks of one sweep could start on several cores: the k-th running sum of a step,
-// each sum formed as fp::sumStored forms it, RN53(RN64(w + step)). Not in the program;
-// volnograf_jump_check compares it with the sums one by one.
+// Any sample of a sweep reached without forming the running sums before it, so that blocks of
+// one sweep can start on several cores: the k-th running sum of a step, each sum formed as
+// fp::sumStored forms it, RN53(RN64(w + step)). volnograf_jump_check compares it with the
+// sums one by one.
 //
 // Why it holds: let w lie in a binade [2^e, 2^(e+1)) (either sign) with spacing u, and let
 // the sum land in the same binade. The 64-bit rounding works on the grid u/2048, of which w
@@ -22,7 +22,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace bench {
+namespace fp {
 
 namespace jump {
 constexpr std::uint64_t kHidden = std::uint64_t{1} << 52;
@@ -86,4 +86,4 @@ inline std::optional<double> sampleAfter(double from, double step, std::uint64_t
     return w;
 }
 
-} // namespace bench
+} // namespace fp

@@ -1,0 +1,214 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SampleStream.h"
+
+#include "model/CheckedFloat.h"
+#include "model/RunningSum.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+namespace {
+/** Sweeps shorter than this many blocks are formed on one core: starting the workers would
+    cost more than they give. */
+constexpr long double kLeastBlocks = 4;
+} // namespace
+
+SampleStream::SampleStream(const TModelParams& medium, const TPlotState& state)
+    : m_terms(modelTerms(medium)), m_from(state.FreqFrom), m_to(state.FreqTo),
+      m_step(state.FreqStep) {
+    const unsigned cores = std::thread::hardware_concurrency();
+    const long double span = static_cast<long double>(m_to) - m_from;
+    const long double samples = span > 0 && m_step > 0 ? span / m_step : 0;
+    fp::clearPending();
+    if (!s_allowed || cores < 2 || !(samples >= kLeastBlocks * kBlock))
+        return;
+    // This thread forms blocks too while it waits.
+    const unsigned workers = std::min(cores - 1, 7u);
+    try {
+        m_blocks.resize(2 * (workers + 1) + 1);
+        for (Block& b : m_blocks) {
+            b.w.resize(kBlock);
+            b.im.resize(kBlock);
+            b.re.resize(kBlock);
+        }
+        m_active = true;
+        for (unsigned i = 0; i < workers; ++i)
+            m_workers.emplace_back([this] { work(); });
+    } catch (const std::exception&) {
+        // No room or no thread to be had: the sweep runs on this core alone.
+        stop();
+        m_blocks.clear();
+    }
+}
+
+SampleStream::~SampleStream() {
+    stop();
+}
+
+void SampleStream::stop() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_freed.notify_all();
+    for (std::thread& t : m_workers)
+        t.join();
+    m_workers.clear();
+    m_active = false;
+}
+
+void SampleStream::work() {
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_freed.wait(lock, [&] {
+            return m_stopping ||
+                   (m_nextToForm <= m_end && m_nextToForm < m_reading + m_blocks.size());
+        });
+        if (m_stopping)
+            return;
+        const std::uint64_t index = m_nextToForm++;
+        Block& block = m_blocks[index % m_blocks.size()];
+        lock.unlock();
+        form(block, index);
+        lock.lock();
+        publish(block, index);
+    }
+}
+
+void SampleStream::publish(Block& block, std::uint64_t index) {
+    block.index = index;
+    block.ready = true;
+    if (block.last || !block.clean)
+        m_end = std::min(m_end, index);
+    m_formed.notify_all();
+}
+
+void SampleStream::form(Block& block, std::uint64_t index) const {
+    block.count = 0;
+    block.clean = false;
+    block.last = false;
+    double w = m_from;
+    if (index > 0) {
+        // The sample before the block tells whether the sweep reaches it.
+        const auto before = fp::sampleAfter(m_from, m_step, index * kBlock - 1);
+        if (!before)
+            return;
+        if (!(*before < m_to)) {
+            block.clean = true;
+            block.last = true;
+            block.next = *before;
+            return;
+        }
+        w = nextSample(*before, m_step);
+    }
+    fp::clearPending();
+    int n = 0;
+    bool clean = std::isfinite(w);
+    while (clean) {
+        const double v = static_cast<double>(refractionImExtended(m_terms, w));
+        const double r = static_cast<double>(refractionReExtended(m_terms, w));
+        block.w[n] = w;
+        block.im[n] = v;
+        block.re[n] = r;
+        ++n;
+        w = nextSample(w, m_step);
+        clean = std::isfinite(v) && std::isfinite(r) && std::isfinite(w);
+        if (!(w < m_to) || n == static_cast<int>(kBlock))
+            break;
+    }
+    if (!clean || fp::pending())
+        return;
+    block.count = n;
+    block.next = w;
+    block.last = !(w < m_to);
+    block.clean = true;
+}
+
+SampleStream::Block& SampleStream::reading() {
+    Block& block = m_blocks[m_reading % m_blocks.size()];
+    std::unique_lock lock(m_mutex);
+    while (!(block.ready && block.index == m_reading)) {
+        // Rather than wait, this thread forms the next block no worker has taken yet.
+        if (m_nextToForm <= m_end && m_nextToForm < m_reading + m_blocks.size()) {
+            const std::uint64_t index = m_nextToForm++;
+            Block& formed = m_blocks[index % m_blocks.size()];
+            lock.unlock();
+            form(formed, index);
+            lock.lock();
+            publish(formed, index);
+            continue;
+        }
+        m_formed.wait(lock);
+    }
+    return block;
+}
+
+void SampleStream::advance() {
+    {
+        const std::lock_guard lock(m_mutex);
+        m_blocks[m_reading % m_blocks.size()].ready = false;
+        ++m_reading;
+    }
+    m_freed.notify_all();
+    m_at = 0;
+}
+
+bool SampleStream::fill(SampleChunk& chunk, double end, const double*& re) {
+    if (!m_active)
+        return false;
+    Block* block = &reading();
+    if (m_at == block->count && !block->last && block->clean) {
+        advance();
+        block = &reading();
+    }
+    if (!block->clean || m_at == block->count) {
+        stop();
+        return false;
+    }
+    // Most chunks lie within one block: they are read where the block holds them.
+    int n = 0;
+    int i = m_at;
+    do {
+        ++n;
+        ++i;
+    } while (n < SampleChunk::kCapacity && i < block->count && block->w[i] < end);
+    const double after = i < block->count ? block->w[i] : block->next;
+    if (i < block->count || block->last || n == SampleChunk::kCapacity || !(after < end)) {
+        chunk.w = block->w.data() + m_at;
+        chunk.v = block->im.data() + m_at;
+        re = block->re.data() + m_at;
+        chunk.count = n;
+        chunk.next = after;
+        chunk.clean = true;
+        m_at = i;
+        return true;
+    }
+    n = 0;
+    double next;
+    for (;;) {
+        chunk.ownW[n] = block->w[m_at];
+        chunk.ownV[n] = block->im[m_at];
+        m_re[n] = block->re[m_at];
+        ++n;
+        ++m_at;
+        next = m_at < block->count ? block->w[m_at] : block->next;
+        if (!(next < end) || n == SampleChunk::kCapacity)
+            break;
+        if (m_at == block->count) {
+            advance();
+            block = &reading();
+            // A failed block ends the chunk before it; the next fill leaves the sweep to
+            // form its samples itself.
+            if (!block->clean || block->count == 0)
+                break;
+        }
+    }
+    chunk.w = chunk.ownW;
+    chunk.v = chunk.ownV;
+    chunk.count = n;
+    chunk.next = next;
+    chunk.clean = true;
+    re = m_re;
+    return true;
+}
