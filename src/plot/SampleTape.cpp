@@ -4,6 +4,24 @@
 #include "model/CheckedFloat.h"
 
 #include <cmath>
+#include <new>
+#include <sys/mman.h>
+
+void* SampleTape::allocateLarge(std::size_t bytes) {
+    constexpr std::size_t kLarge = std::size_t{2} << 20;
+    if (bytes < kLarge) {
+        if (void* p = std::malloc(bytes > 0 ? bytes : 1))
+            return p;
+        throw std::bad_alloc();
+    }
+    const std::size_t rounded = (bytes + kLarge - 1) / kLarge * kLarge;
+    void* p = std::aligned_alloc(kLarge, rounded);
+    if (!p)
+        throw std::bad_alloc();
+    // Only advice: without large pages the room works as any other.
+    madvise(p, rounded, MADV_HUGEPAGE);
+    return p;
+}
 
 void SampleTape::begin(double from, double to, double step) {
     drop();
@@ -15,9 +33,9 @@ void SampleTape::begin(double from, double to, double step) {
     const std::size_t needed = fits ? static_cast<std::size_t>(samples) : 0;
     // Room far larger than this plot needs goes back to the system.
     if (m_w.capacity() > 4 * needed + SampleChunk::kCapacity) {
-        std::vector<double>().swap(m_w);
-        std::vector<double>().swap(m_im);
-        std::vector<double>().swap(m_re);
+        Samples().swap(m_w);
+        Samples().swap(m_im);
+        Samples().swap(m_re);
     }
     if (!fits)
         return;

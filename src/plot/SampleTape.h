@@ -6,6 +6,7 @@
 #include "Sweep.h"
 
 #include <cstddef>
+#include <cstdlib>
 #include <vector>
 
 /** Each sample's frequency, n'' and n as the range sweep formed them, and the running sum
@@ -14,6 +15,19 @@
     Its room stays for the next plot of the window, which is then spared asking the system
     for fresh memory; a copy starts empty. */
 class SampleTape {
+    /** Room in pages of 2 MB where the system has them: a tape of millions of samples is
+        then touched in a few pages rather than thousands, each a fault to the system. */
+    template <typename T> struct LargePages {
+        using value_type = T;
+        LargePages() = default;
+        template <typename U> LargePages(const LargePages<U>&) {}
+        T* allocate(std::size_t n) { return static_cast<T*>(allocateLarge(n * sizeof(T))); }
+        void deallocate(T* p, std::size_t) { std::free(p); }
+        bool operator==(const LargePages&) const { return true; }
+    };
+    static void* allocateLarge(std::size_t bytes);
+    using Samples = std::vector<double, LargePages<double>>;
+
 public:
     SampleTape() = default;
     SampleTape(const SampleTape&) {}
@@ -64,14 +78,14 @@ public:
         }
 
     private:
-        const std::vector<double>& m_w;
-        const std::vector<double>& m_v;
+        const Samples& m_w;
+        const Samples& m_v;
         double m_next;
         std::size_t m_at = 0;
     };
 
 private:
-    std::vector<double> m_w, m_im, m_re;
+    Samples m_w, m_im, m_re;
     double m_next = 0;
     bool m_complete = false;
     static inline std::size_t s_sampleLimit = kMaxSamples;
