@@ -60,28 +60,26 @@ void SampleStream::stop() {
 
 void SampleStream::work() {
     std::unique_lock lock(m_mutex);
-    for (;;) {
-        m_freed.wait(lock, [&] {
-            return m_stopping ||
-                   (m_nextToForm <= m_end && m_nextToForm < m_reading + m_blocks.size());
-        });
-        if (m_stopping)
-            return;
-        const std::uint64_t index = m_nextToForm++;
-        Block& block = m_blocks[index % m_blocks.size()];
-        lock.unlock();
-        form(block, index);
-        lock.lock();
-        publish(block, index);
-    }
+    while (!m_stopping)
+        if (!formNext(lock))
+            m_freed.wait(lock);
 }
 
-void SampleStream::publish(Block& block, std::uint64_t index) {
+bool SampleStream::formNext(std::unique_lock<std::mutex>& lock) {
+    // The next block needs a free room, and the sweep must not have ended before it.
+    if (!(m_nextToForm <= m_end && m_nextToForm < m_reading + m_blocks.size()))
+        return false;
+    const std::uint64_t index = m_nextToForm++;
+    Block& block = m_blocks[index % m_blocks.size()];
+    lock.unlock();
+    form(block, index);
+    lock.lock();
     block.index = index;
     block.ready = true;
     if (block.last || !block.clean)
         m_end = std::min(m_end, index);
     m_formed.notify_all();
+    return true;
 }
 
 void SampleStream::form(Block& block, std::uint64_t index) const {
@@ -128,19 +126,10 @@ void SampleStream::form(Block& block, std::uint64_t index) const {
 SampleStream::Block& SampleStream::reading() {
     Block& block = m_blocks[m_reading % m_blocks.size()];
     std::unique_lock lock(m_mutex);
-    while (!(block.ready && block.index == m_reading)) {
-        // Rather than wait, this thread forms the next block no worker has taken yet.
-        if (m_nextToForm <= m_end && m_nextToForm < m_reading + m_blocks.size()) {
-            const std::uint64_t index = m_nextToForm++;
-            Block& formed = m_blocks[index % m_blocks.size()];
-            lock.unlock();
-            form(formed, index);
-            lock.lock();
-            publish(formed, index);
-            continue;
-        }
-        m_formed.wait(lock);
-    }
+    // Rather than wait, this thread forms the next block no worker has taken yet.
+    while (!(block.ready && block.index == m_reading))
+        if (!formNext(lock))
+            m_formed.wait(lock);
     return block;
 }
 

@@ -57,8 +57,9 @@ private:
     /** The block being read, once it is formed: by a worker, or by this thread, which forms
         blocks no worker has taken rather than wait. */
     Block& reading();
-    /** The block is formed (under the lock): its reader may go on. */
-    void publish(Block& block, std::uint64_t index);
+    /** Takes the next block to form and forms it, the lock released meanwhile; false when
+        no block may be formed now. */
+    bool formNext(std::unique_lock<std::mutex>& lock);
     /** The block being read is used up: its room goes to a later block. */
     void advance();
     void stop();
