@@ -2,6 +2,7 @@
 #include "CurveTracing.h"
 
 #include "CompletedPlot.h"
+#include "CurveAhead.h"
 #include "KeptCurve.h"
 #include "PlotMapping.h"
 #include "PlotSurface.h"
@@ -199,6 +200,41 @@ void traceReWithAnomaly(const Trace& t, QRgb color, DrawnCurve& drawn, SampleTap
         });
 }
 
+/** n drawn from the tape with what was made ready ahead: its lines or points only; the start,
+    the gauge, the questions and the last sample as its own sweep has them. */
+void traceAhead(const Trace& t, SampleTape::Reader& tape, CurveAhead& ahead, CurveWay way,
+                QRgb color, DrawnCurve& drawn) {
+    TPlotState& state = t.state;
+    double start = 0;
+    if (way != CurveWay::Points) {
+        if (way == CurveWay::Line)
+            t.surface.setPenStyle(PlotSurface::PenStyle::Solid);
+        start = RefractionRe(t.medium, state.FreqFrom);
+        t.surface.moveTo(0, PlotMapping(state).pixelY(start));
+    }
+    drawn = ahead.takeDrawn();
+    drawn.start = start;
+    SweepProgress progress(t.sink, state, &kReText);
+    sweepSamples(
+        t.sink, state, [&](SampleChunk& chunk, double, double end) { tape.fill(chunk, end); },
+        // Chunks read from the tape are clean: no sample is done again on its own.
+        [&] { return RefractionRe(t.medium, state.SweepFreq); },
+        [&](const SampleChunk& chunk) {
+            const std::size_t at = tape.at(chunk);
+            const CanvasPoint* pixels = ahead.pixels() + at;
+            if (way == CurveWay::Points) {
+                t.surface.setPixels(pixels, chunk.count, color);
+            } else {
+                t.surface.setPenColor(color);
+                if (way == CurveWay::Dotted)
+                    t.surface.polylineTo(pixels, chunk.count, ahead.styles() + at);
+                else
+                    t.surface.polylineTo(pixels, chunk.count);
+            }
+            progress.samples(chunk.w, chunk.count);
+        });
+}
+
 const auto kImExtended = [](const ModelTerms& t, long double w) {
     return refractionImExtended(t, w);
 };
@@ -217,16 +253,20 @@ void traceCurves(const PlotRequest& request, PlotSink& sink, PlotSurface& surfac
                          : request.dotted   ? CurveWay::Dotted
                                             : CurveWay::Line;
     if (tape.complete()) {
-        // The curves read the range sweep's samples: no sweep of the model at all.
+        // The curves read the range sweep's samples: no sweep of the model at all; n is made
+        // ready on another core while n'' is drawn.
+        CurveAhead ahead(tape, PlotState, medium, way);
         SampleTape::Reader imTape(tape, true), reTape(tape, false);
         const Trace t{sink, surface, medium, PlotState};
-        if (way == CurveWay::Points) {
+        if (way == CurveWay::Points)
             tracePoints(t, kIm, settings.ImLineColor, kImText, im, {nullptr, &imTape});
+        else
+            traceLine(t, kIm, settings.ImLineColor, kImText, im, {nullptr, &imTape});
+        if (ahead.ready())
+            traceAhead(t, reTape, ahead, way, settings.ReLineColor, re);
+        else if (way == CurveWay::Points)
             tracePoints(t, kRe, settings.ReLineColor, kReText, re, {nullptr, &reTape});
-            return;
-        }
-        traceLine(t, kIm, settings.ImLineColor, kImText, im, {nullptr, &imTape});
-        if (way == CurveWay::Dotted)
+        else if (way == CurveWay::Dotted)
             traceReWithAnomaly(t, settings.ReLineColor, re, &reTape);
         else
             traceLine(t, kRe, settings.ReLineColor, kReText, re, {nullptr, &reTape});

@@ -17,14 +17,13 @@ constexpr long double kLeastBlocks = 4;
 SampleStream::SampleStream(const TModelParams& medium, const TPlotState& state)
     : m_terms(modelTerms(medium)), m_from(state.FreqFrom), m_to(state.FreqTo),
       m_step(state.FreqStep) {
-    const unsigned cores = std::thread::hardware_concurrency();
     const long double span = static_cast<long double>(m_to) - m_from;
     const long double samples = span > 0 && m_step > 0 ? span / m_step : 0;
     fp::clearPending();
-    if (!s_allowed || cores < 2 || !(samples >= kLeastBlocks * kBlock))
-        return;
     // This thread forms blocks too while it waits.
-    const unsigned workers = std::min(cores - 1, 7u);
+    const unsigned workers = helpers();
+    if (workers == 0 || !(samples >= kLeastBlocks * kBlock))
+        return;
     try {
         m_blocks.resize(2 * (workers + 1) + 1);
         for (Block& b : m_blocks) {
@@ -40,6 +39,11 @@ SampleStream::SampleStream(const TModelParams& medium, const TPlotState& state)
         stop();
         m_blocks.clear();
     }
+}
+
+unsigned SampleStream::helpers() {
+    const unsigned cores = std::thread::hardware_concurrency();
+    return s_allowed && cores > 1 ? std::min(cores - 1, 7u) : 0;
 }
 
 SampleStream::~SampleStream() {

@@ -40,6 +40,8 @@ public:
 
     /** Whether sweeps on more cores are allowed at all; tests switch them off to compare. */
     static void setAllowed(bool allowed) { s_allowed = allowed; }
+    /** The threads a plot may start beside its own: none on one core, or when not allowed. */
+    static unsigned helpers();
 
 private:
     struct Block {

@@ -52,6 +52,10 @@ public:
     /** The sweep ended with the running sum next. */
     void end(double next) { m_next = next; }
 
+    std::size_t size() const { return m_w.size(); }
+    const double* frequencies() const { return m_w.data(); }
+    const double* re() const { return m_re.data(); }
+
     /** Reads the samples of one curve from the tape's start, a chunk at a time. */
     class Reader {
     public:
@@ -75,6 +79,11 @@ public:
             chunk.next = i < size ? m_w[i] : m_next;
             chunk.clean = true;
             m_at = i;
+        }
+
+        /** Where the chunk's first sample lies on the tape. */
+        std::size_t at(const SampleChunk& chunk) const {
+            return static_cast<std::size_t>(chunk.w - m_w.data());
         }
 
     private:

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The curves drawn from the range sweep's kept samples, from one sweep that keeps n beside
-// n'', with samples formed ahead on other cores, and from a sweep of their own each on one
-// core: the same picture, gauge, status texts, questions, error, last sample and kept samples.
+// The curves drawn from the range sweep's kept samples (n made ready on another core, or on
+// one), from one sweep that keeps n beside n'' with samples formed ahead on other cores, and
+// from a sweep of their own each on one core: the same picture, gauge, status texts,
+// questions, error, last sample and kept samples.
 #include "ErrorText.h"
 #include "PlotRecorder.h"
 #include "plot/KeptCurve.h"
@@ -17,7 +18,7 @@ struct Way {
 };
 constexpr Way kWays[] = {{"line", true, false}, {"dotted", true, true}, {"points", false, false}};
 
-enum Source { Tape, KeptBeside, OwnSweeps };
+enum Source { Tape, TapeOneCore, KeptBeside, OwnSweeps };
 
 struct Plotted {
     PlottedLesson lesson;
@@ -26,9 +27,10 @@ struct Plotted {
 
 /** The lesson plotted in the given way, the curves taking their samples from source. */
 Plotted plotted(const PlotRecorder& typed, const Way& way, Source source) {
-    SampleTape::setSampleLimit(source == Tape ? SampleTape::kMaxSamples : 0);
+    const bool taped = source == Tape || source == TapeOneCore;
+    SampleTape::setSampleLimit(taped ? SampleTape::kMaxSamples : 0);
     KeptCurve::setMoveLimit(source == OwnSweeps ? 0 : std::size_t{1} << 21);
-    SampleStream::setAllowed(source != OwnSweeps);
+    SampleStream::setAllowed(source == Tape || source == KeptBeside);
     Plotted p;
     p.lesson.rec = typed;
     p.lesson.rec.request.connected = way.connected;
@@ -70,8 +72,8 @@ void expectEverySourceSame(const PlotRecorder& typed) {
     for (const Way& way : kWays) {
         SCOPED_TRACE(way.name);
         const Plotted own = plotted(typed, way, OwnSweeps);
-        expectSame(plotted(typed, way, Tape), own);
-        expectSame(plotted(typed, way, KeptBeside), own);
+        for (const Source source : {Tape, TapeOneCore, KeptBeside})
+            expectSame(plotted(typed, way, source), own);
     }
 }
 } // namespace
