@@ -14,7 +14,7 @@
 #include "plot/PlotPicture.h"
 #include "plot/PlotRequest.h"
 #include "plot/PlotSession.h"
-#include "plot/SampleStream.h"
+#include "plot/Workers.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -70,7 +70,7 @@ void BM_Plot(benchmark::State& state) {
 // The plot of a long sweep on one core, and with its samples formed ahead on the others
 // (two: the machine's cores, as many as there are). Wall time.
 void BM_PlotCores(benchmark::State& state) {
-    SampleStream::setAllowed(state.range(0) > 1);
+    workers::setAllowed(state.range(0) > 1);
     const std::int64_t samples = state.range(1);
     QImage image(473, 473, QImage::Format_RGB32);
     Canvas canvas(image);
@@ -79,7 +79,7 @@ void BM_PlotCores(benchmark::State& state) {
     PlotSession session;
     for (auto _ : state)
         runPlotCommand(request, sink, canvas, session);
-    SampleStream::setAllowed(true);
+    workers::setAllowed(true);
     state.counters["ns_per_sample"] =
         benchmark::Counter(static_cast<double>(samples) * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);

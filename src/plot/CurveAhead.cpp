@@ -2,7 +2,6 @@
 #include "CurveAhead.h"
 
 #include "PlotMapping.h"
-#include "SampleStream.h"
 #include "model/CheckedFloat.h"
 
 #include <exception>
@@ -15,24 +14,14 @@ constexpr std::size_t kLeastSamples = 32768;
 CurveAhead::CurveAhead(const SampleTape& tape, const TPlotState& state, const TModelParams& medium,
                        CurveWay way)
     : m_tape(tape), m_state(state), m_medium(medium), m_way(way) {
-    if (!tape.complete() || tape.size() < kLeastSamples || SampleStream::helpers() == 0)
-        return;
-    try {
-        m_thread = std::thread([this] { run(); });
-    } catch (const std::exception&) {
-        // No thread to be had: n is traced as it always is.
-    }
-}
-
-CurveAhead::~CurveAhead() {
-    if (m_thread.joinable())
-        m_thread.join();
+    // Without a thread to be had, n is traced as it always is.
+    if (tape.complete() && tape.size() >= kLeastSamples && workers::helpers() > 0)
+        m_started = m_thread.start([this] { run(); });
 }
 
 bool CurveAhead::ready() {
-    if (m_thread.joinable())
-        m_thread.join();
-    return m_ready;
+    m_thread.wait();
+    return m_started && m_ready;
 }
 
 void CurveAhead::run() {

@@ -6,8 +6,8 @@
 #include "CompletedPlot.h"
 #include "KeptCurve.h"
 #include "SampleTape.h"
+#include "Workers.h"
 
-#include <thread>
 #include <vector>
 
 /** Maps n's samples on the tape to pixels, forms the styles of its segments in the dotted way
@@ -20,7 +20,6 @@ public:
     /** Starts on the tape's samples, when the tape is long enough and a thread may be had. */
     CurveAhead(const SampleTape& tape, const TPlotState& state, const TModelParams& medium,
                CurveWay way);
-    ~CurveAhead();
     CurveAhead(const CurveAhead&) = delete;
     CurveAhead& operator=(const CurveAhead&) = delete;
 
@@ -42,5 +41,6 @@ private:
     std::vector<PlotSurface::PenStyle> m_styles;
     DrawnCurve m_drawn;
     bool m_ready = false;
-    std::thread m_thread;
+    bool m_started = false;
+    workers::Group m_thread; ///< last: it waits for the work before the rest goes
 };

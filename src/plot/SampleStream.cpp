@@ -21,7 +21,7 @@ SampleStream::SampleStream(const TModelParams& medium, const TPlotState& state)
     const long double samples = span > 0 && m_step > 0 ? span / m_step : 0;
     fp::clearPending();
     // This thread forms blocks too while it waits.
-    const unsigned workers = helpers();
+    const unsigned workers = workers::helpers();
     if (workers == 0 || !(samples >= kLeastBlocks * kBlock))
         return;
     try {
@@ -31,19 +31,15 @@ SampleStream::SampleStream(const TModelParams& medium, const TPlotState& state)
             b.im.resize(kBlock);
             b.re.resize(kBlock);
         }
-        m_active = true;
-        for (unsigned i = 0; i < workers; ++i)
-            m_workers.emplace_back([this] { work(); });
     } catch (const std::exception&) {
-        // No room or no thread to be had: the sweep runs on this core alone.
-        stop();
+        // No room to be had: the sweep runs on this core alone.
         m_blocks.clear();
+        return;
     }
-}
-
-unsigned SampleStream::helpers() {
-    const unsigned cores = std::thread::hardware_concurrency();
-    return s_allowed && cores > 1 ? std::min(cores - 1, 7u) : 0;
+    m_active = true;
+    // Without a worker this thread forms every block itself, in turn.
+    for (unsigned i = 0; i < workers; ++i)
+        m_workers.start([this] { work(); });
 }
 
 SampleStream::~SampleStream() {
@@ -56,9 +52,7 @@ void SampleStream::stop() {
         m_stopping = true;
     }
     m_freed.notify_all();
-    for (std::thread& t : m_workers)
-        t.join();
-    m_workers.clear();
+    m_workers.wait();
     m_active = false;
 }
 

@@ -4,13 +4,13 @@
 
 #include "PlotState.h"
 #include "Sweep.h"
+#include "Workers.h"
 #include "model/Model.h"
 
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <vector>
 
 /** A sweep's samples, each frequency with n'' and n, formed ahead in blocks by worker
@@ -37,11 +37,6 @@ public:
         none to give there (inactive, or its next block failed): the sweep then forms the
         samples itself, and the stream stays inactive. */
     bool fill(SampleChunk& chunk, double end, const double*& re);
-
-    /** Whether sweeps on more cores are allowed at all; tests switch them off to compare. */
-    static void setAllowed(bool allowed) { s_allowed = allowed; }
-    /** The threads a plot may start beside its own: none on one core, or when not allowed. */
-    static unsigned helpers();
 
 private:
     struct Block {
@@ -78,10 +73,8 @@ private:
     std::uint64_t m_reading = 0;      ///< guarded by m_mutex
     std::uint64_t m_end = UINT64_MAX; ///< no block after this one is needed; guarded
     bool m_stopping = false;          ///< guarded by m_mutex
-    std::vector<std::thread> m_workers;
+    workers::Group m_workers;
 
     int m_at = 0; ///< the next sample of the block being read
     double m_re[SampleChunk::kCapacity];
-
-    static inline bool s_allowed = true;
 };

@@ -6,8 +6,8 @@
 #include "ErrorText.h"
 #include "PlotRecorder.h"
 #include "plot/KeptCurve.h"
-#include "plot/SampleStream.h"
 #include "plot/SampleTape.h"
+#include "plot/Workers.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ Plotted plotted(const PlotRecorder& typed, const Way& way, Source source) {
     const bool taped = source == Tape || source == TapeOneCore;
     SampleTape::setSampleLimit(taped ? SampleTape::kMaxSamples : 0);
     KeptCurve::setMoveLimit(source == OwnSweeps ? 0 : std::size_t{1} << 21);
-    SampleStream::setAllowed(source == Tape || source == KeptBeside);
+    workers::setAllowed(source == Tape || source == KeptBeside);
     Plotted p;
     p.lesson.rec = typed;
     p.lesson.rec.request.connected = way.connected;
@@ -39,7 +39,7 @@ Plotted plotted(const PlotRecorder& typed, const Way& way, Source source) {
     p.error = errorText([&] { p.lesson.plot(); });
     SampleTape::setSampleLimit(SampleTape::kMaxSamples);
     KeptCurve::setMoveLimit(std::size_t{1} << 21);
-    SampleStream::setAllowed(true);
+    workers::setAllowed(true);
     return p;
 }
 
