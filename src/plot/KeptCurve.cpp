@@ -3,6 +3,8 @@
 
 #include "PlotMapping.h"
 
+#include <new>
+
 KeptCurve::KeptCurve(PlotSink& sink, TPlotState& state, const TModelParams& medium, CurveWay way)
     : m_sink(sink), m_state(state), m_medium(medium), m_way(way),
       m_recorder(sink, m_percents, [this] { question(); }),
@@ -26,6 +28,15 @@ void KeptCurve::abandon() {
 void KeptCurve::take(const PlotMapping& mapping, const SampleChunk& chunk) {
     if (!m_kept)
         return;
+    try {
+        keep(mapping, chunk);
+    } catch (const std::bad_alloc&) {
+        // No room for the moves: n gets its own sweep, as without them.
+        abandon();
+    }
+}
+
+void KeptCurve::keep(const PlotMapping& mapping, const SampleChunk& chunk) {
     const bool styled = m_way == CurveWay::Dotted;
     for (int i = 0; i < chunk.count; ++i) {
         CanvasPoint p;
@@ -63,7 +74,11 @@ void KeptCurve::question() {
         abandon();
         return;
     }
-    m_questions.push_back(Question{m_chunks.size(), m_state.SweepFreq, m_last});
+    try {
+        m_questions.push_back(Question{m_chunks.size(), m_state.SweepFreq, m_last});
+    } catch (const std::bad_alloc&) {
+        abandon();
+    }
 }
 
 void KeptCurve::end() {

@@ -154,6 +154,8 @@ private:
     static inline std::size_t s_moveLimit = kMaxMoves;
 
     void question();
+    /** take() for a chunk while n is kept. */
+    void keep(const PlotMapping& mapping, const SampleChunk& chunk);
 
     PlotSink& m_sink;
     TPlotState& m_state;

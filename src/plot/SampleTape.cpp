@@ -40,9 +40,14 @@ void SampleTape::begin(double from, double to, double step) {
     if (!fits)
         return;
     m_complete = true;
-    m_w.reserve(needed);
-    m_im.reserve(needed);
-    m_re.reserve(needed);
+    try {
+        m_w.reserve(needed);
+        m_im.reserve(needed);
+        m_re.reserve(needed);
+    } catch (const std::bad_alloc&) {
+        // No room: the curves evaluate the model again, as without a tape.
+        drop();
+    }
 }
 
 void SampleTape::drop() {
@@ -59,7 +64,11 @@ void SampleTape::keep(const SampleChunk& chunk, const double* re) {
         drop();
         return;
     }
-    m_w.insert(m_w.end(), chunk.w, chunk.w + chunk.count);
-    m_im.insert(m_im.end(), chunk.v, chunk.v + chunk.count);
-    m_re.insert(m_re.end(), re, re + chunk.count);
+    try {
+        m_w.insert(m_w.end(), chunk.w, chunk.w + chunk.count);
+        m_im.insert(m_im.end(), chunk.v, chunk.v + chunk.count);
+        m_re.insert(m_re.end(), re, re + chunk.count);
+    } catch (const std::bad_alloc&) {
+        drop();
+    }
 }

@@ -24,18 +24,19 @@ public:
             t.join();
     }
 
-    bool start(std::function<void()> task) {
+    /** False when no thread or no room can be had: the task is not run. */
+    bool start(std::function<void()>& task) {
         std::unique_lock lock(m_mutex);
-        // A task waits for no other: each has a thread, kept for later tasks.
-        if (m_idle <= m_tasks.size()) {
-            try {
+        try {
+            // A task waits for no other: each has a thread, kept for later tasks.
+            if (m_idle <= m_tasks.size()) {
                 m_threads.emplace_back([this] { loop(); });
                 ++m_idle;
-            } catch (const std::exception&) {
-                return false;
             }
+            m_tasks.push_back(std::move(task));
+        } catch (const std::exception&) {
+            return false;
         }
-        m_tasks.push_back(std::move(task));
         lock.unlock();
         m_wake.notify_one();
         return true;
@@ -88,13 +89,19 @@ bool Group::start(std::function<void()> task) {
         const std::lock_guard lock(m_mutex);
         ++m_running;
     }
-    const bool started = pool().start([this, task = std::move(task)] {
-        task();
-        // The group may go as soon as the count falls: notify under the lock.
-        const std::lock_guard lock(m_mutex);
-        --m_running;
-        m_ended.notify_all();
-    });
+    bool started = false;
+    try {
+        std::function<void()> counted = [this, task = std::move(task)] {
+            task();
+            // The group may go as soon as the count falls: notify under the lock.
+            const std::lock_guard lock(m_mutex);
+            --m_running;
+            m_ended.notify_all();
+        };
+        started = pool().start(counted);
+    } catch (const std::exception&) {
+        // No room for the task: it is not run.
+    }
     if (!started) {
         const std::lock_guard lock(m_mutex);
         --m_running;
