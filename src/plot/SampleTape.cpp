@@ -3,7 +3,6 @@
 
 #include "model/CheckedFloat.h"
 
-#include <cmath>
 #include <new>
 #include <sys/mman.h>
 
