@@ -2,9 +2,9 @@
 // The command line as a teacher's shell runs it: outputs written or none, messages on
 // standard error, the exit status; and the exported picture is the window's.
 #include "app/CommandLine.h"
-#include "FileBytes.h"
 #include "MainWindowShown.h"
 #include "QtPrinters.h"
+#include "RunProgram.h"
 #include "ScriptedDialogs.h"
 #include "files/GrafcFile.h"
 #include "plot/PlotData.h"
@@ -19,22 +19,19 @@
 #include <sys/stat.h>
 
 namespace {
-/** Numbers with the decimal comma; the system's own texts (the reason a file cannot be
-    created) in English, whatever languages the machine has. */
-void russianNumbers(QProcessEnvironment& env) {
-    env.remove(QStringLiteral("LC_ALL"));
-    env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    env.insert(QStringLiteral("LC_NUMERIC"), QStringLiteral("ru_RU.UTF-8"));
+/** The lesson's file with the text in field n (from 1), in Windows-1251 as the program writes. */
+QByteArray lessonWith(int n, const char* text) {
+    GrafcTexts texts;
+    std::copy(kClassroomTexts.begin(), kClassroomTexts.end(), texts.begin());
+    texts[n - 1] = QString::fromUtf8(text);
+    return encodeGrafc(texts);
 }
 
 class CommandLineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeBytes(path("урок.grafc"), kClassroomTexts.join("\r\n").toLatin1() + "\r\n");
-        GrafcTexts bad;
-        std::copy(kClassroomTexts.begin(), kClassroomTexts.end(), bad.begin());
-        bad[1] = QStringLiteral("один");
-        writeBytes(path("поле.grafc"), encodeGrafc(bad)); // in Windows-1251
+        writeLessonFile(path("урок.grafc"));
+        writeBytes(path("поле.grafc"), lessonWith(2, "один"));
         writeBytes(path("пусто.grafc"), "3\r\n");
     }
 
@@ -54,7 +51,6 @@ TEST_F(CommandLineTest, Outcomes) {
         const char* files;
     } cases[] = {
         {"--help", 0, "--png ФАЙЛ.png", ""},
-        {"--help", 0, "С --png, --svg, --pdf или --csv окно не открывается", ""},
         {"--version", 0, "Волнограф Вер. 1.2", ""},
         {"--png a.png --csv a.csv урок.grafc", 0, "", "a.csv a.png"},
         {"--csv a.csv --auto --points --dotted урок.grafc", 0, "", "a.csv"},
@@ -107,28 +103,21 @@ TEST_F(CommandLineTest, Outcomes) {
         {"--png a.png --probe 3.1E15 урок.grafc", 1,
          "{dir}/урок.grafc: '3.1E15' is not a valid floating point value.\n", ""},
     };
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    russianNumbers(env);
+    QProcessEnvironment env = programEnvironment();
     env.insert(QStringLiteral("VOLNOGRAF_START_FOLDER"), dir.path());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
         for (const QString& f : filesIn(dir.path()))
             if (!f.endsWith(QLatin1String(".grafc")))
                 QFile::remove(path(f));
-        QProcess process;
-        process.setWorkingDirectory(QDir::rootPath());
-        process.setProcessEnvironment(env);
-        process.start(QStringLiteral(VOLNOGRAF_EXECUTABLE),
-                      QString::fromUtf8(c.arguments).split(QLatin1Char(' ')));
-        ASSERT_TRUE(process.waitForFinished(60000));
-        const QString out = QString::fromUtf8(process.readAllStandardOutput());
-        const QString err = QString::fromUtf8(process.readAllStandardError());
-        EXPECT_EQ(process.exitCode(), c.status);
+        const ProgramRun run = runProgram(QString::fromUtf8(c.arguments).split(QLatin1Char(' ')),
+                                          env, QDir::rootPath());
+        EXPECT_EQ(run.status, c.status);
         if (c.status == 0) {
-            EXPECT_TRUE(out.contains(c.text)) << out.toStdString();
-            EXPECT_EQ(err, QString());
+            EXPECT_TRUE(run.out.contains(c.text)) << run.out.toStdString();
+            EXPECT_EQ(run.err, QString());
         } else {
-            EXPECT_EQ(err, QString(c.text).replace(QLatin1String("{dir}"), dir.path()));
+            EXPECT_EQ(run.err, QString(c.text).replace(QLatin1String("{dir}"), dir.path()));
         }
         const QStringList written =
             filesIn(dir.path()).filter(QRegularExpression("\\.(png|svg|pdf|csv|jpg|bmp|BMP|gif)$"));
@@ -146,14 +135,11 @@ TEST_F(CommandLineTest, Outcomes) {
 
 // A failed, refused or stopped export leaves every file as it was.
 TEST_F(CommandLineTest, OldFilesStay) {
-    GrafcTexts endless;
-    std::copy(kClassroomTexts.begin(), kClassroomTexts.end(), endless.begin());
-    endless[12] = QStringLiteral("1E5"); // 6·10^10 samples: stopped by SIGTERM
-    writeBytes(path("долго.grafc"), encodeGrafc(endless));
+    // 6·10^10 samples: stopped by SIGTERM.
+    writeBytes(path("долго.grafc"), lessonWith(13, "1E5"));
     // 10^7 samples: the plot's chunks pass quickly, the table's rows do not, so the stop
     // also comes while the table is written.
-    endless[12] = QStringLiteral("6E8");
-    writeBytes(path("таблица.grafc"), encodeGrafc(endless));
+    writeBytes(path("таблица.grafc"), lessonWith(13, "6E8"));
     ASSERT_EQ(mkfifo(QFile::encodeName(path("канал")).constData(), 0600), 0);
     const struct {
         const char* arguments;
@@ -168,8 +154,7 @@ TEST_F(CommandLineTest, OldFilesStay) {
         {"--png old.png --csv old.csv таблица.grafc", "old.csv", true, nullptr},
         {"--png old.png --probe 5E14 урок.grafc", "old.png", false, "/dev/full"},
     };
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    russianNumbers(env);
+    QProcessEnvironment env = programEnvironment();
     env.insert(QStringLiteral("VOLNOGRAF_START_FOLDER"), dir.path());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -227,20 +212,15 @@ protected:
 // The exported PNG and CSV are the window's picture and samples for the same fields.
 TEST_F(ExportedPicture, IsTheWindowsImage) {
     const QString lesson = dir.filePath("урок.grafc");
-    writeBytes(lesson, kClassroomTexts.join("\r\n").toLatin1() + "\r\n");
+    writeLessonFile(lesson);
     for (const bool automatic : {false, true}) {
         SCOPED_TRACE(automatic);
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        russianNumbers(env);
-        process.setProcessEnvironment(env);
         QStringList arguments{"--png", dir.filePath("a.png"), "--csv", dir.filePath("a.csv"),
                               lesson};
         if (automatic)
             arguments.prepend("--auto");
-        process.start(QStringLiteral(VOLNOGRAF_EXECUTABLE), arguments);
-        ASSERT_TRUE(process.waitForFinished(60000));
-        ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        const ProgramRun run = runProgram(arguments);
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
 
         fillMainFields();
         if (Form1->CheckBox2->isChecked() != automatic)

@@ -24,24 +24,23 @@ public:
         return QObject::event(e);
     }
 };
-
-const struct {
-    const char* what;
-    std::function<void()> fail;
-    const char* box;
-} kEndings[] = {
-    {"memory runs out", [] { throw std::bad_alloc(); },
-     "Недостаточно памяти для выполнения команды."},
-    {"a bad text", [] { throw ConversionError(QStringLiteral("один")); },
-     "'один' is not a valid floating point value."},
-    {"a library's error", [] { throw std::runtime_error("broken."); }, "broken."},
-};
 } // namespace
 
 TEST(ErrorBox, ShowsWhatEndedTheCommandAndTheProgramGoesOn) {
+    const struct {
+        const char* what;
+        std::function<void()> fail;
+        const char* box;
+    } cases[] = {
+        {"memory runs out", [] { throw std::bad_alloc(); },
+         "Недостаточно памяти для выполнения команды."},
+        {"a bad text", [] { throw ConversionError(QStringLiteral("один")); },
+         "'один' is not a valid floating point value."},
+        {"a library's error", [] { throw std::runtime_error("broken."); }, "broken."},
+    };
     DialogsScript script;
     Failing receiver;
-    for (const auto& c : kEndings) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         script->errors.clear();
         receiver.fail = c.fail;

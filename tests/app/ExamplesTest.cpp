@@ -2,13 +2,13 @@
 // The example lessons the program comes with: beside it, each plotted without a message in
 // any language's numbers, each named in the guide.
 #include "QtPrinters.h"
+#include "RunProgram.h"
 #include "model/Model.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -27,24 +27,17 @@ TEST(Examples, EachPlotsWithoutAMessageWhateverTheDecimalSeparator) {
     const QStringList names = exampleNames();
     ASSERT_GE(names.size(), 5) << examplesBesideTheProgram().path().toStdString();
     QTemporaryDir dir;
-    for (const char* numeric : {"ru_RU.UTF-8", "C"}) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("LC_ALL"));
-        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-        env.insert(QStringLiteral("LC_NUMERIC"), QString::fromUtf8(numeric));
+    for (const char* numeric : {"ru_RU.UTF-8", "C"})
         for (const QString& name : names) {
             SCOPED_TRACE(name.toStdString() + " " + numeric);
-            QProcess process;
-            process.setProcessEnvironment(env);
-            process.start(QStringLiteral(VOLNOGRAF_EXECUTABLE),
-                          {"--png", dir.filePath("a.png"), "--csv", dir.filePath("a.csv"),
-                           examplesBesideTheProgram().filePath(name)});
-            ASSERT_TRUE(process.waitForFinished(60000));
-            EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), QString());
-            EXPECT_EQ(process.exitCode(), 0);
+            const ProgramRun run =
+                runProgram({"--png", dir.filePath("a.png"), "--csv", dir.filePath("a.csv"),
+                            examplesBesideTheProgram().filePath(name)},
+                           programEnvironment(numeric));
+            EXPECT_EQ(run.err, QString());
+            EXPECT_EQ(run.status, 0);
             EXPECT_TRUE(QFileInfo(dir.filePath("a.png")).size() > 0);
         }
-    }
 }
 
 TEST(Examples, TheGuideNamesEachFile) {
@@ -59,16 +52,10 @@ TEST(Examples, TheGuideNamesEachFile) {
 namespace {
 /** Runs the export of an example with the given options in a C locale: its standard output. */
 QString exportExample(const QString& name, QStringList options) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("LC_ALL"));
-    env.insert(QStringLiteral("LC_NUMERIC"), QStringLiteral("C"));
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(VOLNOGRAF_EXECUTABLE),
-                  options << examplesBesideTheProgram().filePath(name));
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const ProgramRun run =
+        runProgram(options << examplesBesideTheProgram().filePath(name), programEnvironment("C"));
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    return run.out;
 }
 
 /** Rows of the picture where the n curve (pure red) has a pixel. */

@@ -15,7 +15,6 @@ TEST(ExportProgress, SilentForTwoSecondsThenOnceASecond) {
         {0, 0, ""},
         {1999, 3, ""},
         {2000, 4, "Построение графика: 4 %\n"},
-        {2500, 5, ""},
         {3000, 6, "Построение графика: 6 %\n"},
         {3999, 7, ""},
         {9000, 8, "Построение графика: 8 %\n"}, // a long step: one line, not six

@@ -53,8 +53,6 @@ protected:
 
     static double field(int n) { return double(parseReal(mainField(n)->text(), QLatin1Char(','))); }
 
-    static bool choose(QAction* item) { return choosePlotMenuItem(item); }
-
     RussianLocale locale;
     DialogsScript script;
 };
@@ -82,12 +80,13 @@ TEST_F(PlotExplore, DragPansAndTheMenuGoesBack) {
     EXPECT_NEAR(field(12) - field(11), 200, 1e-9);
     EXPECT_EQ(mainField(13)->text(), QStringLiteral("0,1"));
     wheel(QPoint(100, 100), true);
-    ASSERT_TRUE(choose(explorer()->previousIntervalItem));
+    ASSERT_TRUE(choosePlotMenuItem(explorer()->previousIntervalItem));
     EXPECT_NEAR(field(11), 400 + shift, 0.05);
-    ASSERT_TRUE(choose(explorer()->previousIntervalItem));
+    ASSERT_TRUE(choosePlotMenuItem(explorer()->previousIntervalItem));
     EXPECT_EQ(mainField(11)->text(), QStringLiteral("400"));
     EXPECT_EQ(mainField(12)->text(), QStringLiteral("600"));
-    EXPECT_FALSE(choose(explorer()->previousIntervalItem)) << "nothing before the first";
+    EXPECT_FALSE(choosePlotMenuItem(explorer()->previousIntervalItem))
+        << "nothing before the first";
 }
 
 // Under "Автоматически" the first gesture writes the interval in hertz and unticks the box.
@@ -115,12 +114,12 @@ TEST_F(PlotExplore, ClickPinsProbesThatTheMenuCopiesAndClears) {
     for (const int x : {150, 200, 250, 300}) // a fifth probe takes the oldest's place
         QTest::mouseClick(image(), Qt::LeftButton, {}, QPoint(x, 300));
     ASSERT_EQ(Form1->plotSession().onScreen()->probes.size(), 4u);
-    ASSERT_TRUE(choose(explorer()->copyProbesItem));
+    ASSERT_TRUE(choosePlotMenuItem(explorer()->copyProbesItem));
     const QStringList rows = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(rows.size(), 5);
     EXPECT_EQ(rows[0], QStringLiteral("w, рад/с\tf, Гц\tλ, нм\tn\tn″"));
     EXPECT_TRUE(rows[1].startsWith(formatGeneral(400 + 150.0 / 473 * 200, QLatin1Char(','))));
-    ASSERT_TRUE(choose(explorer()->clearProbesItem));
+    ASSERT_TRUE(choosePlotMenuItem(explorer()->clearProbesItem));
     EXPECT_TRUE(Form1->plotSession().onScreen()->probes.empty());
     EXPECT_EQ(image()->image().pixel(100, 460), before) << "the picture without probes";
 }
@@ -136,18 +135,18 @@ TEST_F(PlotExplore, ComparisonDrawsTheKeptCurvesPaler) {
                 count += picture.pixel(x, y) == paleRed;
         return count;
     };
-    ASSERT_TRUE(choose(explorer()->compareItem));
+    ASSERT_TRUE(choosePlotMenuItem(explorer()->compareItem));
     fillMainFields({"5", "1", "4", "1,6", "9,1", "2", "2"}); // g = 100
     Form1->Button1->click();
     EXPECT_GT(paleCount(), 200);
-    ASSERT_TRUE(choose(explorer()->compareItem)) << "chosen again: the comparison ends";
+    ASSERT_TRUE(choosePlotMenuItem(explorer()->compareItem)) << "chosen again: the comparison ends";
     Form1->Button1->click();
     EXPECT_EQ(paleCount(), 0);
 }
 
 // The range fitted to the curves shows in the range fields and the readout.
 TEST_F(PlotExplore, FittedRange) {
-    ASSERT_TRUE(choose(explorer()->fitItem));
+    ASSERT_TRUE(choosePlotMenuItem(explorer()->fitItem));
     // The lesson's n from -0,211 to 2,338 and n'' to 2,545: the range with 5 % margins.
     EXPECT_NEAR(field(18), -0.211 - 0.1378, 2e-3);
     EXPECT_NEAR(field(19), 2.545 + 0.1378, 2e-3);

@@ -3,7 +3,6 @@
 // clipboard, to a PNG file, the samples to CSV, the print preview; and a lesson file
 // loaded at the start.
 #include "windows/PlotMenu.h"
-#include "FileBytes.h"
 #include "MainWindowShown.h"
 #include "QtPrinters.h"
 #include "ScriptedDialogs.h"
@@ -33,8 +32,6 @@ protected:
         MainWindowShown::SetUp();
         fillMainFields();
     }
-
-    static bool choose(QAction* item) { return choosePlotMenuItem(item); }
 
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
 
@@ -78,13 +75,13 @@ TEST_F(PlotMenuWindow, EachItemTakesThePlotAway) {
     Form1->Button1->click();
     const QImage picture = Form1->Image1->image().copy();
 
-    ASSERT_TRUE(choose(Form1->plotMenu->copyImageItem));
+    ASSERT_TRUE(choosePlotMenuItem(Form1->plotMenu->copyImageItem));
     EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture);
 
     // PNG, enlarged 4 times: 1892 x 1892, each pixel a sharp 4 x 4 block.
     script->fileNames << path("график");
     script->enlargements.push_back(4);
-    ASSERT_TRUE(choose(Form1->plotMenu->saveImageItem));
+    ASSERT_TRUE(choosePlotMenuItem(Form1->plotMenu->saveImageItem));
     const QImage png(path("график.png"));
     ASSERT_EQ(png.size(), QSize(1892, 1892));
     for (const QPoint p : {QPoint(0, 0), QPoint(236, 120), QPoint(472, 472), QPoint(235, 240)})
@@ -95,21 +92,21 @@ TEST_F(PlotMenuWindow, EachItemTakesThePlotAway) {
                              "(*.pdf)"));
     // SVG and PDF: the same plot as lines and texts.
     script->fileNames << path("график.svg") << path("график.pdf");
-    ASSERT_TRUE(choose(Form1->plotMenu->saveImageItem));
-    ASSERT_TRUE(choose(Form1->plotMenu->saveImageItem));
+    ASSERT_TRUE(choosePlotMenuItem(Form1->plotMenu->saveImageItem));
+    ASSERT_TRUE(choosePlotMenuItem(Form1->plotMenu->saveImageItem));
     const QByteArray svg = readBytes(path("график.svg"));
     EXPECT_TRUE(svg.contains("<text") && svg.contains("Wx10(15)")) << "texts as texts";
     EXPECT_TRUE(readBytes(path("график.pdf")).startsWith("%PDF"));
 
     // The data: the complete plot's samples, the window's decimal comma.
     script->fileNames << path("данные.csv");
-    ASSERT_TRUE(choose(Form1->plotMenu->saveDataItem));
+    ASSERT_TRUE(choosePlotMenuItem(Form1->plotMenu->saveDataItem));
     ASSERT_TRUE(Form1->plotSession().complete);
     EXPECT_EQ(readBytes(path("данные.csv")),
               plotDataCsv(*Form1->plotSession().complete, QLatin1Char(',')));
 
     // One page: the picture as wide as the page, each pixel a block; the fields under it.
-    ASSERT_TRUE(choose(Form1->plotMenu->printItem));
+    ASSERT_TRUE(choosePlotMenuItem(Form1->plotMenu->printItem));
     ASSERT_EQ(script->printedPages.size(), 1);
     const QImage& page = script->printedPages.constFirst();
     const double scale = page.width() / 473.0;
@@ -125,7 +122,7 @@ TEST_F(PlotMenuWindow, EachItemTakesThePlotAway) {
     // The save dialogs began in the pictures and the documents folder, then where the user
     // saved last.
     script->fileNames << QString();
-    choose(Form1->plotMenu->saveImageItem);
+    choosePlotMenuItem(Form1->plotMenu->saveImageItem);
     EXPECT_EQ(script->fileInitials, (QStringList{firstPicturesFolder(), dir.path(), dir.path(),
                                                  firstDialogFolder(), dir.path()}));
 }
@@ -221,7 +218,7 @@ TEST_F(PlotMenuWindow, LongDataExportShowsProgressAndCancelKeepsTheOldFile) {
         {
             const SteppingClock clock(c.msPerReading);
             const Watcher user(c.action);
-            ASSERT_TRUE(choose(Form1->plotMenu->saveDataItem));
+            ASSERT_TRUE(choosePlotMenuItem(Form1->plotMenu->saveDataItem));
             EXPECT_EQ(user.boxShown, c.boxShown);
             if (c.boxShown && c.written) {
                 EXPECT_GT(user.lastPercent, 0);
@@ -240,7 +237,7 @@ TEST_F(PlotMenuWindow, LongDataExportShowsProgressAndCancelKeepsTheOldFile) {
 // The command line's lesson file fills the fields as "Загрузить" does, without its message;
 // one that cannot be read gives the load's error box and leaves the fields empty.
 TEST_F(PlotMenuWindow, LessonFileFromTheCommandLine) {
-    writeBytes(path("урок.grafc"), kClassroomTexts.join("\r\n").toLatin1() + "\r\n");
+    writeLessonFile(path("урок.grafc"));
     const struct {
         const char* file;
         QStringList fields;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ClassroomLesson.h"
+#include "FileBytes.h"
 #include "app/Startup.h"
 #include "widgets/PlotImage.h"
 #include "windows/PlotMenu.h"
@@ -25,6 +26,11 @@ inline const QStringList kClassroomTexts = [] {
         texts << t;
     return texts;
 }();
+
+/** The lesson as its .grafc file holds it: a line each, as the program writes it. */
+inline bool writeLessonFile(const QString& path) {
+    return writeBytes(path, kClassroomTexts.join("\r\n").toLatin1() + "\r\n");
+}
 
 /** The field EditN of the main window form. */
 inline QLineEdit* mainField(int n, const QWidget* form = Form1) {
