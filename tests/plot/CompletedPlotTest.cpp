@@ -13,23 +13,23 @@ const QString kRangeText = QStringLiteral("Вычисление диапазон
 } // namespace
 
 TEST(CompletedPlot, DrawnAgainItIsThePictureTheSweepsDrew) {
+    const DrawingWay &line = kDrawingWays[0], &dotted = kDrawingWays[1], &points = kDrawingWays[2];
     const struct {
         const char* what;
-        bool connected, dotted;
+        DrawingWay way;
         const char* step;
     } cases[] = {
-        {"line", true, false, "1E10"}, // 600 000 samples a sweep
-        {"dotted region", true, true, "1E10"},
-        {"points", false, false, "1E10"},
-        {"line, few samples", true, false, "2E14"}, // 30 samples, 16 pixels apart
-        {"points, steep", false, false, "1E9"},     // 6 000 000 samples
+        {"line", line, "1E10"}, // 600 000 samples a sweep
+        {"dotted region", dotted, "1E10"},
+        {"points", points, "1E10"},
+        {"line, few samples", line, "2E14"}, // 30 samples, 16 pixels apart
+        {"points, steep", points, "1E9"},    // 6 000 000 samples
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         PlottedLesson p;
         p.rec.typeExample("0", "6E15", c.step);
-        p.rec.request.connected = c.connected;
-        p.rec.request.dotted = c.dotted;
+        p.rec.drawAs(c.way);
         p.plot();
         ASSERT_TRUE(p.rec.messages.isEmpty());
         const CompletedPlot* shown = p.session.onScreen();
@@ -42,7 +42,7 @@ TEST(CompletedPlot, DrawnAgainItIsThePictureTheSweepsDrew) {
         // Each curve keeps a few samples per column of the picture, however many it swept.
         for (const DrawnCurve* curve : {&shown->im, &shown->re}) {
             EXPECT_LT(curve->samples.size(), 8u * 473);
-            const bool styled = c.dotted && curve == &shown->re;
+            const bool styled = c.way.dotted && curve == &shown->re;
             EXPECT_EQ(curve->styles.size(), styled ? curve->samples.size() : 0u);
         }
     }
