@@ -91,6 +91,15 @@ inline CompletedPlot classroomPlot(bool automatic) {
     return p.session.complete.value_or(CompletedPlot{});
 }
 
+/** A plot state that sweeps from..to by step. */
+inline TPlotState sweepOver(double from, double to, double step) {
+    TPlotState state;
+    state.FreqFrom = from;
+    state.FreqTo = to;
+    state.FreqStep = step;
+    return state;
+}
+
 /** `plot` as if swept from..to by step. */
 inline CompletedPlot withInterval(CompletedPlot plot, double from, double to, double step) {
     plot.PlotState.FreqFrom = from;
