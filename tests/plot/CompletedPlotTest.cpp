@@ -4,6 +4,7 @@
 #include "plot/CompletedPlot.h"
 #include "ErrorText.h"
 #include "PlotRecorder.h"
+#include "model/ScaledValue.h"
 #include "plot/Canvas.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,11 @@ TEST(CompletedPlot, StatusLineAtTheEndsOfTheCommand) {
             p.rec.request.field(c.edit) = QString::fromUtf8(c.text);
         EXPECT_EQ(errorText([&] { p.plot(); }), c.error);
         EXPECT_EQ(p.rec.statusTexts, c.status);
+        if (c.automatic) {
+            // The medium scaled to the plot's unit gives way to the typed one, also after an error.
+            EXPECT_EQ(p.session.ModelParams.Gamma, ScaledValue(1, 13));
+            EXPECT_EQ(p.session.ModelParams.Concentration, ScaledValue(1, 28));
+        }
     }
 }
 

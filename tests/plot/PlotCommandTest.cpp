@@ -282,16 +282,6 @@ TEST_F(PlotCommand, OverflowInsideAStretchEndsTheCommandThere) {
     }
 }
 
-TEST_F(PlotCommand, TypedMediumComesBackAlsoAfterAnError) {
-    rec.typeExample();
-    rec.request.automatic = true;
-    rec.request.field(1) = QStringLiteral("3000"); // 3000 x 10^0: an interval of no width
-    rec.request.field(6) = QStringLiteral("0");
-    EXPECT_EQ(errorText([&] { plot(); }), QStringLiteral("Floating point division by zero"));
-    EXPECT_EQ(session.ModelParams.Gamma, ScaledValue(1, 13));
-    EXPECT_EQ(session.ModelParams.Concentration, ScaledValue(1, 28));
-}
-
 TEST_F(PlotCommand, FirstSampleIsDrawnEvenWhenTheIntervalIsShorterThanTheStep) {
     curvesOnly();
     rec.request.connected = false;
