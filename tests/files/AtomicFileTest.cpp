@@ -63,39 +63,14 @@ TEST(AtomicFile, AFailurePartWayLeavesTheOldFileWhole) {
     EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("a.grafc")}) << "no half file";
 }
 
-TEST(AtomicFile, WhereNoNewFileMayBeMadeAWritableFileIsWrittenInPlace) {
-    const struct {
-        const char* name;
-        int refusal;       // why no file can be made beside the old one
-        QByteArray before; // null: no old file
-        int result;
-        QByteArray after;
-    } cases[] = {
-        {"no permission: written in place", EACCES, "older and longer\r\n", 0, "new"},
-        {"no permission and no file to write", EACCES, {}, EACCES, {}},
-        {"a full disk is no matter of permission", ENOSPC, "old", ENOSPC, "old"},
-    };
-    for (const auto& c : cases) {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("lesson.grafc"));
-        if (!c.before.isNull())
-            writeBytes(path, c.before);
-        // A shared class folder, as the tests may run as root and no permission stops them.
-        const int previous = setTemporaryFileFailure(c.refusal);
-        const int result = writeFileAtomically(path, "new");
-        setTemporaryFileFailure(previous);
-        EXPECT_EQ(result, c.result) << c.name;
-        EXPECT_EQ(readBytes(path), c.after) << c.name;
-        EXPECT_EQ(filesIn(dir.path()).size(), c.before.isNull() ? 0 : 1) << c.name;
-    }
-}
-
-// Where the file is written in place, nothing of the old one changes until the new bytes
-// surely fit; "at the message" is the state a kill while the message is shown would leave.
+// Where no new file may be made beside the old one, a writable old file is written in place,
+// and nothing of it changes until the new bytes surely fit; "at the message" is the state a
+// kill while the message is shown would leave.
 TEST(AtomicFile, WritingInPlaceChangesNothingUntilTheNewFileFits) {
     const QByteArray old = "old\r\n", longer(100, 'n');
     const struct {
         const char* name;
+        QByteArray before;                   // null: no old file
         int temporaryRefused, renameRefused; // how the folder keeps the new file out
         rlim_t sizeLimit;                    // a full disk after so many bytes; 0: none
         qint64 reserved;                     // room taken before the message; 0: none
@@ -103,17 +78,24 @@ TEST(AtomicFile, WritingInPlaceChangesNothingUntilTheNewFileFits) {
         int result;
         QByteArray atMessage, after;
     } cases[] = {
-        {"a lesson on a full disk", EACCES, 0, 8, 0, longer, EFBIG, old, old},
-        {"a lesson in a sticky folder, full disk", 0, EPERM, 8, 0, longer, EFBIG, old, old},
-        {"a lesson in a sticky folder", 0, EPERM, 0, 0, longer, 0, old, longer},
-        {"a shorter lesson", EACCES, 0, 8, 0, "new", 0, old, "new"},
-        {"a picture's room taken", EACCES, 0, 0, 1000, longer, 0, old, longer},
-        {"a picture's room on a full disk", EACCES, 0, 100, 1000, longer, EFBIG, old, old},
+        // clang-format off
+        {"a lesson on a full disk", old, EACCES, 0, 8, 0, longer, EFBIG, old, old},
+        {"a lesson in a sticky folder, full disk", old, 0, EPERM, 8, 0, longer, EFBIG, old, old},
+        {"a lesson in a sticky folder", old, 0, EPERM, 0, 0, longer, 0, old, longer},
+        {"a shorter lesson: the old tail cut off", old, EACCES, 0, 8, 0, "new", 0, old, "new"},
+        {"a picture's room taken", old, EACCES, 0, 0, 1000, longer, 0, old, longer},
+        {"a picture's room on a full disk", old, EACCES, 0, 100, 1000, longer, EFBIG, old, old},
+        {"no permission and no file to write", {}, EACCES, 0, 0, 0, "new", EACCES, {}, {}},
+        {"a full disk is no matter of permission", old, ENOSPC, 0, 0, 0, "new", ENOSPC, old, old},
+        // clang-format on
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("lesson.grafc"));
-        writeBytes(path, old);
+        if (!c.before.isNull())
+            writeBytes(path, c.before);
+        // The folder's refusals through the seam: the tests may run as root.
         const int previousTemporary = setTemporaryFileFailure(c.temporaryRefused);
         const int previousRename = setRenameFailure(c.renameRefused);
         int result = 0;
@@ -130,10 +112,11 @@ TEST(AtomicFile, WritingInPlaceChangesNothingUntilTheNewFileFits) {
         }
         setTemporaryFileFailure(previousTemporary);
         setRenameFailure(previousRename);
-        EXPECT_EQ(result, c.result) << c.name;
-        EXPECT_EQ(atMessage, c.atMessage) << c.name;
-        EXPECT_EQ(readBytes(path), c.after) << c.name;
-        EXPECT_EQ(filesIn(dir.path()), QStringList{QStringLiteral("lesson.grafc")}) << c.name;
+        EXPECT_EQ(result, c.result);
+        EXPECT_EQ(atMessage, c.atMessage);
+        EXPECT_EQ(readBytes(path), c.after);
+        EXPECT_EQ(filesIn(dir.path()),
+                  c.before.isNull() ? QStringList() : QStringList{QStringLiteral("lesson.grafc")});
     }
 }
 

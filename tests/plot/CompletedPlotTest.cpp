@@ -4,6 +4,7 @@
 #include "plot/CompletedPlot.h"
 #include "ErrorText.h"
 #include "PlotRecorder.h"
+#include "model/ScaledValue.h"
 #include "plot/Canvas.h"
 
 #include <gtest/gtest.h>
@@ -13,23 +14,23 @@ const QString kRangeText = QStringLiteral("Вычисление диапазон
 } // namespace
 
 TEST(CompletedPlot, DrawnAgainItIsThePictureTheSweepsDrew) {
+    const DrawingWay &line = kDrawingWays[0], &dotted = kDrawingWays[1], &points = kDrawingWays[2];
     const struct {
         const char* what;
-        bool connected, dotted;
+        DrawingWay way;
         const char* step;
     } cases[] = {
-        {"line", true, false, "1E10"}, // 600 000 samples a sweep
-        {"dotted region", true, true, "1E10"},
-        {"points", false, false, "1E10"},
-        {"line, few samples", true, false, "2E14"}, // 30 samples, 16 pixels apart
-        {"points, steep", false, false, "1E9"},     // 6 000 000 samples
+        {"line", line, "1E10"}, // 600 000 samples a sweep
+        {"dotted region", dotted, "1E10"},
+        {"points", points, "1E10"},
+        {"line, few samples", line, "2E14"}, // 30 samples, 16 pixels apart
+        {"points, steep", points, "1E9"},    // 6 000 000 samples
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         PlottedLesson p;
         p.rec.typeExample("0", "6E15", c.step);
-        p.rec.request.connected = c.connected;
-        p.rec.request.dotted = c.dotted;
+        p.rec.drawAs(c.way);
         p.plot();
         ASSERT_TRUE(p.rec.messages.isEmpty());
         const CompletedPlot* shown = p.session.onScreen();
@@ -42,7 +43,7 @@ TEST(CompletedPlot, DrawnAgainItIsThePictureTheSweepsDrew) {
         // Each curve keeps a few samples per column of the picture, however many it swept.
         for (const DrawnCurve* curve : {&shown->im, &shown->re}) {
             EXPECT_LT(curve->samples.size(), 8u * 473);
-            const bool styled = c.dotted && curve == &shown->re;
+            const bool styled = c.way.dotted && curve == &shown->re;
             EXPECT_EQ(curve->styles.size(), styled ? curve->samples.size() : 0u);
         }
     }
@@ -77,6 +78,11 @@ TEST(CompletedPlot, StatusLineAtTheEndsOfTheCommand) {
             p.rec.request.field(c.edit) = QString::fromUtf8(c.text);
         EXPECT_EQ(errorText([&] { p.plot(); }), c.error);
         EXPECT_EQ(p.rec.statusTexts, c.status);
+        if (c.automatic) {
+            // The medium scaled to the plot's unit gives way to the typed one, also after an error.
+            EXPECT_EQ(p.session.ModelParams.Gamma, ScaledValue(1, 13));
+            EXPECT_EQ(p.session.ModelParams.Concentration, ScaledValue(1, 28));
+        }
     }
 }
 

@@ -12,12 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-struct Way {
-    const char* name;
-    bool connected, dotted;
-};
-constexpr Way kWays[] = {{"line", true, false}, {"dotted", true, true}, {"points", false, false}};
-
 enum Source { Tape, TapeOneCore, KeptBeside, OwnSweeps };
 
 struct Plotted {
@@ -26,15 +20,14 @@ struct Plotted {
 };
 
 /** The lesson plotted in the given way, the curves taking their samples from source. */
-Plotted plotted(const PlotRecorder& typed, const Way& way, Source source) {
+Plotted plotted(const PlotRecorder& typed, const DrawingWay& way, Source source) {
     const bool taped = source == Tape || source == TapeOneCore;
     SampleTape::setSampleLimit(taped ? SampleTape::kMaxSamples : 0);
     KeptCurve::setMoveLimit(source == OwnSweeps ? 0 : std::size_t{1} << 21);
     workers::setAllowed(source == Tape || source == KeptBeside);
     Plotted p;
     p.lesson.rec = typed;
-    p.lesson.rec.request.connected = way.connected;
-    p.lesson.rec.request.dotted = way.dotted;
+    p.lesson.rec.drawAs(way);
     p.lesson.picture.fill(qRgb(1, 2, 3));
     p.error = errorText([&] { p.lesson.plot(); });
     SampleTape::setSampleLimit(SampleTape::kMaxSamples);
@@ -69,7 +62,7 @@ void expectSame(const Plotted& x, const Plotted& y) {
 
 /** The lesson in each way from each source, against the curves' own sweeps. */
 void expectEverySourceSame(const PlotRecorder& typed) {
-    for (const Way& way : kWays) {
+    for (const DrawingWay& way : kDrawingWays) {
         SCOPED_TRACE(way.name);
         const Plotted own = plotted(typed, way, OwnSweeps);
         for (const Source source : {Tape, TapeOneCore, KeptBeside})

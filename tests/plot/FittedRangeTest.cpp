@@ -79,9 +79,7 @@ TEST(FittedRange, PlotOfADiluteMediumSharesOneMapping) {
     EXPECT_EQ(rec.request.rangeMin, formatScientific(s.ValueMin, QLatin1Char(',')));
     EXPECT_EQ(rec.request.rangeMax, formatScientific(s.ValueMax, QLatin1Char(',')));
     int labels = 0;
-    for (const RecordingSurface::Text& t : surface.texts) {
-        if (t.x != 10)
-            continue;
+    for (const RecordingSurface::Text& t : surface.textsAt(10)) {
         const double row = s.ValueMax - double(t.y) / 473 * (s.ValueMax - s.ValueMin);
         EXPECT_NEAR(double(parseReal(t.text, QLatin1Char(','))), row,
                     (s.ValueMax - s.ValueMin) / 100)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot/IntervalGestures.h"
+#include "PlotRecorder.h"
 #include "QtPrinters.h"
 #include "plot/PlotState.h"
 #include "plot/PlotUnit.h"
@@ -17,14 +18,6 @@ struct Swept {
     const char* mantissa; // of w0, read under the thousand rule
     const char* exponent;
 };
-
-TPlotState stateOf(const Swept& s) {
-    TPlotState PlotState;
-    PlotState.FreqFrom = s.from;
-    PlotState.FreqTo = s.to;
-    PlotState.FreqStep = s.step;
-    return PlotState;
-}
 
 PlotUnit unitOf(const Swept& s) {
     return PlotUnit::decide(s.typedW0, s.automatic, QString::fromUtf8(s.mantissa),
@@ -69,7 +62,7 @@ TEST(IntervalGestures, ZoomAndPanTexts) {
          "40000000000000"},
     };
     for (const auto& c : cases) {
-        const TPlotState PlotState = stateOf(c.swept);
+        const TPlotState PlotState = sweepOver(c.swept.from, c.swept.to, c.swept.step);
         const PlotUnit unit = unitOf(c.swept);
         const FrequencyInterval swept = sweptInterval(PlotState, unit);
         const FrequencyInterval moved =

@@ -34,6 +34,12 @@ protected:
 
     void plot() { runPlotCommand(rec.request, rec, canvas, session); }
 
+    /** A fresh session, picture and record, as before the first plot. */
+    void reset() {
+        SetUp();
+        rec = PlotRecorder();
+    }
+
     /** The readout at (x, y) of the picture the session holds. */
     CursorTexts readout(int x, int y) const {
         return cursorReadout(x, y, 473, 473, PlotState, session.unit.value_or(PlotUnit()),
@@ -114,46 +120,24 @@ TEST_F(PlotCommand, AnomalousRegionIsDottedAndTheRestSolid) {
     }
 }
 
+// 6000 samples a sweep, 60 to a percent: each of the four sweeps (the two scans, the two
+// curves) shows 0 to 100, each once, and the gauge is reset at the end.
 TEST_F(PlotCommand, GaugeShowsEveryPercentOfEverySweepInEachWayOfDrawing) {
-    // 6000 samples a sweep, 60 to a percent: each sweep shows 0 to 100, each once.
     std::vector<int> expected{0};
     for (int sweep = 0; sweep < 4; ++sweep)
         for (int percent = 0; percent <= 100; ++percent)
             expected.push_back(percent);
     expected.push_back(0);
-    const struct {
-        const char* name;
-        bool connected, dotted;
-    } cases[] = {{"lines", true, false}, {"dotted region", true, true}, {"points", false, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const DrawingWay& way : kDrawingWays) {
+        SCOPED_TRACE(way.name);
         rec = PlotRecorder();
         rec.typeExample("0", "6E15", "1E12");
-        rec.request.connected = c.connected;
-        rec.request.dotted = c.dotted;
+        rec.drawAs(way);
         plot();
         EXPECT_EQ(rec.progress, expected);
+        EXPECT_EQ(rec.statusTexts,
+                  (QStringList{QString(), kRangeText, QString(), kImText, kReText, QString()}));
     }
-}
-
-TEST_F(PlotCommand, ProgressClimbsInEachSweepAndIsResetAtTheEnd) {
-    rec.typeExample("0", "6E15", "1E12"); // 6000 samples a sweep
-    plot();
-    EXPECT_EQ(rec.statusTexts,
-              (QStringList{QString(), kRangeText, QString(), kImText, kReText, QString()}));
-    ASSERT_GE(rec.progress.size(), 3u);
-    EXPECT_EQ(rec.progress.back(), 0);
-    // Four sweeps, the two scans and the two curves, each 0 to 100 (the last sample lies
-    // one step below the end).
-    int sweeps = 0;
-    for (std::size_t i = 1; i + 1 < rec.progress.size(); ++i) {
-        if (rec.progress[i] < rec.progress[i - 1])
-            ++sweeps;
-        EXPECT_LE(rec.progress[i], 100);
-    }
-    EXPECT_EQ(sweeps, 3) << "the gauge falls back when each sweep after the first starts";
-    EXPECT_LE(rec.progress.size(), 4 * 101 + 2u) << "the gauge is touched only on changes";
-    EXPECT_EQ(*std::max_element(rec.progress.begin(), rec.progress.end()), 100);
 }
 
 TEST_F(PlotCommand, AnErrorLeavesGaugeAndStatusAsTheyWere) {
@@ -234,8 +218,7 @@ TEST_F(PlotCommand, FrameOverAKeptPictureKeepsItsUnit) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        SetUp();
-        rec = PlotRecorder();
+        reset();
         rec.typeExample();
         rec.request.automatic = c.plottedAutomatic;
         plot();
@@ -283,13 +266,11 @@ TEST_F(PlotCommand, AutomaticIntervalPlotsTheTypedMediumInItsUnit) {
 // ends the command there in every mode: nothing drawn, the gauge where the scan reached, the
 // scan's text gone.
 TEST_F(PlotCommand, OverflowInsideAStretchEndsTheCommandThere) {
-    for (const auto& [connect, dotted] : {std::pair(true, false), {true, true}, {false, false}}) {
-        SCOPED_TRACE(connect + 2 * dotted);
-        SetUp();
-        rec = PlotRecorder();
+    for (const DrawingWay& way : kDrawingWays) {
+        SCOPED_TRACE(way.name);
+        reset();
         rec.typeExample("1,5E308", "1,7976931348623155E308", "1E304");
-        rec.request.connected = connect;
-        rec.request.dotted = dotted;
+        rec.drawAs(way);
         EXPECT_EQ(errorText([&] { plot(); }), QStringLiteral("Floating point overflow"));
         EXPECT_EQ(rec.statusTexts, (QStringList{QString(), kRangeText, QString()}));
         ASSERT_GE(rec.progress.size(), 2u);
@@ -299,16 +280,6 @@ TEST_F(PlotCommand, OverflowInsideAStretchEndsTheCommandThere) {
         EXPECT_LT(PlotState.SweepFreq, 1.7976931348623155e308);
         EXPECT_GT(PlotState.SweepFreq, 1.7976931348623155e308 - 1e304);
     }
-}
-
-TEST_F(PlotCommand, TypedMediumComesBackAlsoAfterAnError) {
-    rec.typeExample();
-    rec.request.automatic = true;
-    rec.request.field(1) = QStringLiteral("3000"); // 3000 x 10^0: an interval of no width
-    rec.request.field(6) = QStringLiteral("0");
-    EXPECT_EQ(errorText([&] { plot(); }), QStringLiteral("Floating point division by zero"));
-    EXPECT_EQ(session.ModelParams.Gamma, ScaledValue(1, 13));
-    EXPECT_EQ(session.ModelParams.Concentration, ScaledValue(1, 28));
 }
 
 TEST_F(PlotCommand, FirstSampleIsDrawnEvenWhenTheIntervalIsShorterThanTheStep) {
@@ -340,9 +311,7 @@ TEST_F(PlotCommand, StopEndsTheCommandWhereItStands) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stopAt);
-        image.fill(untouched);
-        session = {};
-        rec = PlotRecorder();
+        reset();
         curvesOnly();
         rec.typeExample("0", "6E15", "488281250000");
         rec.stopAtCheck = c.stopAt;
@@ -371,8 +340,7 @@ TEST_F(PlotCommand, StopInTheScansLeavesTheRangeOfTheSamplesScanned) {
     for (const char* concentration : {"1", "-1"}) {
         for (int stopAt : {1, 2, 3, 4}) {
             SCOPED_TRACE(std::string(concentration) + " stop " + std::to_string(stopAt));
-            SetUp();
-            rec = PlotRecorder();
+            reset();
             rec.typeExample("0", "6E15", "488281250000"); // three stretches of 4096
             rec.request.field(3) = QString::fromUtf8(concentration);
             rec.stopAtCheck = stopAt;

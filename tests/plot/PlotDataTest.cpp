@@ -11,16 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-/** The samples of the classroom plot, typed interval or automatic. */
-CompletedPlot classroomSamples(bool automatic) {
-    PlottedLesson p;
-    p.rec.typeExample();
-    p.rec.request.automatic = automatic;
-    p.plot();
-    EXPECT_TRUE(p.rec.messages.isEmpty());
-    return p.session.complete.value_or(CompletedPlot{});
-}
-
 /** n and n'' as the model gives them for the samples' medium at the frequency w. */
 QString model(const CompletedPlot& s, double w, QChar sep) {
     return formatGeneral(RefractionRe(s.medium, w), sep) + QLatin1Char(';') +
@@ -29,13 +19,11 @@ QString model(const CompletedPlot& s, double w, QChar sep) {
 } // namespace
 
 TEST(PlotData, CsvRows) {
-    const CompletedPlot typed = classroomSamples(false);
-    const CompletedPlot automatic = classroomSamples(true);
+    const CompletedPlot typed = classroomPlot(false);
+    const CompletedPlot automatic = classroomPlot(true);
     ASSERT_TRUE(automatic.unit.inThousandths());
-    CompletedPlot tenths = typed; // 0 to 1 by 0,1: the running sum ends on 0,9999999999999999
-    tenths.PlotState.FreqFrom = 0;
-    tenths.PlotState.FreqTo = 1;
-    tenths.PlotState.FreqStep = 0.1;
+    // 0 to 1 by 0,1: the running sum ends on 0,9999999999999999
+    const CompletedPlot tenths = withInterval(typed, 0, 1, 0.1);
     const double autoFirst = automatic.PlotState.FreqFrom;
     const QChar comma = QLatin1Char(','), point = QLatin1Char('.');
     const struct {
@@ -84,7 +72,7 @@ TEST(PlotData, CsvRows) {
 // The CSV sweeps every sample again: whoever watches sees its percentage climb and may stop
 // it at a question, which then writes nothing.
 TEST(PlotData, CsvReportsProgressAndStops) {
-    CompletedPlot plot = classroomSamples(false);
+    CompletedPlot plot = classroomPlot(false);
     plot.PlotState.FreqStep = 1e11; // 60 000 samples: a question every 4096
     const struct {
         const char* name;

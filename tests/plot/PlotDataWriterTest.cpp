@@ -3,11 +3,7 @@
 #include "plot/PlotDataWriter.h"
 #include "ErrorText.h"
 #include "PlotRecorder.h"
-#include "plot/Canvas.h"
-#include "plot/CompletedPlot.h"
-#include "plot/PlotCommand.h"
 #include "plot/PlotData.h"
-#include "plot/PlotSession.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -17,25 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-CompletedPlot classroomSamples(bool automatic) {
-    PlotRecorder rec;
-    rec.typeExample();
-    rec.request.automatic = automatic;
-    QImage image(473, 473, QImage::Format_RGB32);
-    Canvas canvas(image);
-    PlotSession session;
-    runPlotCommand(rec.request, rec, canvas, session);
-    EXPECT_TRUE(rec.messages.isEmpty());
-    return session.complete.value_or(CompletedPlot{});
-}
-
-CompletedPlot withInterval(CompletedPlot s, double from, double to, double step) {
-    s.PlotState.FreqFrom = from;
-    s.PlotState.FreqTo = to;
-    s.PlotState.FreqStep = step;
-    return s;
-}
-
 /** The bytes the writer passes to a sink, and the largest piece it passed at once. */
 QByteArray written(const CompletedPlot& s, QChar sep, qsizetype* largest = nullptr) {
     QByteArray bytes;
@@ -52,8 +29,8 @@ QByteArray written(const CompletedPlot& s, QChar sep, qsizetype* largest = nullp
 } // namespace
 
 TEST(PlotDataWriter, SameBytesAsTheWholeTable) {
-    const CompletedPlot typed = classroomSamples(false);
-    const CompletedPlot automatic = classroomSamples(true);
+    const CompletedPlot typed = classroomPlot(false);
+    const CompletedPlot automatic = classroomPlot(true);
     const QChar comma = QLatin1Char(','), point = QLatin1Char('.');
     const struct {
         const char* name;
@@ -101,7 +78,7 @@ TEST(PlotDataWriter, SameBytesAsTheWholeTable) {
 
 TEST(PlotDataWriter, PiecesStayBoundedWhateverTheLength) {
     // 100 000 rows, some 10 MB held whole; the writer passes no piece over 64 KiB.
-    const CompletedPlot many = withInterval(classroomSamples(false), 0, 6e15, 6e10);
+    const CompletedPlot many = withInterval(classroomPlot(false), 0, 6e15, 6e10);
     qsizetype largest = 0;
     const QByteArray bytes = written(many, QLatin1Char(','), &largest);
     EXPECT_EQ(bytes.count("\r\n"), 100'001);
@@ -109,7 +86,7 @@ TEST(PlotDataWriter, PiecesStayBoundedWhateverTheLength) {
 }
 
 TEST(PlotDataWriter, StopsAtTheFirstRefusedWrite) {
-    const CompletedPlot typed = classroomSamples(false);
+    const CompletedPlot typed = classroomPlot(false);
     const QChar comma = QLatin1Char(',');
     for (int refusedCall : {1, 2, 3}) {
         SCOPED_TRACE(refusedCall);
@@ -128,7 +105,7 @@ TEST(PlotDataWriter, StopsAtTheFirstRefusedWrite) {
 TEST(PlotDataWriter, ModelErrorLeavesWholeRowsBeforeIt) {
     // Without damping n is 0/0 at w0 = 3E15, which the running sum of 1E11 meets exactly
     // after more rows than one buffer holds.
-    CompletedPlot undamped = withInterval(classroomSamples(false), 0, 6e15, 1e11);
+    CompletedPlot undamped = withInterval(classroomPlot(false), 0, 6e15, 1e11);
     undamped.medium.Gamma = 0;
     const QChar comma = QLatin1Char(',');
     const QString expected = errorText([&] { plotDataCsv(undamped, comma); });

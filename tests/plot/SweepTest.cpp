@@ -24,10 +24,7 @@ TEST(Sweep, StretchesKeepTheSamplesOfThePlainLoop) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.step);
-        TPlotState PlotState;
-        PlotState.FreqFrom = c.from;
-        PlotState.FreqTo = c.to;
-        PlotState.FreqStep = c.step;
+        TPlotState PlotState = sweepOver(c.from, c.to, c.step);
         std::vector<double> plain, swept;
         double w = c.from;
         do {
@@ -60,10 +57,7 @@ TEST(Sweep, ChunksComputedAheadKeepTheSamplesAndTheFailingSample) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.step);
         const auto run = [&](bool chunked) {
-            TPlotState state;
-            state.FreqFrom = c.from;
-            state.FreqTo = c.to;
-            state.FreqStep = c.step;
+            TPlotState state = sweepOver(c.from, c.to, c.step);
             std::vector<double> seen;
             PlotRecorder rec;
             bool failed = false;

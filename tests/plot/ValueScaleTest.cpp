@@ -55,10 +55,7 @@ std::vector<RecordingSurface::Text> valueLabels(const PlottedLesson& p, int labe
     const FrameTexts texts{request.field(1), request.field(6), request.rangeMin, request.rangeMax,
                            kComma};
     DrawScaleLabels(surface, settings, p.session.PlotState, *p.session.unit, texts);
-    std::vector<RecordingSurface::Text> labels;
-    std::copy_if(surface.texts.begin(), surface.texts.end(), std::back_inserter(labels),
-                 [](const auto& t) { return t.x == 10; });
-    return labels;
+    return surface.textsAt(10);
 }
 } // namespace
 

@@ -12,11 +12,10 @@
 #include <cmath>
 
 namespace {
-void plot(PlottedLesson& p, bool connected, bool dotted, const char* from = "2,8E15",
+void plot(PlottedLesson& p, const DrawingWay& way, const char* from = "2,8E15",
           const char* to = "3,2E15", const char* step = "4E11") {
     p.rec.typeGas(from, to, step);
-    p.rec.request.connected = connected;
-    p.rec.request.dotted = dotted;
+    p.rec.drawAs(way);
     p.plot();
 }
 
@@ -35,7 +34,7 @@ TEST(VectorCurve, ExactPositionsRoundToTheSweepsPixels) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.from);
         PlottedLesson p;
-        plot(p, true, false, c.from, c.to, c.step);
+        plot(p, kDrawingWays[0], c.from, c.to, c.step);
         ASSERT_TRUE(p.session.complete);
         const CompletedPlot& done = *p.session.complete;
         const PlotMapping mapping(done.PlotState);
@@ -57,15 +56,11 @@ TEST(VectorCurve, SvgDrawsCurvesAsStrokesOffThePixelGrid) {
     const QRegularExpression coordinates(
         QStringLiteral("<path [^>]*d=\"([^\"]*)\"|<circle cx=\"([^\"]*)\" cy=\"([^\"]*)\""));
     const QRegularExpression number(QStringLiteral("-?[0-9.]+"));
-    const struct {
-        const char* what;
-        bool connected, dotted;
-    } cases[] = {{"line", true, false}, {"dotted region", true, true}, {"points", false, false}};
     int dashesOfPlainLine = 0;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const DrawingWay& c : kDrawingWays) {
+        SCOPED_TRACE(c.name);
         PlottedLesson p;
-        plot(p, c.connected, c.dotted);
+        plot(p, c);
         ASSERT_TRUE(p.session.complete);
         const QString svg = QString::fromUtf8(svgOf(*p.session.complete));
         EXPECT_FALSE(svg.contains(QStringLiteral("width=\"1\" height=\"1\"")));

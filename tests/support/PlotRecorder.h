@@ -5,13 +5,24 @@
 
 #include "ClassroomLesson.h"
 #include "plot/Canvas.h"
+#include "plot/CompletedPlot.h"
 #include "plot/PlotCommand.h"
 #include "plot/PlotRequest.h"
 #include "plot/PlotSession.h"
 
 #include <QImage>
 #include <QStringList>
+#include <gtest/gtest.h>
 #include <vector>
+
+/** One of the three ways a curve is drawn: lines, lines dotted in the anomalous region, or
+    points. */
+struct DrawingWay {
+    const char* name;
+    bool connected, dotted;
+};
+inline constexpr DrawingWay kDrawingWays[] = {
+    {"line", true, false}, {"dotted region", true, true}, {"points", false, false}};
 
 /** Records the messages, progress and status texts of a plot; the range texts it is given
     go into the request, as the window's range fields go into its next plot. */
@@ -39,6 +50,12 @@ public:
                                    QString::fromUtf8(to), QString::fromUtf8(step));
     }
 
+    /** The curves to be drawn in `way`. */
+    void drawAs(const DrawingWay& way) {
+        request.connected = way.connected;
+        request.dotted = way.dotted;
+    }
+
     void showMessage(const QString& text) override { messages << text; }
     void setRangeTexts(const QString& min, const QString& max) override {
         request.rangeMin = min;
@@ -63,3 +80,30 @@ struct PlottedLesson {
         runPlotCommand(rec.request, rec, canvas, session);
     }
 };
+
+/** The complete classroom plot, its interval typed or automatic. */
+inline CompletedPlot classroomPlot(bool automatic) {
+    PlottedLesson p;
+    p.rec.typeExample();
+    p.rec.request.automatic = automatic;
+    p.plot();
+    EXPECT_TRUE(p.rec.messages.isEmpty());
+    return p.session.complete.value_or(CompletedPlot{});
+}
+
+/** A plot state that sweeps from..to by step. */
+inline TPlotState sweepOver(double from, double to, double step) {
+    TPlotState state;
+    state.FreqFrom = from;
+    state.FreqTo = to;
+    state.FreqStep = step;
+    return state;
+}
+
+/** `plot` as if swept from..to by step. */
+inline CompletedPlot withInterval(CompletedPlot plot, double from, double to, double step) {
+    plot.PlotState.FreqFrom = from;
+    plot.PlotState.FreqTo = to;
+    plot.PlotState.FreqStep = step;
+    return plot;
+}

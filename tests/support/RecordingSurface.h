@@ -15,6 +15,15 @@ public:
     };
     std::vector<Text> texts;
 
+    /** The texts that start at column x: at 10, the value labels beside the left ruler. */
+    std::vector<Text> textsAt(int x) const {
+        std::vector<Text> at;
+        for (const Text& t : texts)
+            if (t.x == x)
+                at.push_back(t);
+        return at;
+    }
+
     int width() const override { return 473; }
     int height() const override { return 473; }
     void lineTo(std::int32_t x, std::int32_t y) override { moveTo(x, y); }
