@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <algorithm>
 #include <cstddef>
@@ -74,12 +75,35 @@ QFont plotFont() {
 
 /** Texts are drawn into a private strip and copied into the image: a font, its metrics and
     a painter made once serve every text (making them costs more than the text itself), and
-    no painter stays open on the image, which others may copy or paint between two texts. */
+    no painter stays open on the image, which others may copy or paint between two texts.
+    The scale labels of one plot are mostly those of the last: each text's width and the
+    pixels of its whole box in the last colours are kept, so a text drawn again is a copy. */
 struct Canvas::TextSurface {
     QFont font = plotFont();
     QFontMetrics metrics{font};
     QImage strip; ///< at least as large as the visible part of every text box so far
     QPainter painter;
+
+    /** The pixels of a text's whole box, text on brush. */
+    struct Box {
+        QRgb text;
+        QRgb brush;
+        QImage pixels;
+    };
+    /** Texts measured and drawn lately; dropped whole when there are more than kKept, so
+        the readout's ever-new texts keep the memory small. */
+    static constexpr qsizetype kKept = 256;
+    QHash<QString, int> advances;
+    QHash<QString, Box> boxes;
+
+    int advance(const QString& text) {
+        auto it = advances.constFind(text);
+        if (it != advances.constEnd())
+            return *it;
+        if (advances.size() >= kKept)
+            advances.clear();
+        return *advances.insert(text, metrics.horizontalAdvance(text));
+    }
 
     /** Makes the strip at least width x height, the painter open on it. */
     void reserve(int width, int height) {
@@ -264,8 +288,8 @@ void Canvas::setPixels(const CanvasPoint* points, int count, QRgb color) {
 }
 
 QSize Canvas::textExtent(const QString& text) const {
-    const QFontMetrics& metrics = textSurface().metrics;
-    return {metrics.horizontalAdvance(text), metrics.height()};
+    TextSurface& surface = textSurface();
+    return {surface.advance(text), surface.metrics.height()};
 }
 
 QFont Canvas::font() const {
@@ -274,7 +298,7 @@ QFont Canvas::font() const {
 
 void Canvas::textOut(std::int32_t x, std::int32_t y, const QString& text) {
     TextSurface& surface = textSurface();
-    const std::int64_t boxW = surface.metrics.horizontalAdvance(text);
+    const std::int64_t boxW = surface.advance(text);
     const std::int64_t boxH = surface.metrics.height();
     // The part of the box inside the image; a box entirely outside might have coordinates
     // that do not fit the painter's ints.
@@ -284,21 +308,39 @@ void Canvas::textOut(std::int32_t x, std::int32_t y, const QString& text) {
     if (left >= right || top >= bottom)
         return;
     const int w = static_cast<int>(right - left), h = static_cast<int>(bottom - top);
+    const QRgb ink = opaque(m_textColor), brush = opaque(m_brushColor);
+    const auto copy = [&](const QImage& from) {
+        for (int row = 0; row < h; ++row)
+            std::memcpy(reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(top) + row)) +
+                            left,
+                        from.constScanLine(row), static_cast<std::size_t>(w) * sizeof(QRgb));
+    };
+    // A whole box drawn before in the same colours has the same pixels.
+    const bool whole = left == x && top == y && w == boxW && h == boxH;
+    if (whole) {
+        const auto kept = surface.boxes.constFind(text);
+        if (kept != surface.boxes.constEnd() && kept->text == ink && kept->brush == brush) {
+            copy(kept->pixels);
+            return;
+        }
+    }
 
     // The strip's top-left corner stands for (left, top): the text keeps its place on the
     // pixel grid, and what the glyphs paint outside the box is never copied, as a clip
     // to the box would have it.
     surface.reserve(w, h);
-    const QRgb brush = opaque(m_brushColor);
     for (int row = 0; row < h; ++row) {
         QRgb* line = reinterpret_cast<QRgb*>(surface.strip.scanLine(row));
         std::fill(line, line + w, brush);
     }
-    surface.painter.setPen(QColor::fromRgb(opaque(m_textColor)));
+    surface.painter.setPen(QColor::fromRgb(ink));
     surface.painter.drawText(
         QPoint(static_cast<int>(x - left), static_cast<int>(y - top) + surface.metrics.ascent()),
         text);
-    for (int row = 0; row < h; ++row)
-        std::memcpy(reinterpret_cast<QRgb*>(m_image.scanLine(static_cast<int>(top) + row)) + left,
-                    surface.strip.constScanLine(row), static_cast<std::size_t>(w) * sizeof(QRgb));
+    copy(surface.strip);
+    if (whole) {
+        if (surface.boxes.size() >= TextSurface::kKept)
+            surface.boxes.clear();
+        surface.boxes.insert(text, {ink, brush, surface.strip.copy(0, 0, w, h)});
+    }
 }

@@ -387,6 +387,12 @@ TEST(Canvas, TextsArePaintedAsAPainterClippedToTheirBoxPaintsThem) {
         {"over the bottom edge", 20, 45, "-0,75", kText, kOtherBrush},
         {"over the bottom right corner", 66, 50, "0,25", kText, kBrush},
         {"left of the image, but for its last pixels", -18, 30, "W,Гц x10(15)", kText, kBrush},
+        // Texts written before, again: a kept box must be the one a painter gives here.
+        {"the wide again elsewhere", 5, 40, "n(w) x10(-5)", kText, kBrush},
+        {"the wide again in other colours", 5, 26, "n(w) x10(-5)", kOtherText, kBrush},
+        {"the wide again on another brush", 5, 12, "n(w) x10(-5)", kOtherText, kOtherBrush},
+        {"the wide again over the right edge", 40, 2, "n(w) x10(-5)", kOtherText, kOtherBrush},
+        {"colours as kept before", 44, 40, "W,Гц", kOtherText, kOtherBrush},
     };
     QImage actual = blankImage(70, 56);
     QImage expected = blankImage(70, 56);
