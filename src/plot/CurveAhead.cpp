@@ -39,10 +39,7 @@ void CurveAhead::run() {
         if (dotted) {
             ReSamples samples(m_medium, m_state.FreqStep, true);
             fp::clearPending();
-            bool clean = true;
-            for (std::size_t i = 0; i < size; ++i)
-                clean = samples.styleAt(w[i], re[i], m_styles[i]) && clean;
-            if (!clean || fp::pending())
+            if (!samples.stylesAt(w, re, size, m_styles.data()) || fp::pending())
                 return;
         }
         CurveReducer reducer(m_drawn, m_way == CurveWay::Points, dotted);

@@ -158,8 +158,8 @@ void traceReWithAnomaly(const Trace& t, QRgb color, DrawnCurve& drawn, SampleTap
             bool clean = true;
             if (tape) {
                 tape->fill(chunk, end);
-                for (int i = 0; i < chunk.count; ++i)
-                    clean = samples.styleAt(chunk.w[i], chunk.v[i], styles[i]) && clean;
+                clean = samples.stylesAt(chunk.w, chunk.v, static_cast<std::size_t>(chunk.count),
+                                         styles);
                 // A chunk that is not clean is done again whole, sample by sample.
                 chunk.clean = clean;
                 if (!clean)

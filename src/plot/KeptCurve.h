@@ -58,6 +58,28 @@ public:
         return std::isfinite(back) && std::isfinite(before);
     }
 
+    /** styleAt() for count samples in a row, into styles; false when an operation failed.
+        The sample before each is at hand in the arrays, so only the first may need n again. */
+    bool stylesAt(const double* w, const double* v, std::size_t count,
+                  PlotSurface::PenStyle* styles) {
+        if (count == 0)
+            return true;
+        bool clean = styleAt(w[0], v[0], styles[0]);
+        for (std::size_t i = 1; i < count; ++i) {
+            const double back = nextSample(w[i], -m_step);
+            double before = v[i - 1];
+            if (back != w[i - 1]) {
+                before = value(back);
+                clean = clean && std::isfinite(back) && std::isfinite(before);
+            }
+            styles[i] =
+                before < v[i] ? PlotSurface::PenStyle::Solid : PlotSurface::PenStyle::Dotted;
+        }
+        m_previousW = w[count - 1];
+        m_previousV = v[count - 1];
+        return clean;
+    }
+
     /** A chunk done again sample by sample leaves no sample before to reuse. */
     void forget() { m_havePrevious = false; }
 

@@ -5,6 +5,7 @@
 
 #include "Sweep.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <vector>
@@ -70,11 +71,18 @@ public:
             std::size_t i = m_at;
             chunk.w = m_w.data() + i;
             chunk.v = m_v.data() + i;
+            // The sums never fall: when the chunk's last sample lies below end, all do.
+            const std::size_t last = std::min(size, i + SampleChunk::kCapacity) - 1;
             int n = 0;
-            do {
-                ++n;
-                ++i;
-            } while (n < SampleChunk::kCapacity && i < size && m_w[i] < end);
+            if (m_w[last] < end) {
+                n = static_cast<int>(last - i + 1);
+                i = last + 1;
+            } else {
+                do {
+                    ++n;
+                    ++i;
+                } while (n < SampleChunk::kCapacity && i < size && m_w[i] < end);
+            }
             chunk.count = n;
             chunk.next = i < size ? m_w[i] : m_next;
             chunk.clean = true;
