@@ -120,3 +120,30 @@ TEST(CurveSources, StopWhereTheCurvesOwnSweepsStop) {
         expectEverySourceSame(typed);
     }
 }
+
+TEST(CurveSources, DottedStylesOfARowAreThoseOfItsSamplesOneByOne) {
+    // Across 2^50 the sum's grid coarsens: one step back from the first sample above is not
+    // the sample before, and n is needed there. The values alternate so that n there and
+    // the value before would give different styles; the row is given in two parts.
+    const TModelParams medium{3e15, 1e13, 1.6e-19, 1e28, 9.1e-31, 8.85e-12};
+    const double step = 0.33;
+    for (int shift : {0, 1}) {
+        SCOPED_TRACE(shift);
+        std::vector<double> w, v;
+        for (double x = 0x1p50 - 30; x < 0x1p50 + 30; x = nextSample(x, step)) {
+            w.push_back(x);
+            v.push_back((w.size() + shift) % 2 ? 2.0 : 1.5);
+        }
+        ReSamples one(medium, step, true), row(medium, step, true);
+        std::vector<PlotSurface::PenStyle> expected(w.size()), actual(w.size());
+        bool clean = true;
+        for (std::size_t i = 0; i < w.size(); ++i)
+            clean = one.styleAt(w[i], v[i], expected[i]) && clean;
+        const std::size_t half = w.size() / 3;
+        const bool first = row.stylesAt(w.data(), v.data(), half, actual.data());
+        const bool second =
+            row.stylesAt(w.data() + half, v.data() + half, w.size() - half, actual.data() + half);
+        EXPECT_EQ(first && second, clean);
+        EXPECT_EQ(actual, expected);
+    }
+}
