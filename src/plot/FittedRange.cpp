@@ -36,3 +36,30 @@ ValueSpan fittedRange(ValueSpan re, ValueSpan im) {
     const long double margin = span * kFitMargin;
     return {fp::store(low - margin), fp::store(high + margin)};
 }
+
+ValueSpan valueExtremes(const double* v, int count) {
+    double low[4] = {v[0], v[0], v[0], v[0]}, high[4] = {v[0], v[0], v[0], v[0]};
+    int i = 0;
+    for (; i + 4 <= count; i += 4) {
+        for (int k = 0; k < 4; ++k) {
+            low[k] = v[i + k] < low[k] ? v[i + k] : low[k];
+            high[k] = v[i + k] > high[k] ? v[i + k] : high[k];
+        }
+    }
+    for (; i < count; ++i) {
+        low[0] = v[i] < low[0] ? v[i] : low[0];
+        high[0] = v[i] > high[0] ? v[i] : high[0];
+    }
+    ValueSpan span{std::min({low[0], low[1], low[2], low[3]}),
+                   std::max({high[0], high[1], high[2], high[3]})};
+    if (span.min == 0 || span.max == 0) {
+        span = {v[0], v[0]};
+        for (i = 1; i < count; ++i) {
+            if (v[i] < span.min)
+                span.min = v[i];
+            if (v[i] > span.max)
+                span.max = v[i];
+        }
+    }
+    return span;
+}

@@ -8,6 +8,12 @@ struct ValueSpan {
     double max = 0;
 };
 
+/** The least and greatest of count > 0 finite values, those a loop in order that keeps the
+    first of equal extremes finds (of a -0 and a +0, the first). Four lanes run side by
+    side, so that no comparison waits for the one before; only zeros can be equal and
+    differ, and an extreme that is a zero is found again in order. */
+ValueSpan valueExtremes(const double* v, int count);
+
 /** The share of the fitted range added below and above the curves. */
 inline constexpr double kFitMargin = 0.05;
 

@@ -13,6 +13,7 @@
 #include "model/NumberText.h"
 #include "model/ScaledValue.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -85,18 +86,15 @@ TModelParams plottedMedium(const TModelParams& typed, const PlotUnit& unit) {
 /** Widens the range, and the curve's own span, over the values of a chunk of samples; the
     first of equal extremes stays. */
 void widenOver(const SampleChunk& chunk, TPlotState& PlotState, ValueSpan& own) {
-    double low = PlotState.ValueMin, high = PlotState.ValueMax;
-    for (int i = 0; i < chunk.count; ++i) {
-        const double v = chunk.v[i];
-        if (v < low)
-            low = v;
-        if (v > high)
-            high = v;
-        own.min = std::min(own.min, v);
-        own.max = std::max(own.max, v);
-    }
-    PlotState.ValueMin = low;
-    PlotState.ValueMax = high;
+    if (chunk.count == 0)
+        return;
+    const ValueSpan span = valueExtremes(chunk.v, chunk.count);
+    if (span.min < PlotState.ValueMin)
+        PlotState.ValueMin = span.min;
+    if (span.max > PlotState.ValueMax)
+        PlotState.ValueMax = span.max;
+    own.min = std::min(own.min, span.min);
+    own.max = std::max(own.max, span.max);
 }
 
 /** Widens the range over the samples of one model: checked(medium, w) is the model as the
@@ -208,13 +206,11 @@ ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& me
             widenOver(chunk, PlotState, own);
             if (record.complete) {
                 // The first of equal extremes stays, as in the n scan's own comparisons.
-                for (int i = 0; i < chunk.count; ++i) {
-                    const double r = res[i];
-                    if (r < lowRe)
-                        lowRe = r;
-                    if (r > highRe)
-                        highRe = r;
-                }
+                const ValueSpan span = valueExtremes(res, chunk.count);
+                if (span.min < lowRe)
+                    lowRe = span.min;
+                if (span.max > highRe)
+                    highRe = span.max;
                 lastRe = res[chunk.count - 1];
                 tape.keep(chunk, res);
             }

@@ -187,14 +187,22 @@ public:
     }
 
     /** The samples at the frequencies w[0] to w[count - 1], in the sweep's order, are done:
-        what sample() does for each, looked at once for the whole chunk while its last
-        sample (the farthest, as the sums only grow) still leaves the gauge as it is. */
+        what sample() does for each. As the sums only grow, the samples that still leave the
+        gauge as it is are passed over in one search, not looked at one by one. */
     void samples(const double* w, int count) {
-        if (count > 0 && m_textShown &&
-            static_cast<long double>(w[count - 1]) - m_state.FreqFrom < m_unchangedBelow)
-            return;
-        for (int i = 0; i < count; ++i)
-            sample(w[i]);
+        const auto unchanged = [&](double x) {
+            return static_cast<long double>(x) - m_state.FreqFrom < m_unchangedBelow;
+        };
+        const double* end = w + count;
+        while (w != end) {
+            // The samples before the first that may change the gauge change nothing.
+            if (m_textShown) {
+                if (unchanged(end[-1]))
+                    return;
+                w = std::partition_point(w, end, unchanged);
+            }
+            sample(*w++);
+        }
     }
 
 private:

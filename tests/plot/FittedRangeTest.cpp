@@ -10,8 +10,35 @@
 #include "plot/PlotMapping.h"
 #include "plot/PlotSession.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <vector>
+
+// The extremes of a row of values are those of the loop in order, to the sign of a zero.
+TEST(FittedRange, ExtremesOfValuesAsFoundInOrder) {
+    const struct {
+        const char* what;
+        std::vector<double> values;
+        double min, max;
+    } cases[] = {
+        {"one value", {-2.5}, -2.5, -2.5},
+        {"extremes among the last values past the lanes", {2, 1, 3, 5, 4, 9, -1}, -1, 9},
+        {"+0 first", {0.0, -0.0}, 0.0, 0.0},
+        {"-0 first", {-0.0, 0.0}, -0.0, -0.0},
+        // The lanes meet -0 in the first and +0 in the third: the first in order stays.
+        {"+0 before -0 in other lanes", {5, 6, 0.0, 7, -0.0, 8, 9, 4}, 0.0, 9},
+        {"-0 before +0 in other lanes", {-3, -6, -0.0, -7, 0.0, -8, -9, -4}, -9, -0.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const ValueSpan span = valueExtremes(c.values.data(), static_cast<int>(c.values.size()));
+        EXPECT_EQ(span.min, c.min);
+        EXPECT_EQ(span.max, c.max);
+        EXPECT_EQ(std::signbit(span.min), std::signbit(c.min));
+        EXPECT_EQ(std::signbit(span.max), std::signbit(c.max));
+    }
+}
 
 // The range fitted to the curves' own lowest and highest values, with a margin.
 TEST(FittedRange, Table) {

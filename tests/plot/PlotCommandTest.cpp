@@ -15,6 +15,7 @@
 #include "plot/Sweep.h"
 
 #include <gtest/gtest.h>
+#include <numeric>
 #include <set>
 
 namespace {
@@ -121,22 +122,30 @@ TEST_F(PlotCommand, AnomalousRegionIsDottedAndTheRestSolid) {
 }
 
 // 6000 samples a sweep, 60 to a percent: each of the four sweeps (the two scans, the two
-// curves) shows 0 to 100, each once, and the gauge is reset at the end.
+// curves) shows 0 to 100, each once, and the gauge is reset at the end. With 6 samples a
+// sweep, each sample shows its own percent.
 TEST_F(PlotCommand, GaugeShowsEveryPercentOfEverySweepInEachWayOfDrawing) {
-    std::vector<int> expected{0};
-    for (int sweep = 0; sweep < 4; ++sweep)
-        for (int percent = 0; percent <= 100; ++percent)
-            expected.push_back(percent);
-    expected.push_back(0);
-    for (const DrawingWay& way : kDrawingWays) {
-        SCOPED_TRACE(way.name);
-        rec = PlotRecorder();
-        rec.typeExample("0", "6E15", "1E12");
-        rec.drawAs(way);
-        plot();
-        EXPECT_EQ(rec.progress, expected);
-        EXPECT_EQ(rec.statusTexts,
-                  (QStringList{QString(), kRangeText, QString(), kImText, kReText, QString()}));
+    std::vector<int> every(101);
+    std::iota(every.begin(), every.end(), 0);
+    const struct {
+        const char* step;
+        std::vector<int> sweep;
+    } cases[] = {{"1E12", every}, {"1E15", {0, 17, 33, 50, 67, 83}}};
+    for (const auto& c : cases) {
+        std::vector<int> expected{0};
+        for (int sweep = 0; sweep < 4; ++sweep)
+            expected.insert(expected.end(), c.sweep.begin(), c.sweep.end());
+        expected.push_back(0);
+        for (const DrawingWay& way : kDrawingWays) {
+            SCOPED_TRACE(std::string(c.step) + " " + way.name);
+            rec = PlotRecorder();
+            rec.typeExample("0", "6E15", c.step);
+            rec.drawAs(way);
+            plot();
+            EXPECT_EQ(rec.progress, expected);
+            EXPECT_EQ(rec.statusTexts,
+                      (QStringList{QString(), kRangeText, QString(), kImText, kReText, QString()}));
+        }
     }
 }
 
