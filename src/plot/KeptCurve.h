@@ -9,6 +9,7 @@
 #include "Sweep.h"
 #include "model/Model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -37,12 +38,14 @@ public:
         return styleAt(w, v, style) && std::isfinite(v);
     }
 
-    /** The style of the segment that ends at the sample (w, v): solid, or in the dotted way
-        dotted where n has not risen over the step before; false when an operation failed. */
-    bool style(double w, double v, PlotSurface::PenStyle& style) {
+    /** The styles of the segments that end at count samples in a row, into styles: solid,
+        or in the dotted way dotted where n has not risen over the step before; false when
+        an operation failed. */
+    bool styles(const double* w, const double* v, std::size_t count,
+                PlotSurface::PenStyle* styles) {
         if (m_dotted)
-            return styleAt(w, v, style);
-        style = PlotSurface::PenStyle::Solid;
+            return stylesAt(w, v, count, styles);
+        std::fill(styles, styles + count, PlotSurface::PenStyle::Solid);
         return true;
     }
 
@@ -121,9 +124,8 @@ public:
     template <typename Value>
     void fill(SampleChunk& chunk, double w, double end, Value value, SampleStream* stream) {
         if (stream && stream->fill(chunk, end, m_re)) {
-            bool clean = true;
-            for (int i = 0; i < chunk.count; ++i)
-                clean = m_samples.style(chunk.w[i], m_re[i], m_styles[i]) && clean;
+            const bool clean =
+                m_samples.styles(chunk.w, m_re, static_cast<std::size_t>(chunk.count), m_styles);
             chunk.clean = clean;
             if (!clean)
                 m_samples.forget();

@@ -156,10 +156,17 @@ bool SampleStream::fill(SampleChunk& chunk, double end, const double*& re) {
     // Most chunks lie within one block: they are read where the block holds them.
     int n = 0;
     int i = m_at;
-    do {
-        ++n;
-        ++i;
-    } while (n < SampleChunk::kCapacity && i < block->count && block->w[i] < end);
+    // The sums never fall: when the chunk's last sample lies below end, all do.
+    const int last = std::min(block->count, m_at + SampleChunk::kCapacity) - 1;
+    if (block->w[last] < end) {
+        n = last - m_at + 1;
+        i = last + 1;
+    } else {
+        do {
+            ++n;
+            ++i;
+        } while (n < SampleChunk::kCapacity && i < block->count && block->w[i] < end);
+    }
     const double after = i < block->count ? block->w[i] : block->next;
     if (i < block->count || block->last || n == SampleChunk::kCapacity || !(after < end)) {
         chunk.w = block->w.data() + m_at;
