@@ -155,30 +155,15 @@ void traceReWithAnomaly(const Trace& t, QRgb color, DrawnCurve& drawn, SampleTap
     sweepSamples(
         t.sink, state,
         [&](SampleChunk& chunk, double w, double end) {
-            bool clean = true;
-            if (tape) {
+            if (tape)
                 tape->fill(chunk, end);
-                clean = samples.stylesAt(chunk.w, chunk.v, static_cast<std::size_t>(chunk.count),
-                                         styles);
-                // A chunk that is not clean is done again whole, sample by sample.
-                chunk.clean = clean;
-                if (!clean)
-                    samples.forget();
-                return;
-            }
-            chunk.own();
-            int n = 0;
-            do {
-                clean = samples.sample(w, chunk.ownV[n], styles[n]);
-                chunk.ownW[n] = w;
-                ++n;
-                w = nextSample(w, step);
-                clean = clean && std::isfinite(w);
-            } while (clean && w < end && n < SampleChunk::kCapacity);
-            chunk.count = n;
-            chunk.next = w;
-            chunk.clean = clean;
-            if (!clean)
+            else
+                fillValues(chunk, w, end, step, [&](double x) { return samples.value(x); });
+            if (chunk.clean)
+                chunk.clean = samples.stylesAt(chunk.w, chunk.v,
+                                               static_cast<std::size_t>(chunk.count), styles);
+            // A chunk that is not clean is done again whole, sample by sample.
+            if (!chunk.clean)
                 samples.forget();
         },
         [&] {
@@ -220,17 +205,8 @@ void traceAhead(const Trace& t, SampleTape::Reader& tape, CurveAhead& ahead, Cur
         // Chunks read from the tape are clean: no sample is done again on its own.
         [&] { return RefractionRe(t.medium, state.SweepFreq); },
         [&](const SampleChunk& chunk) {
-            const std::size_t at = tape.at(chunk);
-            const CanvasPoint* pixels = ahead.pixels() + at;
-            if (way == CurveWay::Points) {
-                t.surface.setPixels(pixels, chunk.count, color);
-            } else {
-                t.surface.setPenColor(color);
-                if (way == CurveWay::Dotted)
-                    t.surface.polylineTo(pixels, chunk.count, ahead.styles() + at);
-                else
-                    t.surface.polylineTo(pixels, chunk.count);
-            }
+            drawCurvePixels(t.surface, way, color, ahead.pixels(), ahead.styles(), tape.at(chunk),
+                            chunk.count);
             progress.samples(chunk.w, chunk.count);
         });
 }

@@ -99,17 +99,8 @@ void KeptCurve::draw(PlotSurface& surface, QRgb color, const QString& text, Draw
     const auto reach = [&](const Question& q) {
         for (; chunk < q.chunks; ++chunk) {
             const Chunk& c = m_chunks[chunk];
-            const CanvasPoint* points = m_moves.data() + move;
-            const int count = static_cast<int>(c.moves - move);
-            if (m_way == CurveWay::Points) {
-                surface.setPixels(points, count, color);
-            } else {
-                surface.setPenColor(color);
-                if (m_way == CurveWay::Dotted)
-                    surface.polylineTo(points, count, m_moveStyles.data() + move);
-                else
-                    surface.polylineTo(points, count);
-            }
+            drawCurvePixels(surface, m_way, color, m_moves.data(), m_moveStyles.data(), move,
+                            static_cast<int>(c.moves - move));
             move = c.moves;
             // The sweep's text comes with its first sample, just before the gauge's first
             // change.
@@ -123,10 +114,5 @@ void KeptCurve::draw(PlotSurface& surface, QRgb color, const QString& text, Draw
         m_state.SweepFreq = q.w;
         m_state.SweepValue = q.last;
     };
-    for (std::size_t i = 0; i + 1 < m_questions.size(); ++i) {
-        reach(m_questions[i]);
-        if (m_sink.stopRequested())
-            throw PlotStopped();
-    }
-    reach(m_questions.back());
+    replayQuestions(m_sink, m_questions, reach);
 }

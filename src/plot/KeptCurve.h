@@ -20,6 +20,22 @@ class PlotMapping;
 /** The ways of drawing n(w): a line, a line dotted where n has not risen, or points. */
 enum class CurveWay { Line, Dotted, Points };
 
+/** Draws n's pixels from..from+count-1 in the given way: as points, or as a line on from
+    where the pen stands, each segment in the dotted way in its style from styles. */
+inline void drawCurvePixels(PlotSurface& surface, CurveWay way, QRgb color,
+                            const CanvasPoint* pixels, const PlotSurface::PenStyle* styles,
+                            std::size_t from, int count) {
+    if (way == CurveWay::Points) {
+        surface.setPixels(pixels + from, count, color);
+        return;
+    }
+    surface.setPenColor(color);
+    if (way == CurveWay::Dotted)
+        surface.polylineTo(pixels + from, count, styles + from);
+    else
+        surface.polylineTo(pixels + from, count);
+}
+
 /** n(w) at each sample a sweep meets, formed as the checked model forms it, and the pen style
     of the segment that ends there: in the dotted way, dotted where n has not risen over the
     step before. One step back usually lands on the sample before, whose n is known. */
@@ -28,15 +44,8 @@ public:
     ReSamples(const TModelParams& medium, double step, bool dotted)
         : m_terms(modelTerms(medium)), m_step(step), m_dotted(dotted) {}
 
-    /** n at w into v and its segment's style; false when an operation failed. */
-    bool sample(double w, double& v, PlotSurface::PenStyle& style) {
-        v = value(w);
-        if (!m_dotted) {
-            style = PlotSurface::PenStyle::Solid;
-            return std::isfinite(v);
-        }
-        return styleAt(w, v, style) && std::isfinite(v);
-    }
+    /** n at w, formed as the checked model forms it. */
+    double value(double w) const { return static_cast<double>(refractionReExtended(m_terms, w)); }
 
     /** The styles of the segments that end at count samples in a row, into styles: solid,
         or in the dotted way dotted where n has not risen over the step before; false when
@@ -87,8 +96,6 @@ public:
     void forget() { m_havePrevious = false; }
 
 private:
-    double value(double w) const { return static_cast<double>(refractionReExtended(m_terms, w)); }
-
     ModelTerms m_terms;
     double m_step;
     bool m_dotted;
@@ -123,31 +130,17 @@ public:
         either leaves the chunk not clean. */
     template <typename Value>
     void fill(SampleChunk& chunk, double w, double end, Value value, SampleStream* stream) {
-        if (stream && stream->fill(chunk, end, m_re)) {
-            const bool clean =
-                m_samples.styles(chunk.w, m_re, static_cast<std::size_t>(chunk.count), m_styles);
-            chunk.clean = clean;
-            if (!clean)
-                m_samples.forget();
-            return;
+        if (!stream || !stream->fill(chunk, end, m_re)) {
+            m_re = m_values;
+            fillBoth(
+                chunk, w, end, m_state.FreqStep, value,
+                [&](double x) { return m_samples.value(x); }, m_values);
         }
-        m_re = m_values;
-        chunk.own();
-        const double step = m_state.FreqStep;
-        int n = 0;
-        bool clean = true;
-        do {
-            const double v = value(w);
-            clean = m_samples.sample(w, m_values[n], m_styles[n]);
-            chunk.ownW[n] = w;
-            chunk.ownV[n] = v;
-            ++n;
-            w = nextSample(w, step);
-            clean = clean && std::isfinite(v) && std::isfinite(w);
-        } while (clean && w < end && n < SampleChunk::kCapacity);
-        chunk.count = n;
-        chunk.next = w;
-        chunk.clean = clean;
+        if (chunk.clean)
+            chunk.clean =
+                m_samples.styles(chunk.w, m_re, static_cast<std::size_t>(chunk.count), m_styles);
+        if (!chunk.clean)
+            m_samples.forget();
     }
 
     /** The chunk just filled was drawn as n'': n's samples of it are kept. */

@@ -58,8 +58,8 @@ void plotCommand(const PlotRequest& request, PlotSink& sink, PlotSurface& surfac
     }
     // The last complete plot stays only if this one ends before it begins.
     std::optional<CompletedPlot> lastComplete = std::exchange(session.complete, std::nullopt);
-    const std::optional<TModelParams> medium = computePlotRange(
-        request, sink, session, texts, surface.width(), surface.height(), session.tape);
+    const std::optional<TModelParams> medium =
+        computePlotRange(request, sink, session, texts, surface.width(), surface.height());
     if (!medium) {
         // A refused step ends as a rejected interval does, over the last plot.
         session.complete = std::move(lastComplete);

@@ -179,22 +179,7 @@ ValueSpan scanBoth(PlotSink& sink, TPlotState& PlotState, const TModelParams& me
             if (stream.fill(chunk, end, res))
                 return;
             res = formed;
-            chunk.own();
-            int n = 0;
-            bool clean = true;
-            do {
-                const double v = im(w);
-                const double r = re(w);
-                chunk.ownW[n] = w;
-                chunk.ownV[n] = v;
-                formed[n] = r;
-                ++n;
-                w = nextSample(w, step);
-                clean = std::isfinite(v) && std::isfinite(r) && std::isfinite(w);
-            } while (clean && w < end && n < SampleChunk::kCapacity);
-            chunk.count = n;
-            chunk.next = w;
-            chunk.clean = clean;
+            fillBoth(chunk, w, end, step, im, re, formed);
         },
         [&] {
             // A chunk done again sample by sample: n is left to its own scan.
@@ -240,12 +225,7 @@ void replayReScan(PlotSink& sink, TPlotState& PlotState, const ReScanRecord& rec
         PlotState.SweepFreq = m.w;
         PlotState.SweepValue = m.last;
     };
-    for (std::size_t i = 0; i + 1 < record.marks.size(); ++i) {
-        reach(record.marks[i]);
-        if (sink.stopRequested())
-            throw PlotStopped();
-    }
-    reach(record.marks.back());
+    replayQuestions(sink, record.marks, reach);
 }
 
 /** The status line's text of the scans goes when they end, whichever way. */
@@ -310,7 +290,7 @@ bool sweepEnds(double from, double to, double step) {
 
 std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSink& sink,
                                              PlotSession& session, FrameTexts& texts,
-                                             int imageWidth, int imageHeight, SampleTape& tape) {
+                                             int imageWidth, int imageHeight) {
     TPlotState& PlotState = session.PlotState;
     const TModelParams& typed = session.ModelParams;
     // A refused step leaves the last plot's range, unit, fields and so its readout as they were.
@@ -348,7 +328,7 @@ std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSin
     sink.setStatusText(kRangeText);
     const ScanText scanText{sink};
     ReScanRecord reScan;
-    const ValueSpan im = scanBoth(sink, PlotState, medium, reScan, tape);
+    const ValueSpan im = scanBoth(sink, PlotState, medium, reScan, session.tape);
 
     computeScalesAndOrigins(PlotState);
     ValueSpan re;

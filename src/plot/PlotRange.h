@@ -7,7 +7,6 @@
 #include <optional>
 
 class PlotSink;
-class SampleTape;
 struct FrameTexts;
 struct PlotRequest;
 struct PlotSession;
@@ -23,10 +22,10 @@ struct PlotSession;
     unit, so that n and n'' at W units are the typed medium's at W units in hertz. Returns
     nothing when the sweep would never reach the end of the interval: the PlotState, the
     unit and the range texts are then put back as they were and the interval message is
-    shown. The range sweep's samples go onto the tape where they can be kept. */
+    shown. The range sweep's samples go onto the session's tape where they can be kept. */
 std::optional<TModelParams> computePlotRange(const PlotRequest& request, PlotSink& sink,
                                              PlotSession& session, FrameTexts& texts,
-                                             int imageWidth, int imageHeight, SampleTape& tape);
+                                             int imageWidth, int imageHeight);
 
 /** Whether a sweep from `from` by `step` reaches `to`: a start at or above the end takes
     one sample; otherwise the step must move every frequency the sweep passes. */

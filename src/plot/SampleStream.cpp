@@ -98,21 +98,19 @@ void SampleStream::form(Block& block, std::uint64_t index) const {
         }
         w = nextSample(*before, m_step);
     }
+    if (!std::isfinite(w))
+        return;
     fp::clearPending();
-    int n = 0;
-    bool clean = std::isfinite(w);
-    while (clean) {
-        const double v = static_cast<double>(refractionImExtended(m_terms, w));
-        const double r = static_cast<double>(refractionReExtended(m_terms, w));
-        block.w[n] = w;
-        block.im[n] = v;
-        block.re[n] = r;
-        ++n;
-        w = nextSample(w, m_step);
-        clean = std::isfinite(v) && std::isfinite(r) && std::isfinite(w);
-        if (!(w < m_to) || n == static_cast<int>(kBlock))
-            break;
-    }
+    bool clean = true;
+    const int n =
+        formSamples(w, m_to, m_step, static_cast<int>(kBlock), clean, [&](int i, double x) {
+            const double v = static_cast<double>(refractionImExtended(m_terms, x));
+            const double r = static_cast<double>(refractionReExtended(m_terms, x));
+            block.w[i] = x;
+            block.im[i] = v;
+            block.re[i] = r;
+            return std::isfinite(v) && std::isfinite(r);
+        });
     if (!clean || fp::pending())
         return;
     block.count = n;
@@ -154,19 +152,8 @@ bool SampleStream::fill(SampleChunk& chunk, double end, const double*& re) {
         return false;
     }
     // Most chunks lie within one block: they are read where the block holds them.
-    int n = 0;
-    int i = m_at;
-    // The sums never fall: when the chunk's last sample lies below end, all do.
-    const int last = std::min(block->count, m_at + SampleChunk::kCapacity) - 1;
-    if (block->w[last] < end) {
-        n = last - m_at + 1;
-        i = last + 1;
-    } else {
-        do {
-            ++n;
-            ++i;
-        } while (n < SampleChunk::kCapacity && i < block->count && block->w[i] < end);
-    }
+    int n = chunkLength(block->w.data() + m_at, static_cast<std::size_t>(block->count - m_at), end);
+    const int i = m_at + n;
     const double after = i < block->count ? block->w[i] : block->next;
     if (i < block->count || block->last || n == SampleChunk::kCapacity || !(after < end)) {
         chunk.w = block->w.data() + m_at;

@@ -5,7 +5,6 @@
 
 #include "Sweep.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <vector>
@@ -68,25 +67,12 @@ public:
             samples, the same count and the same sum after them. */
         void fill(SampleChunk& chunk, double end) {
             const std::size_t size = m_w.size();
-            std::size_t i = m_at;
-            chunk.w = m_w.data() + i;
-            chunk.v = m_v.data() + i;
-            // The sums never fall: when the chunk's last sample lies below end, all do.
-            const std::size_t last = std::min(size, i + SampleChunk::kCapacity) - 1;
-            int n = 0;
-            if (m_w[last] < end) {
-                n = static_cast<int>(last - i + 1);
-                i = last + 1;
-            } else {
-                do {
-                    ++n;
-                    ++i;
-                } while (n < SampleChunk::kCapacity && i < size && m_w[i] < end);
-            }
-            chunk.count = n;
-            chunk.next = i < size ? m_w[i] : m_next;
+            chunk.w = m_w.data() + m_at;
+            chunk.v = m_v.data() + m_at;
+            chunk.count = chunkLength(chunk.w, size - m_at, end);
+            m_at += static_cast<std::size_t>(chunk.count);
+            chunk.next = m_at < size ? m_w[m_at] : m_next;
             chunk.clean = true;
-            m_at = i;
         }
 
         /** Where the chunk's first sample lies on the tape. */

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <functional>
 #include <limits>
 #include <utility>
@@ -116,24 +117,67 @@ void sweepChunks(PlotSink& sink, TPlotState& PlotState, Fill&& fill, Use&& use, 
     }
 }
 
+/** How many of the samples at w[0] to w[available - 1] (available > 0) a chunk that ends
+    below end takes: the first always, then those below end, at most a chunk's capacity.
+    The sums never fall: when the last it may take lies below end, it takes them all. */
+inline int chunkLength(const double* w, std::size_t available, double end) {
+    const int most =
+        static_cast<int>(std::min(available, static_cast<std::size_t>(SampleChunk::kCapacity)));
+    if (w[most - 1] < end)
+        return most;
+    int n = 1;
+    while (n < most && w[n] < end)
+        ++n;
+    return n;
+}
+
+/** Forms the samples from w while they lie below end, at most capacity of them:
+    form(n, x) forms sample n at the sum x and says whether its values are finite numbers.
+    Stops after a sample that is not clean. Returns how many were formed; w becomes the sum
+    after the last, and clean says whether no operation failed. */
+template <typename Form>
+inline int formSamples(double& w, double end, double step, int capacity, bool& clean, Form&& form) {
+    int n = 0;
+    do {
+        const bool finite = form(n, w);
+        ++n;
+        w = nextSample(w, step);
+        // A failed operation leaves a value that is no finite number.
+        clean = finite && std::isfinite(w);
+    } while (clean && w < end && n < capacity);
+    return n;
+}
+
 /** Fills a chunk with the values of one model, formed as the checked model forms them. */
 template <typename Value>
 inline void fillValues(SampleChunk& chunk, double w, double end, double step, Value value) {
     chunk.own();
-    int n = 0;
-    bool clean = true;
-    do {
-        const double v = value(w);
-        chunk.ownW[n] = w;
-        chunk.ownV[n] = v;
-        ++n;
-        w = nextSample(w, step);
-        // A failed operation leaves a value that is no finite number.
-        clean = std::isfinite(v) && std::isfinite(w);
-    } while (clean && w < end && n < SampleChunk::kCapacity);
-    chunk.count = n;
+    chunk.count =
+        formSamples(w, end, step, SampleChunk::kCapacity, chunk.clean, [&](int n, double x) {
+            const double v = value(x);
+            chunk.ownW[n] = x;
+            chunk.ownV[n] = v;
+            return std::isfinite(v);
+        });
     chunk.next = w;
-    chunk.clean = clean;
+}
+
+/** Fills a chunk with the values of n'' by im, and those of n by re into res, formed as
+    the checked model forms them; a failed operation of either leaves the chunk not clean. */
+template <typename Im, typename Re>
+inline void fillBoth(SampleChunk& chunk, double w, double end, double step, Im im, Re re,
+                     double* res) {
+    chunk.own();
+    chunk.count =
+        formSamples(w, end, step, SampleChunk::kCapacity, chunk.clean, [&](int n, double x) {
+            const double v = im(x);
+            const double r = re(x);
+            chunk.ownW[n] = x;
+            chunk.ownV[n] = v;
+            res[n] = r;
+            return std::isfinite(v) && std::isfinite(r);
+        });
+    chunk.next = w;
 }
 
 /** The one way every sweep of a model runs: fill(chunk, w, end) computes a chunk of samples
@@ -241,3 +285,15 @@ private:
     std::vector<int>& m_percents;
     std::function<void()> m_question;
 };
+
+/** Replays what a SweepRecorder kept: reach(q) for each question of the sweep, the sink
+    asked whether to stop after each but the last, which stands for the sweep's end. */
+template <typename Question, typename Reach>
+void replayQuestions(PlotSink& sink, const std::vector<Question>& questions, Reach&& reach) {
+    for (std::size_t i = 0; i + 1 < questions.size(); ++i) {
+        reach(questions[i]);
+        if (sink.stopRequested())
+            throw PlotStopped();
+    }
+    reach(questions.back());
+}

@@ -21,8 +21,7 @@ protected:
     InputOutcome load() { return readInputParameters(rec.request, rec, session.ModelParams); }
     std::optional<TModelParams> range() {
         FrameTexts texts{{}, {}, rec.request.rangeMin, rec.request.rangeMax, QLatin1Char(',')};
-        SampleTape tape;
-        return computePlotRange(rec.request, rec, session, texts, 473, 473, tape);
+        return computePlotRange(rec.request, rec, session, texts, 473, 473);
     }
 
     // Loads the medium as the plot command does, then computes the range.
