@@ -101,7 +101,9 @@ int exportPlot(const ExportRequest& request, QTextStream& err, QTextStream& out)
         for (const ExportRequest::Output& o : request.outputs) {
             if (o.kind == PlotFormat::Csv)
                 files.emplace_back(o.path, [&](int fd) {
-                    return writePlotDataCsv(complete, plot.decimalSeparator, fd, sink);
+                    return writePlotDataCsv(
+                        complete, plot.decimalSeparator,
+                        [fd](QByteArrayView bytes) { return writeAll(fd, bytes); }, sink);
                 });
             else
                 files.emplace_back(o.path, plotBytes(o.kind, shown,

@@ -97,22 +97,6 @@ int createBeside(const QByteArray& folder, QByteArray& name) {
     return -1;
 }
 
-bool writeAll(int fd, QByteArrayView bytes) {
-    const char* data = bytes.data();
-    auto left = static_cast<std::size_t>(bytes.size());
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 /** How the room of a file is taken. */
 enum class Room {
     Grow,       ///< the file may grow to the size (a new file)
@@ -392,4 +376,20 @@ int setTemporaryFileFailure(int error) {
 
 int setRenameFailure(int error) {
     return std::exchange(renameFailure(), error);
+}
+
+bool writeAll(int fd, QByteArrayView bytes) {
+    const char* data = bytes.data();
+    auto left = static_cast<std::size_t>(bytes.size());
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
 }

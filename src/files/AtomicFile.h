@@ -11,6 +11,10 @@
 #include <utility>
 #include <vector>
 
+/** Writes all of bytes to the descriptor fd from where it stands, again after an
+    interrupted write: false, with errno set, when a write failed. */
+bool writeAll(int fd, QByteArrayView bytes);
+
 /** Writes a file's bytes to a descriptor, a piece at a time, from where it stands: false,
     with errno set, when a write failed. For a file too large to be held whole. */
 using ByteWriter = std::function<bool(int fd)>;

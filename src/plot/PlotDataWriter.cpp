@@ -10,7 +10,6 @@
 #include <QIODevice>
 #include <QString>
 
-#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -18,7 +17,6 @@
 #include <limits>
 #include <memory>
 #include <numbers>
-#include <unistd.h>
 
 namespace {
 // The same constants and operations as plotDataCsv, so that every number has its bits.
@@ -180,30 +178,6 @@ bool writePlotDataCsv(const CompletedPlot& plot, QChar sep, const CsvByteSink& s
         return false;
     }
     return out.flush();
-}
-
-bool writePlotDataCsv(const CompletedPlot& plot, QChar sep, int fd) {
-    PlotSink nobody;
-    return writePlotDataCsv(plot, sep, fd, nobody);
-}
-
-bool writePlotDataCsv(const CompletedPlot& plot, QChar sep, int fd, PlotSink& progress) {
-    const auto toFile = [fd](QByteArrayView bytes) {
-        const char* data = bytes.data();
-        auto left = static_cast<std::size_t>(bytes.size());
-        while (left > 0) {
-            const ssize_t written = ::write(fd, data, left);
-            if (written < 0) {
-                if (errno == EINTR)
-                    continue;
-                return false;
-            }
-            data += written;
-            left -= static_cast<std::size_t>(written);
-        }
-        return true;
-    };
-    return writePlotDataCsv(plot, sep, toFile, progress);
 }
 
 bool writePlotDataCsv(const CompletedPlot& plot, QChar sep, QIODevice& device) {

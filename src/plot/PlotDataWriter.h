@@ -25,12 +25,5 @@ bool writePlotDataCsv(const CompletedPlot& plot, QChar decimalSeparator, const C
 bool writePlotDataCsv(const CompletedPlot& plot, QChar decimalSeparator, const CsvByteSink& sink,
                       PlotSink& progress);
 
-/** The same to a file descriptor: false, with errno set, when a write failed. */
-bool writePlotDataCsv(const CompletedPlot& plot, QChar decimalSeparator, int fd);
-
-/** The same to a file descriptor, reporting to progress as above. */
-bool writePlotDataCsv(const CompletedPlot& plot, QChar decimalSeparator, int fd,
-                      PlotSink& progress);
-
 /** The same to an open device: false when a write failed (its errorString() tells why). */
 bool writePlotDataCsv(const CompletedPlot& plot, QChar decimalSeparator, QIODevice& device);

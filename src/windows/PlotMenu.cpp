@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PlotMenu.h"
 
+#include "files/AtomicFile.h"
 #include "files/ProgramFolder.h"
 #include "plot/CompletedPlot.h"
 #include "plot/PlotDataWriter.h"
@@ -116,8 +117,10 @@ void PlotMenu::savePlotData() {
     // Every sample is swept once more and written a buffer at a time, in the same memory at
     // any number of samples: a long sweep shows its progress and may be cancelled.
     saveWithProgress(
-        m_image, QStringLiteral("Сохранение данных графика…"), path,
-        [&](PlotSink& sink, int fd) { return writePlotDataCsv(plot, separator, fd, sink); });
+        m_image, QStringLiteral("Сохранение данных графика…"), path, [&](PlotSink& sink, int fd) {
+            return writePlotDataCsv(
+                plot, separator, [fd](QByteArrayView bytes) { return writeAll(fd, bytes); }, sink);
+        });
 }
 
 void PlotMenu::printPlot() {

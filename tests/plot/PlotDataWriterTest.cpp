@@ -3,6 +3,7 @@
 #include "plot/PlotDataWriter.h"
 #include "ErrorText.h"
 #include "PlotRecorder.h"
+#include "files/AtomicFile.h"
 #include "plot/PlotData.h"
 
 #include <QBuffer>
@@ -69,7 +70,9 @@ TEST(PlotDataWriter, SameBytesAsTheWholeTable) {
 
         QTemporaryFile file;
         ASSERT_TRUE(file.open());
-        EXPECT_TRUE(writePlotDataCsv(c.samples, c.separator, file.handle()));
+        const int fd = file.handle();
+        EXPECT_TRUE(writePlotDataCsv(c.samples, c.separator,
+                                     [fd](QByteArrayView bytes) { return writeAll(fd, bytes); }));
         QFile back(file.fileName());
         ASSERT_TRUE(back.open(QIODevice::ReadOnly));
         EXPECT_EQ(back.readAll(), expected);
@@ -96,7 +99,7 @@ TEST(PlotDataWriter, StopsAtTheFirstRefusedWrite) {
         EXPECT_EQ(calls, refusedCall) << "nothing is passed after a refusal";
     }
     errno = 0;
-    EXPECT_FALSE(writePlotDataCsv(typed, comma, -1));
+    EXPECT_FALSE(writePlotDataCsv(typed, comma, [](QByteArrayView b) { return writeAll(-1, b); }));
     EXPECT_EQ(errno, EBADF);
     QBuffer closed;
     EXPECT_FALSE(writePlotDataCsv(typed, comma, closed));
